@@ -1,0 +1,95 @@
+#include "model/numeric.h"
+
+#include <cfenv>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace quorel {
+
+double RoundHalfEven(double value) {
+  if (!std::isfinite(value)) return value;
+  // nearbyint follows the current rounding mode, which is round-to-nearest-even
+  // unless someone changed it; do not rely on that.
+  double floor_v = std::floor(value);
+  double diff = value - floor_v;
+  if (diff > 0.5) return floor_v + 1.0;
+  if (diff < 0.5) return floor_v;
+  return std::fmod(floor_v, 2.0) == 0.0 ? floor_v : floor_v + 1.0;
+}
+
+double RoundHalfEven(double value, int decimals) {
+  if (decimals <= 0) return RoundHalfEven(value);
+  double scale = std::pow(10.0, decimals);
+  double scaled = value * scale;
+  if (!std::isfinite(scaled)) return value;
+  return RoundHalfEven(scaled) / scale;
+}
+
+int RoundToInt(double value) {
+  if (std::isnan(value)) return 0;
+  double r = RoundHalfEven(value);
+  if (r >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (r <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(r);
+}
+
+int IntDiv(double a, double b) {
+  int ia = RoundToInt(a);
+  int ib = RoundToInt(b);
+  if (ib == 0) return 0;
+  if (ia == INT_MIN && ib == -1) return INT_MAX;
+  return ia / ib;
+}
+
+namespace {
+
+// Length of the leading number starting at `pos` (after blanks), or 0.
+size_t ScanNumber(std::string_view t, size_t pos) {
+  size_t p = pos;
+  if (p < t.size() && (t[p] == '+' || t[p] == '-')) ++p;
+  size_t digits = 0;
+  while (p < t.size() && t[p] >= '0' && t[p] <= '9') ++p, ++digits;
+  if (p < t.size() && t[p] == '.') {
+    ++p;
+    while (p < t.size() && t[p] >= '0' && t[p] <= '9') ++p, ++digits;
+  }
+  if (digits == 0) return 0;
+  if (p < t.size() && (t[p] == 'E' || t[p] == 'e')) {
+    size_t q = p + 1;
+    if (q < t.size() && (t[q] == '+' || t[q] == '-')) ++q;
+    size_t exp_digits = 0;
+    while (q < t.size() && t[q] >= '0' && t[q] <= '9') ++q, ++exp_digits;
+    if (exp_digits > 0) p = q;
+  }
+  return p - pos;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+  size_t len = ScanNumber(text, pos);
+  if (len == 0) return 0.0;
+  std::string number(text.substr(pos, len));
+  double v = std::strtod(number.c_str(), nullptr);
+  if (std::isnan(v)) return 0.0;
+  return v;
+}
+
+float ValF(std::string_view text) {
+  double v = Val(text);
+  if (v > FLT_MAX) return FLT_MAX;
+  if (v < -FLT_MAX) return -FLT_MAX;
+  return static_cast<float>(v);
+}
+
+bool ValFitsFloat(std::string_view text) {
+  double v = Val(text);
+  return std::isfinite(v) && std::fabs(v) <= FLT_MAX;
+}
+
+}  // namespace quorel

@@ -1,0 +1,41 @@
+#include "model/session.h"
+
+namespace quorel {
+
+void ResetProblem(Session& s) {
+  Problem& p = s.prob;
+  if (!p.KeepObjSetup) {
+    for (int i = 1; i <= kMaxObjects; ++i) {
+      p.ObjParked[i] = 0;
+      p.ObjName[i].clear();
+      for (int a = 1; a <= kMaxAttributes; ++a) p.AttribMissing(i, a) = 0;
+    }
+    for (int a = 1; a <= kMaxAttributes; ++a) p.AttribParked[a] = 0;
+    for (int i = 1; i <= p.NObjects && i <= kMaxObjects; ++i) p.ObjMarked[i] = 0;
+    p.AnyObjMarked = false;
+    s.set.AttributeDataTypeNum = -1;
+    s.set.AttributeFunctionNum = -1;
+  }
+  p.NAttributes = 0;
+  p.NObjects = 0;
+  p.ProxDegradeNum = -100;
+  p.AttribDegradeNum = -100;
+  p.LocDimensionsNum = 0;
+  p.StartDimensionsNum = 0;
+  p.StartDegradeNum = -1;
+  p.Title.clear();
+  p.Subtitle.clear();
+  p.ProximitiesGiven = false;
+  p.ProximitiesAreSimilarities = false;
+  p.AttributesGiven = false;
+  p.LocationsGiven = false;
+  p.PairWeightsGiven = false;
+  p.MapWeightsGiven = false;
+  p.ParkedAttribsGiven = false;
+  p.ObjNamesGiven = false;
+  p.ListSpaceSeen = false;
+  p.IntervalConstant = 0.0f;
+  ++p.ProblemGeneration;
+}
+
+}  // namespace quorel

@@ -1,0 +1,46 @@
+// Distance, badness and gradient of one pair, the per-object sums the solver
+// steps with, the normalising factor and the objective value.
+#pragma once
+
+#include "model/session.h"
+
+namespace quorel {
+
+// Everything the evaluation of one ordered pair (object i moved, partner j)
+// yields.
+struct PairEvaluation {
+  float d = 0;              // map distance
+  float u[8] = {};          // direction components
+  float e = 0;              // badness term
+  float gradient[8] = {};   // contribution to object i's gradient
+  float interval_derivative = 0;
+};
+
+// Evaluates one pair under the current settings and writes d into
+// MapDist(i, j).  The reference form of the arithmetic; the solver uses
+// EvaluateObject, which must give the same sums.
+PairEvaluation EvaluatePair(Session& s, int i, int j);
+
+// The sums of one object step: over every partner j != i that is not parked
+// and whose pair is not missing.
+struct ObjectStep {
+  float gradient[8] = {};
+  float badness_sum = 0;        // S_i = sum of W * e^2
+  int partners = 0;
+  float interval_derivative = 0;
+};
+void EvaluateObject(Session& s, int i, ObjectStep& out);
+
+// Step divisors per dimension (index 0..7 for D1..D8) by badness function and
+// MDS type.
+void StepDivisors(int badness, int mds_type, float divisors[8]);
+
+// ObjFnNormaliser and ObjFnNormaliserInv from the badness function, weights,
+// dissimilarities, missing and parked flags.
+void ComputeObjFnNormaliser(Session& s);
+
+// ObjFnValue from the raw sweep sum R (Stress1 recomputes its denominator
+// from the coordinates as they stand).
+float ObjectiveValue(Session& s, float raw_sum);
+
+}  // namespace quorel
