@@ -139,6 +139,18 @@ struct RunBook {
   bool RestartRequested = false;
   bool SkipFinalRedraw = false;
   bool FileOpenError = false;
+  // The resumable solver loop (solver/solver_loop.h): a loop is active from
+  // its entry to its end; the guard stops re-entry from a nested event loop;
+  // handlers that run the solver while a loop is active (or while the front
+  // end drives it) only set SolverEntryPending.
+  bool LoopActive = false;
+  bool LoopInAdvance = false;
+  bool LoopResumeAfterYield = false;
+  bool SolverEntryPending = false;
+  bool SolverHostDriven = false;
+  long LoopProblemGeneration = 0;
+  long long TotalSweeps = 0;
+  long long PairEvaluations = 0;
 };
 
 // Screen geometry of the map, in twips (x right, y down on screen).
