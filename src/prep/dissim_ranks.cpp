@@ -1,0 +1,107 @@
+#include "prep/dissim_ranks.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace quorel {
+namespace {
+
+// Two dissimilarities belong to the same rank group when the later one is
+// less than this above the group's first value.
+constexpr double kTieWidth = 0.0001;
+
+struct RankedPair {
+  float d;
+  int k;
+};
+
+// Numbers the ranked pairs row by row and fills FreePairIndex; returns P.
+int NumberRankedPairs(Session& s, std::vector<int>& obj_a, std::vector<int>& obj_b) {
+  const int n = s.prob.NObjects;
+  PairTable<int>& index = s.derived.FreePairIndex;
+  for (int i = 0; i <= n; ++i) std::fill(index.Row(i), index.Row(i) + n + 1, 0);
+  const size_t most = static_cast<size_t>(n) * (n - 1) / 2 + 1;
+  obj_a.assign(1, 0);
+  obj_b.assign(1, 0);
+  obj_a.reserve(most);
+  obj_b.reserve(most);
+  int k = 0;
+  for (int i = 2; i <= n; ++i) {
+    if (s.prob.ObjParked[i]) continue;
+    const Flag* missing = s.prob.DissimMissing.Row(i);
+    for (int j = 1; j < i; ++j) {
+      if (s.prob.ObjParked[j] || missing[j]) continue;
+      ++k;
+      index(i, j) = index(j, i) = k;
+      obj_a.push_back(i);
+      obj_b.push_back(j);
+    }
+  }
+  return k;
+}
+
+}  // namespace
+
+void ComputeDissimRanks(Session& s, Platform& platform) {
+  if (s.prob.NObjects == 0) return;
+  platform.SetWaitCursor(true);
+  DerivedData& r = s.derived;
+
+  std::vector<int> obj_a, obj_b;
+  const int p = NumberRankedPairs(s, obj_a, obj_b);
+  r.NRankedPairs = p;
+  for (auto* v :
+       {&r.DissimRank, &r.OrdUpperObjA, &r.OrdUpperObjB, &r.OrdLowerObjA, &r.OrdLowerObjB})
+    v->assign(p + 1, 0);
+  r.OrdMinDissim = 0.0f;
+  r.OrdMaxDissim = 0.0f;
+  if (p == 0) {
+    platform.SetWaitCursor(false);
+    return;
+  }
+
+  // Ascending by value; equal values keep ranked-pair order.
+  std::vector<RankedPair> sorted(p);
+  for (int k = 1; k <= p; ++k) sorted[k - 1] = {s.prob.Dissim(obj_a[k], obj_b[k]), k};
+  std::sort(sorted.begin(), sorted.end(), [](const RankedPair& x, const RankedPair& y) {
+    return x.d < y.d || (x.d == y.d && x.k < y.k);
+  });
+  r.OrdMinDissim = sorted.front().d;
+  r.OrdMaxDissim = sorted.back().d;
+
+  // Dense ranks; group_start[g] is the sorted position of group g's first
+  // entry, its representative.
+  std::vector<int> group_start{0};
+  std::vector<int> group_of(p);
+  float reference = sorted[0].d;
+  for (int q = 0; q < p; ++q) {
+    if (q > 0 && sorted[q].d - reference >= kTieWidth) {
+      group_start.push_back(q);
+      reference = sorted[q].d;
+    }
+    group_of[q] = static_cast<int>(group_start.size());  // 1-based rank
+  }
+  const int groups = static_cast<int>(group_start.size());
+  const int beyond = s.prob.NObjects + 1;
+
+  for (int q = 0; q < p; ++q) {
+    const int k = sorted[q].k;
+    const int g = group_of[q];
+    r.DissimRank[k] = g;
+    if (g < groups) {
+      const int rep = sorted[group_start[g]].k;  // first entry of group g + 1
+      r.OrdUpperObjA[k] = obj_a[rep];
+      r.OrdUpperObjB[k] = obj_b[rep];
+    } else {
+      r.OrdUpperObjA[k] = r.OrdUpperObjB[k] = beyond;
+    }
+    if (g > 1) {
+      const int rep = sorted[group_start[g - 2]].k;  // first entry of group g - 1
+      r.OrdLowerObjA[k] = obj_a[rep];
+      r.OrdLowerObjB[k] = obj_b[rep];
+    }
+  }
+  platform.SetWaitCursor(false);
+}
+
+}  // namespace quorel
