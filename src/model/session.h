@@ -145,7 +145,7 @@ struct RunBook {
   // end drives it) only set SolverEntryPending.
   bool LoopActive = false;
   bool LoopInAdvance = false;
-  bool LoopResumeAfterYield = false;
+  int LoopPhase = 0;
   bool SolverEntryPending = false;
   bool SolverHostDriven = false;
   long LoopProblemGeneration = 0;
