@@ -17,7 +17,8 @@ std::string NameOf(const Table& table, int code) {
 }  // namespace
 
 std::string MDSTypeCaption(const Session& s) {
-  return std::string("MDS &TYPE:") + kLineBreak + NameOf(MDSAnalysisTypeName, s.set.MDSAnalysisTypeNum);
+  return std::string("MDS &TYPE:") + kLineBreak +
+         NameOf(MDSAnalysisTypeName, s.set.MDSAnalysisTypeNum);
 }
 
 std::string MDSTypeCaptionWithConstant(const Session& s) {
@@ -28,7 +29,8 @@ std::string MDSTypeCaptionWithConstant(const Session& s) {
 }
 
 std::string BadnessCaption(const Session& s) {
-  return std::string("&BADNESS:") + kLineBreak + NameOf(BadnessFunctionName, s.set.BadnessFunctionNum);
+  return std::string("&BADNESS:") + kLineBreak +
+         NameOf(BadnessFunctionName, s.set.BadnessFunctionNum);
 }
 
 std::string AttributeFnsCaption(const Session& s) {
@@ -47,21 +49,23 @@ std::string BoundaryCaption(const Session& s) {
 }
 
 std::string DegradeCaption(const Session& s) {
-  std::string caption = std::string("PR&ECISION:") + kLineBreak + NameOf(DataPrecisionName, s.set.DegradeNum);
+  std::string caption =
+      std::string("PR&ECISION:") + kLineBreak + NameOf(DataPrecisionName, s.set.DegradeNum);
   if (s.set.DegradeNum == s.prob.DataDegradeNum) caption += " (Max)";
   return caption;
 }
 
 std::string DistanceCaption(const Session& s) {
-  std::string caption =
-      std::string("&DISTANCE:") + kLineBreak + NameOf(DistanceFunctionName, s.set.DistanceFunctionNum);
+  std::string caption = std::string("&DISTANCE:") + kLineBreak +
+                        NameOf(DistanceFunctionName, s.set.DistanceFunctionNum);
   if (s.set.DistanceFunctionNum == MaxDistanceFunctionNum)
     caption += Str(static_cast<float>(RoundHalfEven(s.set.MinkowskiExponent, 1)));
   return caption;
 }
 
 std::string MappingWtCaption(const Session& s) {
-  return std::string("&MAPPING  WTs:") + kLineBreak + (s.set.MapWeightComplementary ? "Inverse " : "") +
+  return std::string("&MAPPING  WTs:") + kLineBreak +
+         (s.set.MapWeightComplementary ? "Inverse " : "") +
          NameOf(MappingWtFunctionName, s.set.MappingWtFunctionNum);
 }
 

@@ -190,7 +190,9 @@ std::string ChooseSettingsFolder(const std::string& program_folder) {
   return WithSlash(folder.string());
 }
 
-std::string DefaultsFilePath(const Session& s) { return s.SettingsFolder + DefaultsFileName; }
+std::string DefaultsFilePath(const Session& s) {
+  return s.SettingsFolder + DefaultsFileName;
+}
 
 void AssignBuiltInDefaults(Session& s) {
   bool show_distance = s.set.ShowDistanceButton;  // keeps its current value

@@ -33,6 +33,8 @@ float ValF(std::string_view text);
 bool ValFitsFloat(std::string_view text);
 
 // -1, 0 or +1.
-inline int Sgn(double v) { return (v > 0) - (v < 0); }
+inline int Sgn(double v) {
+  return (v > 0) - (v < 0);
+}
 
 }  // namespace quorel

@@ -3,9 +3,20 @@
 namespace quorel {
 
 AttributeFunctionNames DefaultAttributeFunctionNames() {
-  return {"Cos(alpha)", "Euclidean (norm.)", "City Block (norm.)", "Pearson", "Spearman",
-          "Guttman", "Nominal SMC", "Jaccard", "Gower", "Binary SMC", "Hamman", "Yule",
-          "Askin/Charles", "(not in use)"};
+  return {"Cos(alpha)",
+          "Euclidean (norm.)",
+          "City Block (norm.)",
+          "Pearson",
+          "Spearman",
+          "Guttman",
+          "Nominal SMC",
+          "Jaccard",
+          "Gower",
+          "Binary SMC",
+          "Hamman",
+          "Yule",
+          "Askin/Charles",
+          "(not in use)"};
 }
 
 void SetEuclideanNames(AttributeFunctionNames& names, bool normalized) {

@@ -25,27 +25,27 @@ inline constexpr const char* BestFoundFileName = "QuorelSolnBestFound.txt";
 
 inline const std::array<std::string, 5> MDSAnalysisTypeName = {
     "Ratio", "Ratio + Bounds", "Interval", "Interval + Bounds", "Ordinal"};
-inline const std::array<std::string, 5> BadnessFunctionName = {
-    "Stress", "Stress1", "SStress", "Multiscale", "Fractional"};
+inline const std::array<std::string, 5> BadnessFunctionName = {"Stress", "Stress1", "SStress",
+                                                               "Multiscale", "Fractional"};
 inline const std::array<std::string, 3> DistanceFunctionName = {"Euclidean", "City Block",
-                                                                 "Minkowski"};
-inline const std::array<std::string, 5> MappingWtFunctionName = {"None", "Weak", "Linear",
-                                                                  "Strong", "Adjustable"};
+                                                                "Minkowski"};
+inline const std::array<std::string, 5> MappingWtFunctionName = {"None", "Weak", "Linear", "Strong",
+                                                                 "Adjustable"};
 // Index 1..8.
-inline const std::array<std::string, 9> DimensionsName = {
-    "", "One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight"};
+inline const std::array<std::string, 9> DimensionsName = {"",     "One", "Two",   "Three", "Four",
+                                                          "Five", "Six", "Seven", "Eight"};
 // Dimension d is labelled DimensionLabel[d - 1].
 inline const std::array<std::string, 8> DimensionLabel = {"D1", "D2", "D3", "D4",
                                                           "D5", "D6", "D7", "D8"};
-inline const std::array<std::string, 3> PrecisionLevelName = {
-    "Low Precision", "Normal Precision", "High Precision"};
+inline const std::array<std::string, 3> PrecisionLevelName = {"Low Precision", "Normal Precision",
+                                                              "High Precision"};
 // Data precision levels 1..13 (index 0 unused).
 inline const std::array<std::string, 14> DataPrecisionName = {
-    "",       "1",       "1/2",      "1/3",       "1/4",        "1/5",       "0.1",
-    "0.01",   "0.001",   "0.0001",   "0.00001",   "0.000001",   "0.0000001", "0.00000001"};
+    "",     "1",     "1/2",    "1/3",     "1/4",      "1/5",       "0.1",
+    "0.01", "0.001", "0.0001", "0.00001", "0.000001", "0.0000001", "0.00000001"};
 inline const std::array<std::string, 13> DataUncertaintyName = {
-    "",       "0.5",      "0.25",      "0.17",       "0.13",        "0.1",       "0.05",
-    "0.005",  "0.0005",   "0.00005",   "0.000005",   "0.0000005",   "0.00000005"};
+    "",      "0.5",    "0.25",    "0.17",     "0.13",      "0.1",       "0.05",
+    "0.005", "0.0005", "0.00005", "0.000005", "0.0000005", "0.00000005"};
 
 // The names of the attribute functions; names 1 and 2 change with
 // NormalizeAttribs, so the table lives in the settings.

@@ -19,7 +19,9 @@ class Table2D {
   // rows and cols count index 0; the row stride is rounded up to a multiple
   // of 16 elements so that every row starts on a 64-byte boundary for floats.
   Table2D(int rows, int cols)
-      : rows_(rows), cols_(cols), stride_((cols + 15) / 16 * 16),
+      : rows_(rows),
+        cols_(cols),
+        stride_((cols + 15) / 16 * 16),
         cells_(static_cast<size_t>(rows) * stride_ + 16, T{}) {
     offset_ = AlignmentOffset();
   }

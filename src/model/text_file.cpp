@@ -8,7 +8,9 @@ void TextWriter::Line(const std::string& text) {
   out_ << text << "\r\n";
 }
 
-void TextWriter::Write(const std::string& text) { out_ << text; }
+void TextWriter::Write(const std::string& text) {
+  out_ << text;
+}
 
 bool TextWriter::Close() {
   if (!out_.is_open()) return false;
@@ -20,8 +22,12 @@ bool TextWriter::Close() {
 
 TextReader::TextReader(const std::string& path) : in_(path, std::ios::binary) {}
 
-int TextReader::Peek() { return in_.peek(); }
-int TextReader::Get() { return in_.get(); }
+int TextReader::Peek() {
+  return in_.peek();
+}
+int TextReader::Get() {
+  return in_.get();
+}
 
 bool TextReader::AtEnd() {
   if (!in_.is_open()) return true;

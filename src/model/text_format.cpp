@@ -59,10 +59,10 @@ std::string GroupThousands(const std::string& digits) {
 
 struct Pattern {
   std::string prefix, suffix;
-  int int_zeros = 0;      // minimum integer digits
+  int int_zeros = 0;  // minimum integer digits
   bool has_point = false;
-  int dec_zeros = 0;      // minimum decimals
-  int dec_hashes = 0;     // further optional decimals
+  int dec_zeros = 0;   // minimum decimals
+  int dec_hashes = 0;  // further optional decimals
   bool grouping = false;
   bool exponent = false;
   bool exponent_plus = false;
@@ -147,15 +147,26 @@ std::string Body(double mag, const Pattern& pat, bool& is_zero) {
 
 }  // namespace
 
-std::string Str(float value) { return StrWithDigits(value, 7, true, false); }
-std::string Str(double value) { return StrWithDigits(value, 15, true, false); }
-std::string Str(int value) { return value < 0 ? std::to_string(value) : " " + std::to_string(value); }
-std::string PlainText(float value) { return StrWithDigits(value, 7, false, true); }
-std::string PlainText(double value) { return StrWithDigits(value, 15, false, true); }
+std::string Str(float value) {
+  return StrWithDigits(value, 7, true, false);
+}
+std::string Str(double value) {
+  return StrWithDigits(value, 15, true, false);
+}
+std::string Str(int value) {
+  return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+std::string PlainText(float value) {
+  return StrWithDigits(value, 7, false, true);
+}
+std::string PlainText(double value) {
+  return StrWithDigits(value, 15, false, true);
+}
 
 std::string Format(double value, const std::string& pattern) {
   Pattern pat = ParsePattern(pattern);
-  if (pat.int_zeros == 0 && !pat.has_point && !pat.exponent && pattern.find('#') == std::string::npos)
+  if (pat.int_zeros == 0 && !pat.has_point && !pat.exponent &&
+      pattern.find('#') == std::string::npos)
     return pattern;  // no digit positions at all
   if (!std::isfinite(value)) return value > 0 ? "inf" : "-inf";
   bool negative = value < 0;

@@ -17,9 +17,10 @@ using testing::FakePlatform;
 class DefaultsFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("quorel-defaults-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ =
+        fs::temp_directory_path() /
+        ("quorel-defaults-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
@@ -239,9 +240,9 @@ TEST_F(DefaultsFileTest, LongFileNamesKeepTheirLastCharacters) {
   s.set.SolnBestFileName = "/yet/another/long/folder/QuorelSolnBestFound.txt";
   ASSERT_TRUE(SaveDefaults(s, p));
   EXPECT_EQ(s.set.HelpFileName, "QuorelHelp.txt");
-  EXPECT_EQ(s.set.SolnLongFileName, "er/name/QuorelSolnLongFmt.txt");  // last 29
+  EXPECT_EQ(s.set.SolnLongFileName, "er/name/QuorelSolnLongFmt.txt");    // last 29
   EXPECT_EQ(s.set.SolnShortFileName, "er/name/QuorelSolnShortFmt.txt");  // last 30
-  EXPECT_EQ(s.set.SolnBestFileName, "lder/QuorelSolnBestFound.txt");  // last 28
+  EXPECT_EQ(s.set.SolnBestFileName, "lder/QuorelSolnBestFound.txt");     // last 28
 }
 
 TEST_F(DefaultsFileTest, AShortFormatFileIsNeverTheStartupProblem) {

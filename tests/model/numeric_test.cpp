@@ -46,7 +46,7 @@ TEST(Val, TakesTheLeadingNumber) {
   EXPECT_DOUBLE_EQ(Val("+.5"), 0.5);
   EXPECT_DOUBLE_EQ(Val("1.5E-07"), 1.5e-7);
   EXPECT_DOUBLE_EQ(Val("2e3x"), 2000.0);
-  EXPECT_DOUBLE_EQ(Val("2E"), 2.0);   // an exponent without digits is not part of it
+  EXPECT_DOUBLE_EQ(Val("2E"), 2.0);     // an exponent without digits is not part of it
   EXPECT_DOUBLE_EQ(Val("3.2.1"), 3.2);  // one decimal point only
   EXPECT_DOUBLE_EQ(Val("=5"), 0.0);
   EXPECT_DOUBLE_EQ(Val(""), 0.0);

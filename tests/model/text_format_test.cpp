@@ -12,10 +12,19 @@ struct StrCase {
 
 TEST(Str, LeadingBlankNoZeroSevenDigits) {
   const StrCase cases[] = {
-      {0.25f, " .25"},       {12.5f, " 12.5"},     {1.5e-7f, " 1.5E-07"}, {-0.5f, "-.5"},
-      {0.0f, " 0"},          {3.0f, " 3"},         {1.0f / 3, " .3333333"}, {0.1f, " .1"},
-      {0.0001f, " .0001"},   {0.00001f, " 1E-05"}, {1234567.0f, " 1234567"},
-      {12345678.0f, " 1.234568E+07"},                {-12.0f, "-12"},
+      {0.25f, " .25"},
+      {12.5f, " 12.5"},
+      {1.5e-7f, " 1.5E-07"},
+      {-0.5f, "-.5"},
+      {0.0f, " 0"},
+      {3.0f, " 3"},
+      {1.0f / 3, " .3333333"},
+      {0.1f, " .1"},
+      {0.0001f, " .0001"},
+      {0.00001f, " 1E-05"},
+      {1234567.0f, " 1234567"},
+      {12345678.0f, " 1.234568E+07"},
+      {-12.0f, "-12"},
   };
   for (const auto& c : cases) EXPECT_EQ(Str(c.value), c.text) << c.value;
 }
@@ -80,7 +89,8 @@ TEST(Format, PatternsOfTheProgram) {
       {-0.00001, "0.0000", "0.0000"},
       {9999.9999999, "###0.000000", "10000.000000"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Format(c.value, c.pattern), c.text) << c.pattern << " " << c.value;
+  for (const auto& c : cases)
+    EXPECT_EQ(Format(c.value, c.pattern), c.text) << c.pattern << " " << c.value;
 }
 
 TEST(FormatGeneralDate, MonthDayYearTwelveHourClock) {

@@ -1,0 +1,92 @@
+// The main window starts with its caption, start-up message and menu tree,
+// and Exit closes it.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "model/defaults_file.h"
+#include "ui/main_form.h"
+
+using namespace quorel;
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    QVERIFY(dir_.isValid());
+    session_ = std::make_unique<Session>();
+    session_->AppFolder = dir_.path().toStdString() + "/";
+    session_->SettingsFolder = session_->AppFolder;
+    platform_ = std::make_unique<QtPlatform>(nullptr, session_->AppFolder);
+    InitSettings(*session_, *platform_);
+    form_ = std::make_unique<MainForm>(*session_, *platform_);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  }
+  void cleanup() {
+    form_.reset();
+    platform_.reset();
+    session_.reset();
+  }
+
+  void captionAndStartUpMessage() {
+    QCOMPARE(form_->windowTitle(),
+             QString(" QUOREL 11.8a - Quorel Using Interactive Multidimensional Scaling"));
+    QCOMPARE(
+        form_->lblStartUpMsg->text(),
+        QString(" QUOREL is ready.  Use the File Menu or the Special Cases Menu to load data."));
+    QVERIFY(form_->lblStartUpMsg->isVisible());
+    QCOMPARE(session_->run.RunState, kNoProblem);
+  }
+
+  void menuTree() {
+    QStringList top;
+    for (QAction* a : form_->menuBar()->actions()) top << a->text();
+    QCOMPARE(top, QStringList({"&File    ", "&Edit    ", "&View    ", "&Analysis Parameters      ",
+                               "Ma&p Evaluation     ", "Co&nvergence    ", "Special &Cases    ",
+                               "&Help"}));
+    QStringList file;
+    for (QAction* a : form_->mnuFile->actions()) file << (a->isSeparator() ? "-" : a->text());
+    QCOMPARE(file,
+             QStringList(
+                 {"Load Data From a Text &File         ", "Load Data From a Special &Case ", "-",
+                  "&Save Solution (Long Format)          ", "Save Solution &As ... (Long Format)",
+                  "Save Solution (Sho&rt Format)         ",
+                  "Save Current Settings as &Defaults    ", "-", "Reload &Original Default Values",
+                  "-", "&Print Screen (Std. Windows)", "-", "E&xit"}));
+    QCOMPARE(form_->mnuHelpSources->actions().at(0)->text(),
+             QString("Read the Brief Online Help &File ...           F1"));
+    QVERIFY(form_->mnuEmailTamsel->text().startsWith("Last Resort: Email "));
+    QVERIFY(form_->mnuExit->isEnabled());
+  }
+
+  void saveDefaultsWritesTheFile() {
+    QFile::remove(dir_.filePath("QuorelDefaults.dft"));
+    form_->mnuSaveSettingsAsDefaults->trigger();
+    QVERIFY(QFile::exists(dir_.filePath("QuorelDefaults.dft")));
+  }
+
+  void exitClosesTheWindow() {
+    QVERIFY(form_->isVisible());
+    form_->mnuExit->trigger();
+    QVERIFY(!form_->isVisible());
+  }
+
+  void cmdExitClosesTheWindow() {
+    QTest::mouseClick(form_->cmdExit, Qt::LeftButton);
+    QVERIFY(!form_->isVisible());
+  }
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<Session> session_;
+  std::unique_ptr<QtPlatform> platform_;
+  std::unique_ptr<MainForm> form_;
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
