@@ -9,10 +9,10 @@ namespace quorel {
 // Everything the evaluation of one ordered pair (object i moved, partner j)
 // yields.
 struct PairEvaluation {
-  float d = 0;              // map distance
-  float u[8] = {};          // direction components
-  float e = 0;              // badness term
-  float gradient[8] = {};   // contribution to object i's gradient
+  float d = 0;             // map distance
+  float u[8] = {};         // direction components
+  float e = 0;             // badness term
+  float gradient[8] = {};  // contribution to object i's gradient
   float interval_derivative = 0;
 };
 
@@ -25,11 +25,17 @@ PairEvaluation EvaluatePair(Session& s, int i, int j);
 // and whose pair is not missing.
 struct ObjectStep {
   float gradient[8] = {};
-  float badness_sum = 0;        // S_i = sum of W * e^2
+  float badness_sum = 0;  // S_i = sum of W * e^2
   int partners = 0;
   float interval_derivative = 0;
 };
+// For a parked object i the step is empty.
 void EvaluateObject(Session& s, int i, ObjectStep& out);
+// The same, for a caller that knows that every coordinate above active_dims
+// (1..8) is 0 for every object; the sums are then identical and cheaper.
+void EvaluateObject(Session& s, int i, ObjectStep& out, int active_dims);
+// The highest dimension in which some object has a non-zero coordinate.
+int ActiveDimensions(const Session& s);
 
 // Step divisors per dimension (index 0..7 for D1..D8) by badness function and
 // MDS type.
@@ -40,7 +46,8 @@ void StepDivisors(int badness, int mds_type, float divisors[8]);
 void ComputeObjFnNormaliser(Session& s);
 
 // ObjFnValue from the raw sweep sum R (Stress1 recomputes its denominator
-// from the coordinates as they stand).
+// from the coordinates as they stand).  Returns the value; the caller stores
+// it in s.run.ObjFnValue.
 float ObjectiveValue(Session& s, float raw_sum);
 
 }  // namespace quorel

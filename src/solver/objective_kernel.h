@@ -1,0 +1,233 @@
+// The arithmetic of one pair, as templates on the badness function, the
+// distance function and the kind of MDS type, so that the loop over the
+// partners of an object carries no branch on a setting.  Used only by the
+// objective sources; EvaluatePair and EvaluateObject share it, which keeps
+// their results identical.
+#pragma once
+
+#include <cmath>
+
+#include "model/session.h"
+
+namespace quorel::objective_kernel {
+
+// Badness codes as in BadnessFunctionNum; Stress1 is evaluated as Stress.
+inline constexpr int kStress = 0;
+inline constexpr int kSStress = 2;
+inline constexpr int kMultiscale = 3;
+inline constexpr int kFractional = 4;
+
+inline constexpr int kEuclidean = 0;
+inline constexpr int kCityBlock = 1;
+inline constexpr int kMinkowski = 2;
+
+// Kinds of MDS type: Ratio and Interval (0, 2), the "+ Bounds" types (1, 3)
+// and Ordinal (4).
+inline constexpr int kPlain = 0;
+inline constexpr int kBounded = 1;
+inline constexpr int kOrdinal = 2;
+
+inline constexpr float kOffset = 0.0001f;  // keeps logarithms and quotients finite
+
+// Everything a pair needs that does not change while one object is moved.
+struct Context {
+  int n = 0;
+  int dims = 8;  // coordinates above dims are zero for every object
+  const float* x[8] = {};
+  float c = 0;  // IntervalConstant
+  float r_cap = 3.0e38f;
+  float p = 2, p_inv = 0.5f;
+  float centre_factor = 0;  // 0.1 with CentreInBounds, else 0
+  // Ordinal.
+  bool warm_up = false;
+  float t = 0;
+  int ranked_pairs = 0;
+  const int* up_a = nullptr;
+  const int* up_b = nullptr;
+  const int* lo_a = nullptr;
+  const int* lo_b = nullptr;
+  float ord_min = 0, ord_max = 0;
+};
+
+// What a pair adds: gradient component k is grad_factor * u[k].
+struct Term {
+  float d = 0;
+  float e = 0;
+  float grad_factor = 0;
+  float interval_derivative = 0;
+};
+
+inline float Ln(float v) {
+  return static_cast<float>(std::log(static_cast<double>(v)));
+}
+inline float Pow(float v, float p) {
+  return static_cast<float>(std::pow(static_cast<double>(v), static_cast<double>(p)));
+}
+
+// Map distance between coordinates a and object j, with its direction u.
+template <int kDist>
+inline float DistanceAndDirection(const Context& cx, const float* a, int j, float* u) {
+  float delta[8];
+  for (int k = 0; k < cx.dims; ++k) delta[k] = a[k] - cx.x[k][j];
+  if constexpr (kDist == kEuclidean) {
+    float sum = 0;
+    for (int k = 0; k < cx.dims; ++k) sum += delta[k] * delta[k];
+    float d = std::sqrt(sum);
+    if (d <= 1e-5f) {
+      for (int k = 0; k < cx.dims; ++k) u[k] = 0;
+    } else {
+      for (int k = 0; k < cx.dims; ++k) u[k] = delta[k] / d;
+    }
+    return d;
+  } else if constexpr (kDist == kCityBlock) {
+    float d = 0;
+    for (int k = 0; k < cx.dims; ++k) {
+      float size = std::fabs(delta[k]);
+      d += size;
+      // The sign, smoothed near 0.
+      u[k] = size <= 0.1f ? 10.0f * delta[k] : (delta[k] > 0 ? 1.0f : -1.0f);
+    }
+    return d;
+  } else {
+    float sum = 0;
+    for (int k = 0; k < cx.dims; ++k) sum += Pow(std::fabs(delta[k]), cx.p);
+    float d = Pow(sum, cx.p_inv);
+    if (std::fabs(sum) <= 1e-5f) {
+      float push = cx.p >= 1.99f ? 10.0f : 0.0f;
+      for (int k = 0; k < cx.dims; ++k) u[k] = push;
+    } else {
+      for (int k = 0; k < cx.dims; ++k) u[k] = d * delta[k] / sum;
+    }
+    return d;
+  }
+}
+
+// Map distance of two objects, without the direction.
+template <int kDist>
+inline float DistanceOnly(const Context& cx, int a, int b) {
+  float sum = 0;
+  for (int k = 0; k < cx.dims; ++k) {
+    float delta = cx.x[k][a] - cx.x[k][b];
+    if constexpr (kDist == kEuclidean)
+      sum += delta * delta;
+    else if constexpr (kDist == kCityBlock)
+      sum += std::fabs(delta);
+    else
+      sum += Pow(std::fabs(delta), cx.p);
+  }
+  if constexpr (kDist == kEuclidean) return std::sqrt(sum);
+  if constexpr (kDist == kCityBlock) return sum;
+  return Pow(sum, cx.p_inv);
+}
+
+// Ratio and interval badness of d against target delta, given r = 1/(c + 0.0001 + delta).
+template <int kBad>
+inline float PlainBadness(float d, float c, float delta, float r) {
+  if constexpr (kBad == kStress) return (d - c) - delta;
+  if constexpr (kBad == kSStress) return d * d - (c + delta) * (c + delta);
+  if constexpr (kBad == kMultiscale) return Ln((d + kOffset) * r);
+  return ((d - c) - delta) * r;
+}
+
+// The badness against an error bound b in place of the target.
+template <int kBad>
+inline float BoundBadness(float d, float c, float b) {
+  if constexpr (kBad == kStress) return (d - c) - b;
+  if constexpr (kBad == kSStress) return d * d - (c + b) * (c + b);
+  if constexpr (kBad == kMultiscale) return Ln((d + kOffset) / (c + kOffset + b));
+  return ((d - c) - b) / (c + kOffset + b);
+}
+
+// The ordinal distance of d to a target distance t.
+template <int kBad>
+inline float ToTarget(float d, float t) {
+  if constexpr (kBad == kStress) return d - t;
+  if constexpr (kBad == kSStress) return d * d - t * t;
+  if constexpr (kBad == kMultiscale) return Ln((d + kOffset) / (t + kOffset));
+  return (d - t) / (t + kOffset);
+}
+
+// The ordinal badness of pair k at distance d.
+template <int kBad, int kDist>
+inline float OrdinalBadness(const Context& cx, int k, float d, float delta, float r) {
+  if (k <= 0 || k > cx.ranked_pairs) {
+    // A pair without a rank (ranks not yet rebuilt): its ratio term.
+    if constexpr (kBad == kStress) return d - delta;
+    if constexpr (kBad == kSStress) return d * d - delta * delta;
+    if constexpr (kBad == kMultiscale) return Ln((d + kOffset) * r);
+    return (d - delta) * r;
+  }
+  float du, dl;
+  if (cx.up_a[k] > cx.n) {
+    du = dl = cx.ord_max;
+  } else if (cx.lo_a[k] == 0) {
+    du = cx.ord_min + 0.01f;
+    dl = cx.ord_min;
+  } else {
+    du = DistanceOnly<kDist>(cx, cx.up_a[k], cx.up_b[k]);
+    dl = DistanceOnly<kDist>(cx, cx.lo_a[k], cx.lo_b[k]);
+  }
+  const float m = (dl + du) / 2;
+  if (cx.warm_up) {
+    const float t = cx.t, rest = 1.0f - cx.t;
+    if constexpr (kBad == kStress) return t * (d - m) + rest * (d - delta);
+    if constexpr (kBad == kSStress) return t * (d * d - m * m) + rest * (d * d - delta * delta);
+    if constexpr (kBad == kMultiscale)
+      return t * (ToTarget<kBad>(d, du) + ToTarget<kBad>(d, dl)) + rest * Ln((d + kOffset) * r);
+    return t * (d - m) / (m + kOffset) + rest * (d - delta) * r;
+  }
+  if (du >= dl) {  // neighbours in order
+    if (dl < d && d < du) return ToTarget<kBad>(d, m) * cx.centre_factor;
+    if (d >= du) return ToTarget<kBad>(d, du);
+    return ToTarget<kBad>(d, dl);
+  }
+  // Neighbours crossed: the higher group's pair is shorter than the lower's.
+  if (du <= d && d <= dl) return ToTarget<kBad>(d, du) + ToTarget<kBad>(d, dl);
+  if (d > dl) return ToTarget<kBad>(d, du);
+  return ToTarget<kBad>(d, dl);
+}
+
+// One ordered pair: object i at coordinates a, partner j.  lower and upper
+// are read only by the bounded kind, k only by the ordinal kind.
+template <int kBad, int kDist, int kKind>
+inline Term EvaluateTerm(const Context& cx, const float* a, int j, float delta, float w,
+                         float lower, float upper, int k, float* u) {
+  Term out;
+  const float c = cx.c;
+  const float d = DistanceAndDirection<kDist>(cx, a, j, u);
+  out.d = d;
+  float r = 1.0f / (c + kOffset + delta);
+  if (r > cx.r_cap) r = cx.r_cap;
+
+  float e;
+  if constexpr (kKind == kPlain) {
+    e = PlainBadness<kBad>(d, c, delta, r);
+  } else if constexpr (kKind == kBounded) {
+    if (d - c < lower)
+      e = BoundBadness<kBad>(d, c, lower);
+    else if (c + upper - d < 0)
+      e = BoundBadness<kBad>(d, c, upper);
+    else
+      e = PlainBadness<kBad>(d, c, delta, r) * cx.centre_factor;
+  } else {
+    e = OrdinalBadness<kBad, kDist>(cx, k, d, delta, r);
+  }
+  out.e = e;
+
+  if constexpr (kBad == kStress) {
+    out.grad_factor = 2 * w * e;
+    out.interval_derivative = -2 * w * e;
+  } else if constexpr (kBad == kSStress) {
+    out.grad_factor = 4 * w * e * d;
+    out.interval_derivative = -4 * w * e * (c + delta);
+  } else if constexpr (kBad == kMultiscale) {
+    out.grad_factor = d > 1e-5f ? 2 * w * e * (1.0f / d) : 0.0f;
+    out.interval_derivative = -2 * w * e / ((d + kOffset) * (c + kOffset + delta));
+  } else {
+    out.grad_factor = 2 * w * e * r;
+    out.interval_derivative = -2 * w * e / (c + kOffset + delta);
+  }
+  return out;
+}
+
+}  // namespace quorel::objective_kernel

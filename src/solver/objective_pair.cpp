@@ -1,0 +1,214 @@
+// EvaluatePair and EvaluateObject: the settings are read once per call and
+// select one specialised loop; the loop itself runs over contiguous rows.
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+
+#include "solver/objective.h"
+#include "solver/objective_kernel.h"
+
+namespace quorel {
+namespace {
+
+using namespace objective_kernel;
+
+int KindOf(int mds_type) {
+  switch (mds_type) {
+    case 0:
+    case 2:
+      return kPlain;
+    case 1:
+    case 3:
+      return kBounded;
+    case 4:
+      return kOrdinal;
+    default:
+      throw std::logic_error("objective: MDS type out of range");
+  }
+}
+
+Context MakeContext(const Session& s, int dims) {
+  Context cx;
+  const Settings& t = s.set;
+  cx.n = s.prob.NObjects;
+  cx.dims = t.DistanceFunctionNum == kMinkowski ? 8 : dims;
+  for (int k = 0; k < 8; ++k) cx.x[k] = s.prob.LocDim[k + 1].data();
+  cx.c = s.prob.IntervalConstant;
+  const bool interval = t.MDSAnalysisTypeNum == 2 || t.MDSAnalysisTypeNum == 3;
+  if (interval && (t.BadnessFunctionNum == kMultiscale || t.BadnessFunctionNum == kFractional))
+    cx.r_cap = 10.0f;
+  cx.p = t.MinkowskiExponent;
+  cx.p_inv = t.MinkowskiInverse;
+  cx.centre_factor = t.CentreInBounds ? 0.1f : 0.0f;
+  if (t.MDSAnalysisTypeNum == 4) {
+    const DerivedData& r = s.derived;
+    const int limit = 100 * (t.StepSizeNum + 1);
+    const int count = s.run.OrdinalIterationCount;
+    cx.warm_up = count < limit;
+    if (cx.warm_up) cx.t = std::sqrt(static_cast<float>(count) / static_cast<float>(limit));
+    cx.ranked_pairs = r.NRankedPairs;
+    cx.up_a = r.OrdUpperObjA.data();
+    cx.up_b = r.OrdUpperObjB.data();
+    cx.lo_a = r.OrdLowerObjA.data();
+    cx.lo_b = r.OrdLowerObjB.data();
+    cx.ord_min = r.OrdMinDissim;
+    cx.ord_max = r.OrdMaxDissim;
+  }
+  return cx;
+}
+
+template <int kBad, int kDist, int kKind>
+void ObjectLoop(Session& s, const Context& cx, int i, ObjectStep& out) {
+  const float* dissim = s.prob.Dissim.Row(i);
+  const float* weight = s.prob.EffWeight.Row(i);
+  const Flag* missing = s.prob.DissimMissing.Row(i);
+  const Flag* parked = s.prob.ObjParked.data();
+  const float* lower = s.derived.ErrBoundLower.Row(i);
+  const float* upper = s.derived.ErrBoundUpper.Row(i);
+  const int* pair_index = s.derived.FreePairIndex.Row(i);
+  float* map_dist = s.derived.MapDist.Row(i);
+  const int dims = cx.dims;
+
+  float a[8];
+  for (int k = 0; k < 8; ++k) a[k] = cx.x[k][i];
+  float gradient[8] = {};
+  float badness_sum = 0, interval_derivative = 0;
+  int partners = 0;
+  for (int j = 1; j <= cx.n; ++j) {
+    if (j == i || parked[j] || missing[j]) continue;
+    float u[8];
+    const float w = weight[j];
+    const Term term = EvaluateTerm<kBad, kDist, kKind>(
+        cx, a, j, dissim[j], w, kKind == kBounded ? lower[j] : 0.0f,
+        kKind == kBounded ? upper[j] : 0.0f, kKind == kOrdinal ? pair_index[j] : 0, u);
+    map_dist[j] = term.d;
+    badness_sum += w * (term.e * term.e);
+    for (int k = 0; k < dims; ++k) gradient[k] += term.grad_factor * u[k];
+    interval_derivative += term.interval_derivative;
+    ++partners;
+  }
+  out = ObjectStep{};
+  for (int k = 0; k < dims; ++k) out.gradient[k] = gradient[k];
+  out.badness_sum = badness_sum;
+  out.partners = partners;
+  out.interval_derivative = interval_derivative;
+}
+
+template <int kBad, int kDist, int kKind>
+PairEvaluation PairOf(Session& s, const Context& cx, int i, int j) {
+  PairEvaluation out;
+  float a[8];
+  for (int k = 0; k < 8; ++k) a[k] = cx.x[k][i];
+  const float w = s.prob.EffWeight(i, j);
+  const Term term = EvaluateTerm<kBad, kDist, kKind>(
+      cx, a, j, s.prob.Dissim(i, j), w, s.derived.ErrBoundLower(i, j),
+      s.derived.ErrBoundUpper(i, j), s.derived.FreePairIndex(i, j), out.u);
+  s.derived.MapDist(i, j) = term.d;
+  out.d = term.d;
+  out.e = term.e;
+  for (int k = 0; k < cx.dims; ++k) out.gradient[k] = term.grad_factor * out.u[k];
+  out.interval_derivative = term.interval_derivative;
+  return out;
+}
+
+using ObjectFn = void (*)(Session&, const Context&, int, ObjectStep&);
+using PairFn = PairEvaluation (*)(Session&, const Context&, int, int);
+
+template <int kBad, int kDist>
+ObjectFn ObjectFnFor(int kind) {
+  if (kind == kPlain) return &ObjectLoop<kBad, kDist, kPlain>;
+  if (kind == kBounded) return &ObjectLoop<kBad, kDist, kBounded>;
+  return &ObjectLoop<kBad, kDist, kOrdinal>;
+}
+
+template <int kBad, int kDist>
+PairFn PairFnFor(int kind) {
+  if (kind == kPlain) return &PairOf<kBad, kDist, kPlain>;
+  if (kind == kBounded) return &PairOf<kBad, kDist, kBounded>;
+  return &PairOf<kBad, kDist, kOrdinal>;
+}
+
+template <int kBad, template <int, int> class Select>
+auto ForDistance(int distance, int kind) {
+  switch (distance) {
+    case kEuclidean:
+      return Select<kBad, kEuclidean>::Get(kind);
+    case kCityBlock:
+      return Select<kBad, kCityBlock>::Get(kind);
+    case kMinkowski:
+      return Select<kBad, kMinkowski>::Get(kind);
+    default:
+      throw std::logic_error("objective: distance function out of range");
+  }
+}
+
+template <template <int, int> class Select>
+auto Choose(const Settings& t) {
+  const int kind = KindOf(t.MDSAnalysisTypeNum);
+  switch (t.BadnessFunctionNum) {
+    case 0:
+    case 1:
+      return ForDistance<kStress, Select>(t.DistanceFunctionNum, kind);
+    case 2:
+      return ForDistance<kSStress, Select>(t.DistanceFunctionNum, kind);
+    case 3:
+      return ForDistance<kMultiscale, Select>(t.DistanceFunctionNum, kind);
+    case 4:
+      return ForDistance<kFractional, Select>(t.DistanceFunctionNum, kind);
+    default:
+      throw std::logic_error("objective: badness function out of range");
+  }
+}
+
+template <int kBad, int kDist>
+struct SelectObject {
+  static ObjectFn Get(int kind) { return ObjectFnFor<kBad, kDist>(kind); }
+};
+template <int kBad, int kDist>
+struct SelectPair {
+  static PairFn Get(int kind) { return PairFnFor<kBad, kDist>(kind); }
+};
+
+// True when coordinate d (0-based) is zero for every object 1..n.
+bool DimensionIsZero(const float* x, int n) {
+  constexpr int kBlock = 64;
+  for (int start = 1; start <= n; start += kBlock) {
+    const int end = start + kBlock <= n + 1 ? start + kBlock : n + 1;
+    std::uint32_t bits = 0;
+    for (int j = start; j < end; ++j) {
+      std::uint32_t b;
+      std::memcpy(&b, &x[j], sizeof b);
+      bits |= b & 0x7fffffffu;  // -0 counts as zero
+    }
+    if (bits != 0) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int ActiveDimensions(const Session& s) {
+  int dims = kMaxDimensions;
+  while (dims > 0 && DimensionIsZero(s.prob.LocDim[dims].data(), s.prob.NObjects)) --dims;
+  return dims;
+}
+
+PairEvaluation EvaluatePair(Session& s, int i, int j) {
+  const Context cx = MakeContext(s, kMaxDimensions);
+  return Choose<SelectPair>(s.set)(s, cx, i, j);
+}
+
+void EvaluateObject(Session& s, int i, ObjectStep& out) {
+  EvaluateObject(s, i, out, ActiveDimensions(s));
+}
+
+void EvaluateObject(Session& s, int i, ObjectStep& out, int active_dims) {
+  if (s.prob.ObjParked[i]) {
+    out = ObjectStep{};
+    return;
+  }
+  const Context cx = MakeContext(s, active_dims);
+  Choose<SelectObject>(s.set)(s, cx, i, out);
+}
+
+}  // namespace quorel

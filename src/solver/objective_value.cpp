@@ -1,0 +1,102 @@
+// Step divisors, the normalising factor and the objective value.
+#include <cmath>
+#include <stdexcept>
+
+#include "solver/objective.h"
+
+namespace quorel {
+namespace {
+
+// Divisors of D1, D2, D3 and of D4..D8: dimension 3 takes larger steps.
+void SetDivisors(float divisors[8], float d12, float d3, float rest) {
+  divisors[0] = divisors[1] = d12;
+  divisors[2] = d3;
+  for (int k = 3; k < 8; ++k) divisors[k] = rest;
+}
+
+}  // namespace
+
+void StepDivisors(int badness, int mds_type, float divisors[8]) {
+  if (mds_type < 0 || mds_type > MaxMDSTypeNum)
+    throw std::logic_error("StepDivisors: MDS type out of range");
+  switch (badness) {
+    case 0:
+    case 1:
+      SetDivisors(divisors, 40, 10, 20);
+      return;
+    case 2:
+      SetDivisors(divisors, 50, 50, 25);
+      return;
+    case 3:
+      if (mds_type == 3)
+        SetDivisors(divisors, 800, 200, 600);
+      else if (mds_type == 4)
+        SetDivisors(divisors, 500, 150, 250);
+      else
+        SetDivisors(divisors, 400, 100, 200);
+      return;
+    case 4:
+      if (mds_type == 4)
+        SetDivisors(divisors, 500, 125, 250);
+      else
+        SetDivisors(divisors, 400, 100, 200);
+      return;
+    default:
+      throw std::logic_error("StepDivisors: badness function out of range");
+  }
+}
+
+void ComputeObjFnNormaliser(Session& s) {
+  const int n = s.prob.NObjects;
+  const int badness = s.set.BadnessFunctionNum;
+  if (badness < 0 || badness > MaxBadnessFunctionNum)
+    throw std::logic_error("ComputeObjFnNormaliser: badness function out of range");
+  // Multiscale and Fractional weigh every pair, missing ones with their W of 1.
+  const bool count_missing = badness >= 3;
+  float sum = 0;
+  for (int i = 2; i <= n; ++i) {
+    if (s.prob.ObjParked[i]) continue;
+    const float* dissim = s.prob.Dissim.Row(i);
+    const float* weight = s.prob.EffWeight.Row(i);
+    const Flag* missing = s.prob.DissimMissing.Row(i);
+    for (int j = 1; j < i; ++j) {
+      if (s.prob.ObjParked[j]) continue;
+      if (count_missing) {
+        sum += weight[j];
+      } else if (!missing[j]) {
+        const float d2 = dissim[j] * dissim[j];
+        sum += badness == 2 ? weight[j] * (d2 * d2) : weight[j] * d2;
+      }
+    }
+  }
+  // The raw sweep sum visits every pair from both ends, hence the factor 2.
+  s.derived.ObjFnNormaliser = (n >= 2 && sum >= 1e-6f) ? 2 * sum : 2.0f;
+  s.derived.ObjFnNormaliserInv = 1.0f / s.derived.ObjFnNormaliser;
+}
+
+float ObjectiveValue(Session& s, float raw_sum) {
+  if (s.set.BadnessFunctionNum != 1) return raw_sum * s.derived.ObjFnNormaliserInv;
+
+  // Stress1: sqrt(R / (2 sum W d^2)), d Euclidean over the dimensions in use.
+  const int n = s.prob.NObjects;
+  const int dims = s.set.DimensionsNum;
+  float sum = 0;
+  for (int i = 2; i <= n; ++i) {
+    if (s.prob.ObjParked[i]) continue;
+    const float* weight = s.prob.EffWeight.Row(i);
+    const Flag* missing = s.prob.DissimMissing.Row(i);
+    for (int j = 1; j < i; ++j) {
+      if (s.prob.ObjParked[j] || missing[j]) continue;
+      float d2 = 0;
+      for (int k = 1; k <= dims; ++k) {
+        const float delta = s.prob.LocDim[k][i] - s.prob.LocDim[k][j];
+        d2 += delta * delta;
+      }
+      sum += weight[j] * d2;
+    }
+  }
+  s.derived.Stress1Denominator = sum >= 1e-5f ? 2 * sum : 2.0f;
+  return std::sqrt(raw_sum / s.derived.Stress1Denominator);
+}
+
+}  // namespace quorel
