@@ -146,6 +146,7 @@ struct RunBook {
   bool LoopActive = false;
   bool LoopInAdvance = false;
   int LoopPhase = 0;
+  float LoopIntervalDerivative = 0.0f;  // of the sweep that yielded
   bool SolverEntryPending = false;
   bool SolverHostDriven = false;
   long LoopProblemGeneration = 0;
