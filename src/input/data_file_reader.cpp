@@ -1,0 +1,203 @@
+// The data file reader: a first pass for the object and attribute counts, a
+// second pass that dispatches every keyword line, then the checks, defaults
+// and derived data (see data_file_finish.cpp).
+#include "input/data_file_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "input/data_file_finish.h"
+#include "input/line_tokenizer.h"
+#include "input/list_readers.h"
+#include "input/reader_state.h"
+#include "input/start_settings.h"
+#include "model/captions.h"
+#include "model/numeric.h"
+#include "model/text_format.h"
+
+namespace quorel {
+namespace {
+
+bool IsLetter(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The count after NOBJECTS or NATTRIBUTES: from 1-based position `start`,
+// characters are skipped up to the first "/" or digit (or the last
+// character), and the leading number from there is rounded.
+int CountFromLine(const std::string& line, size_t start) {
+  if (line.size() < start) return 0;
+  size_t p = start - 1;
+  while (p + 1 < line.size()) {
+    int c = static_cast<unsigned char>(line[p]);
+    if (c - '4' <= 5 && '4' - c <= 5) break;
+    ++p;
+  }
+  return RoundToInt(Val(line.substr(p)));
+}
+
+bool FirstPass(Session& s, Platform& platform, const std::string& path, std::string* io_error) {
+  TextReader file(path);
+  if (!file.IsOpen()) {
+    if (io_error) *io_error = std::strerror(errno ? errno : EIO);
+    return false;
+  }
+  Problem& p = s.prob;
+  while (!file.AtEnd()) {
+    std::string line = TrimBlanks(UpperAscii(file.ReadLine()));
+    if (line.empty()) continue;
+    std::string keyword = KeywordOf(line);
+    if (keyword == "NOBJECTS") {
+      p.NObjects = CountFromLine(line, 10);
+      if (p.NObjects > kMaxObjects) {
+        platform.ShowMessage("This data file calls for NObjects =" + Str(p.NObjects) +
+                             ", which is greater than" + Str(kMaxObjects) +
+                             ", the maximum value currently allowed.  Processing will stop to "
+                             "avoid a system crash.  ErrMsgRG");
+        p.NObjects = 0;
+        return false;
+      }
+    } else if (keyword == "NATTRIBUTES") {
+      p.NAttributes = CountFromLine(line, 13);
+    }
+  }
+  return true;
+}
+
+void TakeText(std::string& target, const std::string& line, size_t from, size_t count) {
+  std::string text = line.size() >= from ? line.substr(from - 1, count) : "";
+  text = TrimBlanks(text);
+  if (!text.empty() && text.front() == '=') text = TrimBlanks(text.substr(1));
+  target = text;
+}
+
+// One line of the second pass; the list readers take their rows from `r`.
+void DispatchLine(Session& s, Platform& platform, ReaderState& r, const std::string& line) {
+  Problem& p = s.prob;
+  const std::string keyword = KeywordOf(line);
+  if ((keyword == "DISSIMILARITY" || keyword == "SIMILARITY" || keyword == "ATTRIBUTE") &&
+      UpperAscii(line).find(" LIST") != std::string::npos)
+    p.ListSpaceSeen = true;
+  if (keyword == "TITLE") {
+    TakeText(p.Title, line, 6, 125);
+  } else if (keyword == "MESSAGE") {
+    TakeText(p.Title, line, 8, 64);
+  } else if (keyword == "SUBTITLE") {
+    TakeText(p.Subtitle, line, 9, 122);
+  } else if (keyword == "SUBMESSAGE") {
+    TakeText(p.Subtitle, line, 11, 120);
+  } else if (keyword == "OBJECTNAMESLIST") {
+    ReadObjectNames(s, platform, r);
+  } else if (keyword == "DISSIMILARITYLIST" || keyword == "SIMILARITYLIST") {
+    p.ProximitiesGiven = true;
+    p.ProximitiesAreSimilarities = keyword == "SIMILARITYLIST";
+    ReadProximities(s, platform, r);
+  } else if (keyword == "ATTRIBUTELIST") {
+    p.AttributesGiven = true;
+    ReadAttributes(s, platform, r);
+  } else if (keyword == "WEIGHTLIST" || keyword == "MAPWEIGHTLIST") {
+    r.WeightListKind = keyword == "WEIGHTLIST" ? "Regular" : "Mapping";
+    ReadWeights(s, platform, r);
+  } else if (keyword == "LOCATIONLIST") {
+    p.LocationsGiven = true;
+    ReadLocations(s, platform, r);
+  } else if (keyword == "NODATARANGECHECKS") {
+    p.NoDataRangeChecks = true;
+  } else if (keyword == "STARTPARKEDOBJECTSLIST") {
+    ReadParkedObjects(s, platform, r);
+  } else if (keyword == "STARTPARKEDATTRIBUTESLIST") {
+    p.ParkedAttribsGiven = true;
+    ReadParkedAttributes(s, platform, r);
+  } else {
+    ApplyStartSetting(s, platform, keyword, line);
+  }
+}
+
+bool SecondPass(Session& s, Platform& platform, const std::string& path, std::string* io_error) {
+  ReaderState r;
+  r.file = std::make_unique<TextReader>(path);
+  if (!r.file->IsOpen()) {
+    if (io_error) *io_error = std::strerror(errno ? errno : EIO);
+    return false;
+  }
+  while (!r.AtEnd() && s.prob.NObjects > 0) {
+    std::string line = TrimBlanks(r.file->ReadLine());
+    if (!line.empty()) {
+      NormalizeKeywordLine(line, r.ListKindMemo);
+      DispatchLine(s, platform, r, line);
+    }
+    s.captions.cmdMDSType = MDSTypeCaptionWithConstant(s);
+  }
+  return true;
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::exists(path, ec) &&
+         !std::filesystem::is_directory(path, ec);
+}
+
+}  // namespace
+
+std::string KeywordOf(const std::string& line) {
+  size_t n = 0;
+  while (n < line.size() && IsLetter(static_cast<unsigned char>(line[n]))) ++n;
+  return UpperAscii(line.substr(0, n));
+}
+
+bool ReadDataFile(Session& s, Platform& platform, std::string* io_error) {
+  Problem& p = s.prob;
+  // A re-read that restores the file's proximities keeps "(not in use)".
+  const bool keep_not_in_use =
+      p.KeepObjSetup && s.set.AttributeFunctionNum == MaxAttributeFunctionNum;
+  ResetProblem(s);
+  const std::string& path = s.set.DataFileName;
+  if (!FileExists(path)) {
+    platform.ShowMessage((path.empty() ? std::string("Your specified file does not exist ")
+                                       : path + " does not exist ") +
+                         "or else the file is empty.  Go to the File menu and select a new data "
+                         "file.  ErrMsgRE");
+    p.NObjects = 0;
+    return true;
+  }
+  if (!FirstPass(s, platform, path, io_error)) {
+    p.NObjects = 0;
+    return io_error == nullptr || io_error->empty();
+  }
+  if (p.NObjects <= 0) {
+    platform.ShowMessage(
+        "This data file has no valid Nobjects = ... entry.  Are you sure you selected a valid data "
+        "file to open?  For instance, Short Form solution files and Word-format data files will "
+        "not work.  Processing will stop to let you check the data file.  ErrMsgR1");
+    p.NObjects = 0;
+    return true;
+  }
+  if (p.NAttributes > kMaxAttributes) {
+    platform.ShowMessage(
+        "The data file has too many attributes specified.  Currently, the maximum allowed is 100.  "
+        "Only the first 100 will be used.    ErrMsgR1A");
+    p.NAttributes = kMaxAttributes;
+  }
+  if (!SecondPass(s, platform, path, io_error)) {
+    p.NObjects = 0;
+    return false;
+  }
+  if (p.NObjects == 0) return true;
+  FinishDataFile(s, platform, keep_not_in_use);
+  if (p.NObjects > 0) ++p.ProblemGeneration;
+  return true;
+}
+
+void ReadDataFile(Session& s, Platform& platform) {
+  std::string io_error;
+  if (ReadDataFile(s, platform, &io_error)) return;
+  platform.ShowMessage(io_error +
+                       " -- the operating system reported this error when you attempted to read "
+                       "the file: " +
+                       s.set.DataFileName +
+                       ".  Sorry that this is so vague.  If you can't find the problem, try "
+                       "sending the file as an email attachment to Tamsel.  ");
+}
+
+}  // namespace quorel
