@@ -1,0 +1,77 @@
+#include "prep/data_precision.h"
+
+#include <gtest/gtest.h>
+
+#include "support/tiny_problem.h"
+
+namespace quorel {
+namespace {
+
+using testing::TinyProblem;
+
+// Degrades the three values of a 3-object problem at level L of data read at
+// level 12 and returns the working values of (2,1), (3,1), (3,2).
+std::vector<float> DegradeAt(int level, std::vector<float> values) {
+  auto s = TinyProblem(3, values);
+  s->prob.DataDegradeNum = 12;
+  s->set.DegradeNum = level;
+  ApplyDataPrecision(*s);
+  return {s->prob.Dissim(2, 1), s->prob.Dissim(3, 1), s->prob.Dissim(3, 2)};
+}
+
+TEST(DataPrecision, LevelOfTheDataCopiesEveryValueUnchanged) {
+  auto s = TinyProblem(3, {0.1234567f, 0.7654321f, 0.5f});
+  s->prob.DataDegradeNum = 9;
+  s->set.DegradeNum = 9;
+  s->prob.Dissim(2, 1) = 0.0f;  // overwritten from the original
+  ApplyDataPrecision(*s);
+  EXPECT_EQ(s->prob.Dissim(2, 1), 0.1234567f);
+  EXPECT_EQ(s->prob.Dissim(1, 2), 0.1234567f);
+  EXPECT_EQ(s->prob.Dissim(3, 1), 0.7654321f);
+  // A level above the data's own level is no degradation either.
+  s->set.DegradeNum = 12;
+  ApplyDataPrecision(*s);
+  EXPECT_EQ(s->prob.Dissim(3, 2), 0.5f);
+}
+
+TEST(DataPrecision, LevelOneRoundsToWholeNumbersHalvesToEven) {
+  EXPECT_EQ(DegradeAt(1, {0.5f, 0.51f, 0.49f}), (std::vector<float>{0.0f, 1.0f, 0.0f}));
+}
+
+TEST(DataPrecision, LevelTwoTakesNearestHalfWithHalvesToEven) {
+  // 0.25 * 2 = 0.5 -> 0; 0.75 * 2 = 1.5 -> 2 -> 1; 0.6 * 2 = 1.2 -> 1 -> 0.5.
+  EXPECT_EQ(DegradeAt(2, {0.25f, 0.75f, 0.6f}), (std::vector<float>{0.0f, 1.0f, 0.5f}));
+}
+
+TEST(DataPrecision, LevelThreeKeepsThirdsToTwoDecimals) {
+  // 0.5 * 3 = 1.5 -> 2 -> 0.67; 0.2 * 3 = 0.6 -> 1 -> 0.33; 0.1 -> 0.
+  EXPECT_EQ(DegradeAt(3, {0.5f, 0.2f, 0.1f}), (std::vector<float>{0.67f, 0.33f, 0.0f}));
+}
+
+TEST(DataPrecision, LevelFiveTakesFifths) {
+  EXPECT_EQ(DegradeAt(5, {0.33f, 0.5f, 0.91f}), (std::vector<float>{0.4f, 0.4f, 1.0f}));
+}
+
+TEST(DataPrecision, LevelSixRoundsToTenthsAndSevenToHundredths) {
+  // 0.25 is exact in binary: a true half, to even.
+  EXPECT_EQ(DegradeAt(6, {0.25f, 0.75f, 0.14f}), (std::vector<float>{0.2f, 0.8f, 0.1f}));
+  EXPECT_EQ(DegradeAt(7, {0.125f, 0.375f, 0.456f}), (std::vector<float>{0.12f, 0.38f, 0.46f}));
+}
+
+TEST(DataPrecision, EveryCellIncludingMissingAndParkedPairsIsRebuilt) {
+  auto s = TinyProblem(3, {0.44f, 0.66f, 0.77f});
+  s->prob.DataDegradeNum = 12;
+  s->set.DegradeNum = 6;
+  testing::SetMissing(*s, 3, 1);
+  s->prob.ObjParked[2] = 1;
+  ApplyDataPrecision(*s);
+  EXPECT_EQ(s->prob.Dissim(2, 1), 0.4f);
+  EXPECT_EQ(s->prob.Dissim(1, 3), 0.7f);
+  EXPECT_EQ(s->prob.Dissim(2, 3), 0.8f);
+  EXPECT_EQ(s->prob.Dissim(2, 2), 0.0f);
+  // The original is never touched.
+  EXPECT_EQ(s->prob.DissimOriginal(2, 1), 0.44f);
+}
+
+}  // namespace
+}  // namespace quorel
