@@ -1,0 +1,142 @@
+#include "cases/special_cases.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "cases/special_case_build.h"
+#include "model/text_format.h"
+#include "prep/dissim_ranks.h"
+#include "prep/error_bounds.h"
+#include "solver/objective.h"
+
+namespace quorel {
+namespace {
+
+// Everything a new generated problem starts from.
+void CommonStart(Session& s, Platform& platform) {
+  Problem& p = s.prob;
+  for (int i = 1; i <= kMaxObjects; ++i) {
+    p.ObjParked[i] = 0;
+    p.ObjName[i].clear();
+    for (int a = 1; a <= kMaxAttributes; ++a) p.AttribMissing(i, a) = 0;
+    for (int j = 1; j <= kMaxObjects; ++j) p.DissimMissing(i, j) = 0;
+  }
+  for (int a = 1; a <= kMaxAttributes; ++a) p.AttribParked[a] = 0;
+  p.NParkedObjects = 0;
+  p.Title.clear();
+  p.Subtitle.clear();
+  p.LocationsGiven = false;
+  p.ObjNamesGiven = false;
+  p.ProximitiesAreSimilarities = false;
+  p.PairWeightsGiven = false;
+  p.MapWeightsGiven = false;
+  p.ParkedAttribsGiven = false;
+  p.IntervalConstant = 0.0f;
+  ++p.ProblemGeneration;
+  s.run.BestObjFnValue = 1e20f;
+  s.run.RunCount = 0;
+  s.run.IterationCount = 0;
+
+  if (s.set.AttributeFunctionNum < 0 || s.set.AttributeFunctionNum > 12)
+    s.set.AttributeFunctionNum = 1;
+
+  s.captions.lblBestObjFnValue.clear();
+  platform.ClearMapCanvas();
+
+  if (s.set.SpecialCaseNum >= 14 && s.set.ReuseRandomNumbers) s.rnd.Reset();
+}
+
+// The precision level implied by the decimals of the generated values: the
+// Str text of each value (" .25") less two characters counts its decimals.
+int PrecisionLevelOfDissimilarities(const Session& s) {
+  int most = 0;
+  for (int i = 1; i <= s.prob.NObjects; ++i)
+    for (int j = 1; j <= i; ++j) {
+      int decimals = static_cast<int>(Str(s.prob.Dissim(i, j)).size()) - 2;
+      if (decimals > most) most = decimals;
+    }
+  if (most < 1) return 1;
+  if (most <= 5) return most + 5;
+  return 10;
+}
+
+// The attribute type check of a data-file read: without attributes the
+// attribute function is "(not in use)"; with them a nonmetric data type
+// cannot go with a metric function, nor a metric type with a nonmetric one.
+void CheckAttributeType(Session& s) {
+  Settings& t = s.set;
+  if (!s.prob.AttributesGiven) {
+    t.AttributeFunctionNum = 13;
+    return;
+  }
+  bool metric_fn = t.AttributeFunctionNum >= 0 && t.AttributeFunctionNum <= 4;
+  bool metric_type = t.AttributeDataTypeNum == 0 || t.AttributeDataTypeNum == 1;
+  bool nonmetric_type = t.AttributeDataTypeNum >= 2 && t.AttributeDataTypeNum <= 4;
+  if ((nonmetric_type && metric_fn) || (metric_type && !metric_fn)) t.AttributeDataTypeNum = 5;
+}
+
+void CommonEnd(Session& s, Platform& platform) {
+  Problem& p = s.prob;
+  int n = p.NObjects;
+
+  int level = PrecisionLevelOfDissimilarities(s);
+  p.DataDegradeNum = level;
+  s.set.DegradeNum = level;
+
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= kMaxObjects; ++j) p.DissimMissing(i, j) = 0;
+    p.ObjMarked[i] = 0;
+    p.ObjName[i].clear();
+  }
+  p.AnyObjMarked = false;
+
+  CheckAttributeType(s);
+
+  for (int i = 1; i <= n; ++i) {
+    p.Dissim(i, i) = 0.0f;
+    for (int j = 1; j < i; ++j) p.Dissim(j, i) = p.Dissim(i, j);
+  }
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) {
+      p.DissimOriginal(i, j) = p.Dissim(i, j);
+      if (i != j) {
+        p.PairWeight(i, j) = 1.0f;
+        p.MapWeight(i, j) = 1.0f;
+        p.EffWeight(i, j) = 1.0f;
+      }
+    }
+
+  p.MaxDissim = -1.0f;
+  for (int i = 2; i <= n; ++i)
+    for (int j = 1; j < i; ++j)
+      if (p.Dissim(i, j) > p.MaxDissim) p.MaxDissim = p.Dissim(i, j);
+
+  if (p.MaxDissim > 0.0f) {
+    ComputeDissimRanks(s, platform);
+    ComputeErrorBounds(s);
+    ComputeObjFnNormaliser(s);
+  } else {
+    platform.ShowMessage("The programmer screwed up again!  The Max Dissim is <= 0.  ");
+  }
+}
+
+bool IsDissimilarityCase(int c) {
+  return c == 3 || c == 6 || c == 7 || c == 10 || c == 11 || c == 15 || c == 16;
+}
+
+}  // namespace
+
+void GenerateSpecialCase(Session& s, Platform& platform) {
+  int c = s.set.SpecialCaseNum;
+  if (c < 0 || c > MaxSpecialCaseNum)
+    throw std::logic_error("GenerateSpecialCase: case number " + std::to_string(c) +
+                           " outside 0..18");
+  CommonStart(s, platform);
+  if (IsDissimilarityCase(c))
+    cases::BuildDissimilarityCase(s, c);
+  else
+    cases::BuildAttributeCase(s, platform, c);
+  CommonEnd(s, platform);
+}
+
+}  // namespace quorel
