@@ -1,0 +1,51 @@
+// Screen geometry of the map: the layout of the main window as far as it
+// fixes the map centre and scale, the placing of an object's circle from its
+// coordinates, the parking slots and the first placement of a new problem.
+#pragma once
+
+#include "model/platform.h"
+#include "model/session.h"
+
+namespace quorel {
+
+// What the layout needs to know about the window, in twips.
+struct WindowMetrics {
+  double inner_width = 12000;
+  double inner_height = 10500;
+  double bottom_group_top = 9000;  // Top of the bottom control group
+  bool maximized = false;
+};
+
+// The window the batch solver and the tests lay the map out in.
+WindowMetrics DefaultWindowMetrics();
+
+// Sets MapCentreX/Y, UnitRadius, BoundaryRadiusPx (= UnitRadius), its
+// square, MapScale, CentreLeft/Top and the parking area from the window.
+void LayOutMap(Session& s, const WindowMetrics& window);
+
+// 1 / radius, or 1e20 for a radius below 1e-4.
+float MapScaleFor(int boundary_radius_px);
+
+// Moves object i's circle to the map position of coordinates 1 and 2.
+void PlaceObject(Session& s, Platform& platform, int i);
+
+// Top-left corner of object k's slot in the parking area.
+struct ScreenPoint {
+  int left = 0;
+  int top = 0;
+};
+ScreenPoint ParkingSlot(const Session& s, int k);
+
+// Moves object k's circle into its parking slot.
+void MoveToParkingSlot(Session& s, Platform& platform, int k);
+
+// The circles of a newly loaded problem exist: one per object.
+void CreateCircles(Session& s);
+
+// Places the objects of a newly loaded problem: at their given locations, or
+// evenly spaced on the horizontal line through the centre; parked objects go
+// to their slots.  Sets lblInitialPositionsMsg and empties the objective
+// labels.
+void FirstPlacement(Session& s, Platform& platform);
+
+}  // namespace quorel

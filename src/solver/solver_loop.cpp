@@ -1,0 +1,281 @@
+#include "solver/solver_loop.h"
+
+#include <cmath>
+
+#include "model/map_layout.h"
+#include "model/numeric.h"
+#include "output/solution_writer.h"
+#include "solver/objective.h"
+#include "solver/solver_sweep.h"
+#include "solver/solver_sweep_end.h"
+
+namespace quorel {
+namespace {
+
+// Where SolverAdvance resumes.
+constexpr int kPhaseSweep = 0;       // at the start of a sweep
+constexpr int kPhaseAfterYield = 1;  // after the yield inside a sweep
+constexpr int kPhaseNextRun = 2;     // after the yield between two runs
+
+constexpr int kAutoRepeatSweepCap = 50000;
+
+enum class Outcome { kContinue, kYield, kEnd };
+
+SolverProgress EndLoop(Session& s) {
+  s.run.LoopActive = false;
+  s.run.LoopPhase = kPhaseSweep;
+  return SolverProgress::kFinished;
+}
+
+bool ProblemReplaced(const Session& s) {
+  return s.prob.ProblemGeneration != s.run.LoopProblemGeneration || s.prob.NObjects == 0 ||
+         s.run.RunState == kNoProblem;
+}
+
+// Fewer than two free objects: nothing to solve.  A lone free object sits at
+// the centre.
+void SettleFewObjects(Session& s, Platform& platform, int free) {
+  Problem& p = s.prob;
+  s.captions.lblObjFnValue = "0.000000";
+  s.captions.lblBestObjFnValue.clear();
+  if (free == 1) {
+    int lone = 1;
+    while (p.ObjParked[lone]) ++lone;
+    for (int d = 1; d <= kMaxDimensions; ++d) p.LocDim[d][lone] = 0.0f;
+    s.map.CircleLeft[lone] = s.map.CentreLeft;
+    s.map.CircleTop[lone] = s.map.CentreTop;
+    platform.ObjectMoved(lone);
+  }
+  s.run.RunState = p.NObjects == 0 ? kNoProblem : kStopped;
+  platform.RefreshCaptions();
+  platform.LabelAllObjects();
+}
+
+// A random configuration inside the boundary, drawn in screen units.
+void RandomStart(Session& s, Platform& platform) {
+  Problem& p = s.prob;
+  MapGeometry& g = s.map;
+  bool any_parked = false;
+  for (int i = 1; i <= p.NObjects; ++i) {
+    if (p.ObjParked[i]) any_parked = true;
+    if (p.ObjParked[i] || p.ObjMarked[i]) continue;
+    float px = (0.8f - 1.6f * s.Rnd()) * static_cast<float>(g.BoundaryRadiusPx);
+    float py = (0.8f - 1.6f * s.Rnd()) *
+               std::sqrt(static_cast<float>(g.BoundaryRadiusPxSq) - px * px + 1e-5f);
+    p.LocDim[1][i] = g.MapScale * px;
+    p.LocDim[2][i] = g.MapScale * py;
+    for (int d = 3; d <= kMaxDimensions; ++d) p.LocDim[d][i] = 0.5f - s.Rnd();
+    g.CircleLeft[i] = RoundToInt(px + g.CentreLeft);
+    g.CircleTop[i] = RoundToInt(-py + g.CentreTop);
+    platform.ObjectMoved(i);
+  }
+  if (!any_parked)
+    for (auto& warned : s.run.NAWarned) warned = 0;
+  s.run.OrdinalIterationCount = 0;
+  p.IntervalConstant = 0.0f;
+}
+
+// The start of each run.  Returns false when there is nothing to run.
+bool StartRun(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  if (r.RunState != kStopped) r.IterationCount = 0;
+  int free = CountFreeObjects(s);
+  if (s.prob.NObjects == 0 || free < 2) {
+    SettleFewObjects(s, platform, free);
+    return false;
+  }
+  if (r.RunState == kStopped) {
+    r.RunState = kRunning;
+    platform.SetFocus(FocusTarget::cmdStart);
+  } else if (r.RunState == kRunning) {
+    RandomStart(s, platform);
+  } else {
+    return false;
+  }
+  r.SmallChangeCount = 0;
+  r.NextDisplayTime = platform.SecondsSinceMidnight() + 0.4;
+  r.StopRequested = false;
+  r.ObjFnValue = 1e20f;
+  return true;
+}
+
+// The end of a run: the series bookkeeping and what follows.
+Outcome EndRun(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  ++r.RunCount;
+  if (r.RestartRequested) {
+    r.RestartRequested = false;
+    r.RunState = kRunning;
+    platform.SetFocus(FocusTarget::cmdStart);
+    return StartRun(s, platform) ? Outcome::kContinue : Outcome::kEnd;
+  }
+  r.RunState = kStopped;
+  ShowFinalLabels(s);
+  platform.RefreshCaptions();
+  if (!s.set.AutoRepeat) {
+    if (!r.SkipFinalRedraw) platform.LabelAllObjects();
+    r.SkipFinalRedraw = false;
+    return Outcome::kEnd;
+  }
+  int level = s.set.PrecisionLevelNum;
+  r.BestTolerance = level == 0 ? 0.0005f : (level == 2 ? 5e-6f : 5e-5f);
+  if (r.ObjFnValue < r.BestObjFnValue + r.BestTolerance) {
+    if (std::fabs(r.BestObjFnValue - r.ObjFnValue) >= r.BestTolerance + 1e-5f)
+      r.BestHitCount = 1;
+    else
+      ++r.BestHitCount;
+    if (r.ObjFnValue < r.BestObjFnValue) r.BestObjFnValue = r.ObjFnValue;
+    WriteSolution(s, platform, BestFoundFileName, true);
+  }
+  r.RunState = kRunning;
+  platform.SetFocus(FocusTarget::cmdStart);
+  // The interface gets its events between two runs of a series as well.
+  r.LoopPhase = kPhaseNextRun;
+  return Outcome::kYield;
+}
+
+// Steps 16 to 21 of a sweep, after its yield point.
+Outcome FinishSweep(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  if (!Recentre(s)) {
+    // Every object was parked meanwhile.
+    r.RunState = kStopped;
+    platform.LabelAllObjects();
+    return Outcome::kEnd;
+  }
+  ExpandOrdinal(s);
+  AdjustIntervalConstant(s, r.LoopIntervalDerivative);
+  ShowIntervalConstant(s);
+  if (s.set.AutoRepeat && r.IterationCount > kAutoRepeatSweepCap)
+    r.SmallChangeCount = r.ConvergeCountLimit;
+  if (r.RunState == kRunning && r.SmallChangeCount < r.ConvergeCountLimit)
+    return Outcome::kContinue;
+  return EndRun(s, platform);
+}
+
+// Steps 6 to 15: returns kYield at a yield point.
+Outcome SweepHead(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  SweepSums sums = SweepObjects(s, platform);
+  if (sums.problem_replaced) return Outcome::kEnd;
+  r.ObjFnValue = ObjectiveValue(s, sums.raw_sum);
+  r.LoopIntervalDerivative = sums.interval_derivative;
+  ShowSweepLabels(s, platform.SecondsSinceMidnight());
+  platform.RefreshCaptions();
+  CountConvergence(s);
+  if (r.SweepsPerYield > 0 && r.IterationCount % r.SweepsPerYield == 0) {
+    r.LoopPhase = kPhaseAfterYield;
+    return Outcome::kYield;
+  }
+  return Outcome::kContinue;
+}
+
+SolverProgress Drive(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  if (r.LoopPhase != kPhaseSweep) {
+    int resumed = r.LoopPhase;
+    r.LoopPhase = kPhaseSweep;
+    if (ProblemReplaced(s)) return EndLoop(s);
+    if (r.StopRequested) {
+      ShowFinalLabels(s);
+      platform.RefreshCaptions();
+      return EndLoop(s);
+    }
+    // A handler asked for the solver to be run afresh (Start or Continue while
+    // stopped): this loop gives way, and its driver enters the loop again.
+    if (r.SolverEntryPending) return EndLoop(s);
+    if (resumed == kPhaseNextRun && r.RunState != kRunning) {
+      // Between two runs of a series the next run is a new random one in any
+      // case.
+      r.RunState = kRunning;
+      r.RestartRequested = false;
+    }
+    Outcome next = resumed == kPhaseAfterYield
+                       ? FinishSweep(s, platform)
+                       : (StartRun(s, platform) ? Outcome::kContinue : Outcome::kEnd);
+    if (next == Outcome::kEnd) return EndLoop(s);
+    if (next == Outcome::kYield) return SolverProgress::kYielded;
+  }
+  for (;;) {
+    Outcome head = SweepHead(s, platform);
+    if (head == Outcome::kEnd) return EndLoop(s);
+    if (head == Outcome::kYield) return SolverProgress::kYielded;
+    Outcome tail = FinishSweep(s, platform);
+    if (tail == Outcome::kEnd) return EndLoop(s);
+    if (tail == Outcome::kYield) return SolverProgress::kYielded;
+  }
+}
+
+}  // namespace
+
+SolverProgress SolverBegin(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  if (r.LoopActive) {
+    r.SolverEntryPending = true;
+    return SolverProgress::kYielded;
+  }
+  int n = s.prob.NObjects;
+  r.SweepsPerYield = n < 16 ? 6 : RoundToInt(75.0 / n + 1.0);
+  r.RestartRequested = false;
+  if (r.RunState != kStopped) {
+    r.BestObjFnValue = 1e20f;
+    r.RunCount = 0;
+  }
+  if (r.RunState != kRunning && r.RunState != kStopped) return SolverProgress::kFinished;
+  r.LoopProblemGeneration = s.prob.ProblemGeneration;
+  r.LoopPhase = kPhaseSweep;
+  if (!StartRun(s, platform)) return SolverProgress::kFinished;
+  r.LoopActive = true;
+  return SolverProgress::kYielded;
+}
+
+SolverProgress SolverAdvance(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  if (r.LoopInAdvance) return SolverProgress::kYielded;
+  if (!r.LoopActive) return SolverProgress::kFinished;
+  r.LoopInAdvance = true;
+  SolverProgress progress = Drive(s, platform);
+  r.LoopInAdvance = false;
+  return progress;
+}
+
+bool SolverActive(const Session& s) {
+  return s.run.LoopActive;
+}
+
+void RunSolver(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  if (r.LoopActive) {
+    r.SolverEntryPending = true;
+    return;
+  }
+  do {
+    r.SolverEntryPending = false;
+    if (SolverBegin(s, platform) == SolverProgress::kYielded)
+      while (SolverAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
+  } while (r.SolverEntryPending && (r.RunState == kRunning || r.RunState == kStopped));
+  r.SolverEntryPending = false;
+}
+
+void RequestSolverRun(Session& s, Platform& platform) {
+  if (s.run.LoopActive || s.run.SolverHostDriven) {
+    s.run.SolverEntryPending = true;
+    return;
+  }
+  RunSolver(s, platform);
+}
+
+bool SolverPoll(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  if (r.LoopActive) {
+    if (SolverAdvance(s, platform) == SolverProgress::kYielded) return true;
+  }
+  if (r.SolverEntryPending) {
+    r.SolverEntryPending = false;
+    if (r.RunState == kRunning || r.RunState == kStopped)
+      return SolverBegin(s, platform) == SolverProgress::kYielded;
+  }
+  return r.LoopActive;
+}
+
+}  // namespace quorel

@@ -1,0 +1,42 @@
+// What the solver does after each sweep: the objective labels, the
+// convergence count, recentring, the ordinal expansion and the interval
+// constant.
+#pragma once
+
+#include "model/platform.h"
+#include "model/session.h"
+
+namespace quorel {
+
+// "##0.000000", or "> 9000             " above 9000.
+std::string ObjectiveText(float value);
+// "[best : hits of runs]" while the series has a best value below 100 and
+// automatic repeat is on, otherwise empty.
+std::string BestSeriesText(const Session& s);
+
+// The objective label after a sweep: the value alternates every 0.4 s
+// between plain and followed by " ...".
+void ShowSweepLabels(Session& s, double clock);
+// The labels when a run stops or ends.
+void ShowFinalLabels(Session& s);
+
+// Counts sweeps whose objective change was below the limit.
+void CountConvergence(Session& s);
+
+// Moves the free objects so that their mean is the origin.  Returns false
+// when no object is free.
+bool Recentre(Session& s);
+
+// Ordinal MDS: spreads a configuration that has shrunk well below the
+// dissimilarities.
+void ExpandOrdinal(Session& s);
+
+// Interval types: moves the additive constant against the sweep's derivative
+// sum d; every type keeps c + MinPairDissim >= 0 and c + MaxPairDissim <= 1.
+void AdjustIntervalConstant(Session& s, float d);
+
+// The MDS type caption with the constant, every 10 sweeps below 1000 and
+// every 1000 sweeps after, for the Interval type.
+void ShowIntervalConstant(Session& s);
+
+}  // namespace quorel
