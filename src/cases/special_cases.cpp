@@ -60,19 +60,21 @@ int PrecisionLevelOfDissimilarities(const Session& s) {
   return 10;
 }
 
-// The attribute type check of a data-file read: without attributes the
-// attribute function is "(not in use)"; with them a nonmetric data type
-// cannot go with a metric function, nor a metric type with a nonmetric one.
+// The attribute type check of a data-file read, by the reader's rule:
+// without attributes the attribute function is "(not in use)"; a nonmetric
+// data type with a metric function, Ratio data with a function other than
+// 0..3 and Interval data with one other than 1..3 become Unknown.
 void CheckAttributeType(Session& s) {
   Settings& t = s.set;
   if (!s.prob.AttributesGiven) {
-    t.AttributeFunctionNum = 13;
+    t.AttributeFunctionNum = MaxAttributeFunctionNum;
     return;
   }
-  bool metric_fn = t.AttributeFunctionNum >= 0 && t.AttributeFunctionNum <= 4;
-  bool metric_type = t.AttributeDataTypeNum == 0 || t.AttributeDataTypeNum == 1;
-  bool nonmetric_type = t.AttributeDataTypeNum >= 2 && t.AttributeDataTypeNum <= 4;
-  if ((nonmetric_type && metric_fn) || (metric_type && !metric_fn)) t.AttributeDataTypeNum = 5;
+  const int type = t.AttributeDataTypeNum;
+  const int fn = t.AttributeFunctionNum;
+  if (type >= 2 && type <= 4 && fn >= 0 && fn <= 4) t.AttributeDataTypeNum = 5;
+  if (type == 0 && !(fn >= 0 && fn <= 3)) t.AttributeDataTypeNum = 5;
+  if (type == 1 && !(fn >= 1 && fn <= 3)) t.AttributeDataTypeNum = 5;
 }
 
 void CommonEnd(Session& s, Platform& platform) {

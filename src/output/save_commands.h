@@ -1,0 +1,45 @@
+// The core of the File menu's save commands and of the three commands that
+// show a saved solution file in the text reader.
+#pragma once
+
+#include <string>
+
+#include "model/platform.h"
+#include "model/session.h"
+
+namespace quorel {
+
+enum class SaveOutcome {
+  kRefused,        // no problem loaded: the message was shown
+  kNeedsFileName,  // the file name is empty: the front end asks for one first
+  kWritten,
+  kFailed  // the write failed: the message was shown, any old file is intact
+};
+
+inline constexpr const char* kNothingToSaveMessage =
+    "You must load and solve a problem before you can save a solution.";
+
+// False, with the message, when RunState is 0.  The front end calls it
+// before showing a save dialog.
+bool CheckSolutionToSave(Session& s, Platform& platform);
+
+// Save (long format, SolnLongFileName) and Save Abbreviated (short format,
+// SolnShortFileName).
+SaveOutcome SaveSolutionCommand(Session& s, Platform& platform, bool long_format);
+
+// Save As after its dialog: `chosen_name` becomes SolnLongFileName and the
+// long format is written there.
+SaveOutcome SaveSolutionAsCommand(Session& s, Platform& platform, const std::string& chosen_name);
+
+enum class SolutionViewer { kLongFormat, kShortFormat, kBestFound };
+
+// The file a viewer command shows.
+const std::string& ViewerFileName(const Session& s, SolutionViewer which);
+
+// The message shown when that file is missing (codes ErrMsgRD4, RD3, RD1).
+std::string ViewerMissingFileMessage(SolutionViewer which, const std::string& file_name);
+
+// True when the viewer's file exists; otherwise shows the message.
+bool CheckViewerFile(const Session& s, Platform& platform, SolutionViewer which);
+
+}  // namespace quorel
