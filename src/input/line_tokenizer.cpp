@@ -16,6 +16,13 @@ unsigned char At(const std::string& s, int p) {
   return UpperByte(static_cast<unsigned char>(s[p - 1]));
 }
 
+// True when the blank at p follows a whole token "NA" (a missing value), which
+// is never glued to the next word.  Only a whole token counts, so that names
+// such as "Ana Maria" stay one token.
+bool AfterNAToken(const std::string& s, int p) {
+  return p >= 3 && At(s, p - 2) == 'N' && At(s, p - 1) == 'A' && (p == 3 || At(s, p - 3) == ' ');
+}
+
 // Step 3 of the tokenizer: single characters changed in place, left to right.
 void MarkSeparators(std::string& s) {
   const int length = static_cast<int>(s.size());
@@ -27,8 +34,7 @@ void MarkSeparators(std::string& s) {
     } else if (c != ' ') {
       if (c < 21 || c > 126) s[p - 1] = ' ';
     } else if (p >= 2 && p <= length - 2 && At(s, p - 1) != ' ' && At(s, p + 1) != ' ' &&
-               !(p >= 3 && At(s, p - 2) == 'N' && At(s, p - 1) == 'A') &&
-               IsUpperLetter(At(s, p - 1)) && IsUpperLetter(At(s, p + 1))) {
+               !AfterNAToken(s, p) && IsUpperLetter(At(s, p - 1)) && IsUpperLetter(At(s, p + 1))) {
       s[p - 1] = '@';
     }
   }

@@ -44,6 +44,9 @@ bool TakeDimensions(Session& s, Platform& platform, const std::string& row) {
                          "that exceeds" + Str(MaxDimensionsNum) +
                          ", the max allowed number of dimensions in QUOREL.  The number of "
                          "dimensions will be reset to 2 to avoid a crash.  ErrMsgD1b");
+  // No dimensions are implied: a count kept here would later override the
+  // repair (and could exceed the tables).
+  s.prob.LocDimensionsNum = 0;
   s.prob.LocationsGiven = false;
   s.set.DimensionsNum = 2;
   s.prob.StartDimensionsNum = 2;

@@ -14,6 +14,12 @@ void ReaderState::ReadTokenizedLine() {
 bool ReaderState::ReadNonEmptyRow() {
   while (!AtEnd()) {
     ReadTokenizedLine();
+    // A row that began with a separator (", 3") would read its first value
+    // as 0 from the leading comma: the comma separates nothing and goes.
+    if (!CurLine.empty() && CurLine.front() == ',') {
+      CurLine.erase(0, 1);
+      CurLineLen = static_cast<int>(CurLine.size());
+    }
     if (CurLineLen > 0) return true;
   }
   return false;
