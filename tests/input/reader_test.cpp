@@ -1,0 +1,245 @@
+// Reads that need more than one file, a generated file, or a look at the
+// state around the read.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "input/data_file_reader.h"
+#include "input/load_command.h"
+#include "support/fake_platform.h"
+
+namespace quorel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string TempPath(const std::string& name) {
+  return (fs::temp_directory_path() / ("quorel_input_" + name)).string();
+}
+
+std::string WriteFile(const std::string& name, const std::string& text) {
+  std::string path = TempPath(name);
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+std::string Data(const std::string& name) {
+  return std::string(QUOREL_TEST_DATA) + "/" + name;
+}
+
+// A dissimilarity list of n objects: d(i, j) = (i + j) / (2n).
+std::string Triangle(int n) {
+  std::string text = "NOBJECTS=" + std::to_string(n) + "\nDISSIMILARITYLIST\n";
+  text += "0\n";
+  for (int i = 2; i <= n; ++i) {
+    for (int j = 1; j < i; ++j) text += std::to_string(i + j) + " ";
+    text += "\n";
+  }
+  return text;
+}
+
+class ReaderTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<Session> s = std::make_unique<Session>();
+  testing::FakePlatform fake;
+
+  void Read(const std::string& path) {
+    s->set.DataFileName = path;
+    ReadDataFile(*s, fake);
+  }
+};
+
+TEST_F(ReaderTest, MissingFileIsRefusedWithItsName) {
+  Read(TempPath("no_such_file.txt"));
+  EXPECT_EQ(s->prob.NObjects, 0);
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_EQ(fake.messages[0], TempPath("no_such_file.txt") +
+                                  " does not exist or else the file is empty.  Go to the File menu "
+                                  "and select a new data file.  ErrMsgRE");
+}
+
+TEST_F(ReaderTest, EmptyNameIsRefused) {
+  Read("");
+  EXPECT_EQ(s->prob.NObjects, 0);
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_EQ(fake.messages[0].rfind("Your specified file does not exist or else", 0), 0u);
+  EXPECT_EQ(fake.LastCode(), "ErrMsgRE");
+}
+
+TEST_F(ReaderTest, ThousandObjectsAreAcceptedAndSymmetric) {
+  Read(WriteFile("n1000.txt", Triangle(1000)));
+  ASSERT_EQ(s->prob.NObjects, 1000);
+  EXPECT_TRUE(fake.messages.empty());
+  const Problem& p = s->prob;
+  // The largest value, 1000 + 999, is scaled to 1.
+  EXPECT_FLOAT_EQ(p.Dissim(1000, 999), 1.0f);
+  EXPECT_FLOAT_EQ(p.Dissim(3, 1), 4.0f * (1.0f / 1999.0f));
+  for (int i = 1; i <= 1000; i += 37) {
+    EXPECT_EQ(p.Dissim(i, i), 0.0f);
+    for (int j = 1; j < i; j += 41) EXPECT_EQ(p.Dissim(i, j), p.Dissim(j, i));
+  }
+}
+
+TEST_F(ReaderTest, ThousandAndOneObjectsAreRefused) {
+  Read(WriteFile("n1001.txt", Triangle(1001)));
+  EXPECT_EQ(s->prob.NObjects, 0);
+  EXPECT_EQ(fake.messages.size(), 1u);
+  EXPECT_EQ(fake.LastCode(), "ErrMsgRG");
+}
+
+TEST_F(ReaderTest, HundredAndOneAttributesAreCutToHundred) {
+  std::string text = "NOBJECTS=3\nNATTRIBUTES=101\nATTRIBUTELIST\n";
+  for (int i = 1; i <= 3; ++i) {
+    for (int k = 1; k <= 101; ++k) text += std::to_string(i * k + (k % 3) * i * i) + " ";
+    text += "\n";
+  }
+  Read(WriteFile("a101.txt", text));
+  EXPECT_EQ(s->prob.NObjects, 3);
+  EXPECT_EQ(s->prob.NAttributes, 100);
+  EXPECT_EQ(fake.LastCode(), "ErrMsgR1A");
+  EXPECT_FLOAT_EQ(s->prob.AttribValue(2, 100), 2.0f * 100 + 1 * 4);
+}
+
+TEST_F(ReaderTest, SecondReadForgetsNamesAndParkedFlagsOfTheFirst) {
+  Read(Data("park_objects.txt"));
+  Read(Data("prox_dissim_named.txt"));
+  ASSERT_EQ(s->prob.NObjects, 3);
+  EXPECT_EQ(s->prob.ObjParked[1], 0);
+  EXPECT_EQ(s->prob.ObjParked[3], 0);
+  Read(Data("prox_dissim_scaled.txt"));
+  EXPECT_EQ(s->prob.ObjName[1], "");
+  EXPECT_FALSE(s->prob.ObjNamesGiven);
+}
+
+TEST_F(ReaderTest, NoDataRangeChecksStaysForLaterFiles) {
+  Read(Data("prox_max_tiny_nocheck.txt"));
+  ASSERT_TRUE(s->prob.NoDataRangeChecks);
+  Read(WriteFile("tiny.txt", "NOBJECTS=2\nDISSIMILARITYLIST\n0\n0.0005\n"));
+  EXPECT_EQ(s->prob.NObjects, 2);
+  EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST_F(ReaderTest, EverySuccessfulReadIsANewProblemGeneration) {
+  const long before = s->prob.ProblemGeneration;
+  Read(Data("prox_dissim_scaled.txt"));
+  const long after_success = s->prob.ProblemGeneration;
+  EXPECT_EQ(after_success, before + 2) << "the reset and the completed read";
+  Read(Data("prox_negative.txt"));
+  EXPECT_EQ(s->prob.ProblemGeneration, after_success + 1) << "a refusal counts only the reset";
+}
+
+TEST_F(ReaderTest, KeepObjSetupKeepsNamesAndParkedFlags) {
+  Read(Data("park_objects.txt"));
+  s->prob.ObjName[2] = "kept";
+  s->prob.KeepObjSetup = true;
+  Read(Data("park_objects.txt"));
+  s->prob.KeepObjSetup = false;
+  EXPECT_EQ(s->prob.ObjParked[1], 1);
+  EXPECT_EQ(s->prob.ObjName[2], "kept");
+}
+
+TEST_F(ReaderTest, LineEndsLfAndCrLfReadAlike) {
+  Read(Data("prox_dissim_scaled.txt"));
+  const float lf = s->prob.Dissim(3, 2);
+  Read(Data("prox_dissim_crlf.txt"));
+  EXPECT_EQ(s->prob.Dissim(3, 2), lf);
+  Read(WriteFile("cr_only.txt", "NOBJECTS=3\rDISSIMILARITYLIST\r0\r0.5\r0.8 0.3\r"));
+  EXPECT_EQ(s->prob.Dissim(3, 2), lf);
+}
+
+TEST_F(ReaderTest, VeryLongLinesAreRead) {
+  std::string text =
+      "TITLE=" + std::string(100000, 'T') + "\nNOBJECTS=2\nDISSIMILARITYLIST\n0\n0.5 ";
+  for (int k = 0; k < 20000; ++k) text += "1 ";
+  Read(WriteFile("long.txt", text + "\n"));
+  EXPECT_EQ(s->prob.NObjects, 2);
+  EXPECT_EQ(s->prob.Title, std::string(124, 'T'));
+  EXPECT_FLOAT_EQ(s->prob.Dissim(2, 1), 1.0f);
+}
+
+TEST_F(ReaderTest, ExampleAIsARealProblem) {
+  Read(std::string(QUOREL_REPO_DATA) + "/Example_A.txt");
+  const Problem& p = s->prob;
+  ASSERT_EQ(p.NObjects, 13);
+  EXPECT_TRUE(fake.messages.empty());
+  EXPECT_EQ(p.Title, "European capitals");
+  EXPECT_EQ(p.ObjName[1], "Amsterdam");
+  EXPECT_EQ(p.ObjName[13], "Vienna");
+  EXPECT_TRUE(p.ObjNamesGiven);
+  // Lisbon - Stockholm, 2989 km, is the longest distance.
+  EXPECT_FLOAT_EQ(p.Dissim(12, 6), 1.0f);
+  EXPECT_FLOAT_EQ(p.Dissim(2, 1), 576.0f * (1.0f / 2989.0f));
+  EXPECT_EQ(s->set.DimensionsNum, 2);
+  EXPECT_EQ(s->set.DegradeNum, 9) << "four-digit values";
+}
+
+class LoadCommandTest : public ReaderTest {};
+
+TEST_F(LoadCommandTest, SuccessLoadsAndSetsTheStartupProblem) {
+  s->set.DataFileName = Data("prox_dissim_named.txt");
+  s->run.RunState = kRunning;
+  LoadDataFileCommand(*s, fake);
+  EXPECT_EQ(s->prob.NObjects, 3);
+  EXPECT_EQ(s->run.RunState, kLoadedIdle);
+  EXPECT_TRUE(s->run.StopRequested);
+  EXPECT_EQ(fake.clicks, 1);
+  ASSERT_EQ(fake.focus.size(), 1u);
+  EXPECT_EQ(fake.focus[0], FocusTarget::cmdStart);
+  EXPECT_EQ(s->set.StartupProblem, Data("prox_dissim_named.txt"));
+  EXPECT_FALSE(s->prob.SpecialCaseActive);
+  EXPECT_EQ(s->captions.cmdAttributeFns, "&ATTRIBUTE  FNs:\r\n(not in use)");
+  EXPECT_GE(fake.caption_refreshes, 1);
+}
+
+TEST_F(LoadCommandTest, RefusalLeavesNoProblem) {
+  s->set.DataFileName = Data("attr_nonnumber.txt");
+  s->set.StartupProblem = "before";
+  LoadDataFileCommand(*s, fake);
+  EXPECT_EQ(s->prob.NObjects, 0);
+  EXPECT_EQ(s->prob.NAttributes, 0);
+  EXPECT_EQ(s->run.RunState, kNoProblem);
+  ASSERT_EQ(fake.focus.size(), 1u);
+  EXPECT_EQ(fake.focus[0], FocusTarget::cmdStop);
+  EXPECT_EQ(s->set.StartupProblem, "before");
+  EXPECT_EQ(fake.clicks, 0);
+}
+
+TEST_F(LoadCommandTest, MissingFileFromTheDialogGivesTheFileOpeningError) {
+  s->set.DataFileName = TempPath("absent.txt");
+  LoadDataFileCommand(*s, fake);
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_EQ(
+      fake.messages[0].rfind("File Opening error.  You requested opening a non-existent file.", 0),
+      0u);
+}
+
+TEST_F(LoadCommandTest, MissingFileWithoutDialogIsRefusedByTheReader) {
+  s->set.DataFileName = TempPath("absent.txt");
+  s->ui.ReadWithoutDialog = true;
+  LoadDataFileCommand(*s, fake);
+  EXPECT_EQ(fake.LastCode(), "ErrMsgRE");
+  EXPECT_EQ(s->run.RunState, kNoProblem);
+}
+
+TEST_F(LoadCommandTest, UnreadableFileReportsTheSystemError) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  std::string path = WriteFile("unreadable.txt", "NOBJECTS=2\n");
+  fs::permissions(path, fs::perms::none);
+  s->set.DataFileName = path;
+  LoadDataFileCommand(*s, fake);
+  fs::permissions(path, fs::perms::owner_all);
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_NE(fake.messages[0].find(" -- the operating system reported this error when you attempted "
+                                  "to read the file: " +
+                                  path),
+            std::string::npos);
+  EXPECT_EQ(s->prob.NObjects, 0);
+}
+
+}  // namespace
+}  // namespace quorel
