@@ -44,7 +44,9 @@ bool WriteSolution(Session& s, Platform& platform, const std::string& file_name,
     ok = !error;
   }
   if (!ok) {
-    std::filesystem::remove(temporary, error);
+    // Remove what this write left behind, but never a folder of that name.
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(temporary, error)))
+      std::filesystem::remove(temporary, error);
     platform.ShowMessage(WriteFailedMessage(file_name));
     return false;
   }

@@ -1,0 +1,81 @@
+// Problems and file helpers shared by the solution file tests.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/session.h"
+#include "support/tiny_problem.h"
+
+namespace quorel::testing {
+
+// A fresh empty folder under the system's temporary folder.
+inline std::filesystem::path FreshFolder(const std::string& name) {
+  auto folder = std::filesystem::temp_directory_path() / ("quorel_output_" + name);
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+inline std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The lines of a CR LF file; a line end other than CR LF is kept in the line
+// so that the comparison shows it.
+inline std::vector<std::string> CrLfLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// Four named objects (one name cut, one empty), object 3 parked, pair (4,1)
+// missing, pair (3,2) weighted 0.5, Ratio + Bounds with 5 pct bounds.
+inline std::unique_ptr<Session> ProblemA() {
+  auto s = TinyProblem(4, {0.5f, 1.0f, 0.25f, 0.0f, 0.125f, 0.75f});
+  Problem& p = s->prob;
+  p.Title = "Test A";
+  p.Subtitle = "Weights and parking";
+  p.ObjName[1] = "Alpha";
+  p.ObjName[2] = "Beta Gamma";
+  p.ObjName[3] = "Charlie Delta X";
+  p.ObjNamesGiven = true;
+  p.ObjParked[3] = 1;
+  p.NParkedObjects = 1;
+  SetMissing(*s, 4, 1);
+  p.PairWeight(3, 2) = p.PairWeight(2, 3) = 0.5f;
+  p.PairWeightsGiven = true;
+  Place(*s, 1, {0.25f, -0.25f});
+  Place(*s, 2, {-0.00005f, 0.5f});
+  Place(*s, 3, {0.125f, -0.75f});
+  Place(*s, 4, {-0.0001f, 1.0f});
+  Settings& t = s->set;
+  t.MDSAnalysisTypeNum = 1;
+  t.ErrorBoundsTypeNum = 1;
+  t.RelErrorBound = 0.05f;
+  t.BadnessFunctionNum = 1;
+  t.ObjectIDMethodNum = 1;
+  t.DimensionsNum = 2;
+  t.DegradeNum = 10;
+  p.DataDegradeNum = 10;
+  s->run.ObjFnValue = 0.0123456f;
+  return s;
+}
+
+}  // namespace quorel::testing
