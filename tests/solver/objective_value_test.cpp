@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "solver/objective.h"
+#include "support/tiny_problem.h"
+
+namespace quorel {
+namespace {
+
+// Four objects; (3,1) weighs 0.5 and (4,2) is missing (its W is 1).
+std::unique_ptr<Session> FourObjects(int badness) {
+  auto s = testing::TinyProblem(4, {0.5f, 0.8f, 0.25f, 0.4f, 0.6f, 0.3f});
+  testing::SetWeight(*s, 3, 1, 0.5f);
+  testing::SetMissing(*s, 4, 2);
+  s->set.BadnessFunctionNum = badness;
+  return s;
+}
+
+TEST(ObjFnNormaliser, StressFamilyLeavesMissingPairsOut) {
+  // 0.25 + 0.5 * 0.64 + 0.0625 + 0.16 + 0.09 = 0.8825.
+  for (int badness : {0, 1}) {
+    auto s = FourObjects(badness);
+    ComputeObjFnNormaliser(*s);
+    EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 2 * 0.8825f);
+    EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliserInv, 1 / (2 * 0.8825f));
+  }
+  auto s = FourObjects(2);  // fourth powers
+  ComputeObjFnNormaliser(*s);
+  EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 2 * 0.30490625f);
+}
+
+TEST(ObjFnNormaliser, MultiscaleAndFractionalCountMissingPairsWithWeightOne) {
+  for (int badness : {3, 4}) {
+    auto s = FourObjects(badness);
+    ComputeObjFnNormaliser(*s);
+    EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 2 * 5.5f);
+  }
+}
+
+TEST(ObjFnNormaliser, ParkedObjectsAreLeftOut) {
+  auto s = FourObjects(0);
+  s->prob.ObjParked[4] = 1;
+  ComputeObjFnNormaliser(*s);
+  EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 2 * 0.6325f);
+  s->set.BadnessFunctionNum = 3;
+  ComputeObjFnNormaliser(*s);
+  EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 5.0f);
+}
+
+TEST(ObjFnNormaliser, EmptySumsFallBackToTwo) {
+  auto s = testing::TinyProblem(3, {0.0f, 0.0f, 0.0f});
+  ComputeObjFnNormaliser(*s);
+  EXPECT_EQ(s->derived.ObjFnNormaliser, 2.0f);
+  EXPECT_EQ(s->derived.ObjFnNormaliserInv, 0.5f);
+  s = testing::TinyProblem(1, {});
+  s->set.BadnessFunctionNum = 3;
+  s->derived.ObjFnNormaliser = 9.0f;
+  ComputeObjFnNormaliser(*s);
+  EXPECT_EQ(s->derived.ObjFnNormaliser, 2.0f);
+}
+
+TEST(ObjectiveValue, DividesTheRawSumByTheNormaliser) {
+  auto s = FourObjects(0);
+  ComputeObjFnNormaliser(*s);
+  EXPECT_FLOAT_EQ(ObjectiveValue(*s, 0.353f), 0.353f / 1.765f);
+  s->set.BadnessFunctionNum = 3;
+  ComputeObjFnNormaliser(*s);
+  EXPECT_FLOAT_EQ(ObjectiveValue(*s, 1.1f), 0.1f);
+}
+
+TEST(ObjectiveValue, Stress1RecomputesItsDenominatorInTheDimensionsInUse) {
+  auto s = FourObjects(1);
+  testing::Place(*s, 1, {0.0f, 0.0f});
+  testing::Place(*s, 2, {0.375f, 0.5f});
+  testing::Place(*s, 3, {0.75f, 0.0f});
+  testing::Place(*s, 4, {0.0f, 0.0f, 5.0f});  // D3 is not in use
+  s->set.DimensionsNum = 2;
+  // W d^2: 0.390625 + 0.5 * 0.5625 + 0.390625 + 0 + (4,2 missing) + 0.5625 = 1.625.
+  EXPECT_FLOAT_EQ(ObjectiveValue(*s, 1.3f), std::sqrt(1.3f / 3.25f));
+  EXPECT_FLOAT_EQ(s->derived.Stress1Denominator, 3.25f);
+  s->set.DimensionsNum = 3;  // now d(4,1) = 5 and d(4,3) = sqrt(25.5625)
+  ObjectiveValue(*s, 1.3f);
+  EXPECT_FLOAT_EQ(s->derived.Stress1Denominator, 2 * (1.625f + 25.0f + 25.0f));
+  s->prob.ObjParked[4] = 1;
+  ObjectiveValue(*s, 1.3f);
+  EXPECT_FLOAT_EQ(s->derived.Stress1Denominator, 2 * (0.390625f + 0.28125f + 0.390625f));
+}
+
+TEST(ObjectiveValue, Stress1OnCoincidentObjectsUsesTwo) {
+  auto s = FourObjects(1);
+  EXPECT_FLOAT_EQ(ObjectiveValue(*s, 0.5f), 0.5f);
+  EXPECT_EQ(s->derived.Stress1Denominator, 2.0f);
+}
+
+TEST(StepDivisors, TableByBadnessAndType) {
+  struct Row {
+    int badness, type;
+    float d1, d3, d4;
+  } rows[] = {{0, 0, 40, 10, 20},    {1, 4, 40, 10, 20},    {2, 3, 50, 50, 25},
+              {3, 0, 400, 100, 200}, {3, 1, 400, 100, 200}, {3, 2, 400, 100, 200},
+              {3, 3, 800, 200, 600}, {3, 4, 500, 150, 250}, {4, 3, 400, 100, 200},
+              {4, 4, 500, 125, 250}};
+  for (const Row& r : rows) {
+    float divisors[8];
+    StepDivisors(r.badness, r.type, divisors);
+    EXPECT_EQ(divisors[0], r.d1) << r.badness << " " << r.type;
+    EXPECT_EQ(divisors[1], r.d1);
+    EXPECT_EQ(divisors[2], r.d3);
+    for (int k = 3; k < 8; ++k) EXPECT_EQ(divisors[k], r.d4) << r.badness << " " << r.type;
+  }
+  float divisors[8];
+  EXPECT_THROW(StepDivisors(5, 0, divisors), std::logic_error);
+  EXPECT_THROW(StepDivisors(0, 5, divisors), std::logic_error);
+}
+
+}  // namespace
+}  // namespace quorel
