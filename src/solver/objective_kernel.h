@@ -30,9 +30,8 @@ inline constexpr int kOrdinal = 2;
 inline constexpr float kOffset = 0.0001f;  // keeps logarithms and quotients finite
 
 // Everything a pair needs that does not change while one object is moved.
-struct Context {
+struct ContextData {
   int n = 0;
-  int dims = 8;  // coordinates above dims are zero for every object
   const float* x[8] = {};
   float c = 0;  // IntervalConstant
   float r_cap = 3.0e38f;
@@ -47,6 +46,13 @@ struct Context {
   const int* lo_a = nullptr;
   const int* lo_b = nullptr;
   float ord_min = 0, ord_max = 0;
+};
+
+// The data with the number of coordinates the loops run over, a constant so
+// that they unroll; coordinates above kDims are zero for every object.
+template <int kDims>
+struct Context : ContextData {
+  static constexpr int dims = kDims;
 };
 
 // What a pair adds: gradient component k is grad_factor * u[k].
@@ -65,8 +71,8 @@ inline float Pow(float v, float p) {
 }
 
 // Map distance between coordinates a and object j, with its direction u.
-template <int kDist>
-inline float DistanceAndDirection(const Context& cx, const float* a, int j, float* u) {
+template <int kDist, class Cx>
+inline float DistanceAndDirection(const Cx& cx, const float* a, int j, float* u) {
   float delta[8];
   for (int k = 0; k < cx.dims; ++k) delta[k] = a[k] - cx.x[k][j];
   if constexpr (kDist == kEuclidean) {
@@ -103,8 +109,8 @@ inline float DistanceAndDirection(const Context& cx, const float* a, int j, floa
 }
 
 // Map distance of two objects, without the direction.
-template <int kDist>
-inline float DistanceOnly(const Context& cx, int a, int b) {
+template <int kDist, class Cx>
+inline float DistanceOnly(const Cx& cx, int a, int b) {
   float sum = 0;
   for (int k = 0; k < cx.dims; ++k) {
     float delta = cx.x[k][a] - cx.x[k][b];
@@ -148,8 +154,8 @@ inline float ToTarget(float d, float t) {
 }
 
 // The ordinal badness of pair k at distance d.
-template <int kBad, int kDist>
-inline float OrdinalBadness(const Context& cx, int k, float d, float delta, float r) {
+template <int kBad, int kDist, class Cx>
+inline float OrdinalBadness(const Cx& cx, int k, float d, float delta, float r) {
   if (k <= 0 || k > cx.ranked_pairs) {
     // A pair without a rank (ranks not yet rebuilt): its ratio term.
     if constexpr (kBad == kStress) return d - delta;
@@ -189,9 +195,9 @@ inline float OrdinalBadness(const Context& cx, int k, float d, float delta, floa
 
 // One ordered pair: object i at coordinates a, partner j.  lower and upper
 // are read only by the bounded kind, k only by the ordinal kind.
-template <int kBad, int kDist, int kKind>
-inline Term EvaluateTerm(const Context& cx, const float* a, int j, float delta, float w,
-                         float lower, float upper, int k, float* u) {
+template <int kBad, int kDist, int kKind, class Cx>
+inline Term EvaluateTerm(const Cx& cx, const float* a, int j, float delta, float w, float lower,
+                         float upper, int k, float* u) {
   Term out;
   const float c = cx.c;
   const float d = DistanceAndDirection<kDist>(cx, a, j, u);

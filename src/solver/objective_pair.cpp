@@ -27,11 +27,10 @@ int KindOf(int mds_type) {
   }
 }
 
-Context MakeContext(const Session& s, int dims) {
-  Context cx;
+ContextData MakeContext(const Session& s) {
+  ContextData cx;
   const Settings& t = s.set;
   cx.n = s.prob.NObjects;
-  cx.dims = t.DistanceFunctionNum == kMinkowski ? 8 : dims;
   for (int k = 0; k < 8; ++k) cx.x[k] = s.prob.LocDim[k + 1].data();
   cx.c = s.prob.IntervalConstant;
   const bool interval = t.MDSAnalysisTypeNum == 2 || t.MDSAnalysisTypeNum == 3;
@@ -57,8 +56,9 @@ Context MakeContext(const Session& s, int dims) {
   return cx;
 }
 
-template <int kBad, int kDist, int kKind>
-void ObjectLoop(Session& s, const Context& cx, int i, ObjectStep& out) {
+template <int kBad, int kDist, int kKind, int kDims>
+void ObjectLoop(Session& s, const ContextData& data, int i, ObjectStep& out) {
+  const Context<kDims> cx{data};
   const float* dissim = s.prob.Dissim.Row(i);
   const float* weight = s.prob.EffWeight.Row(i);
   const Flag* missing = s.prob.DissimMissing.Row(i);
@@ -67,7 +67,7 @@ void ObjectLoop(Session& s, const Context& cx, int i, ObjectStep& out) {
   const float* upper = s.derived.ErrBoundUpper.Row(i);
   const int* pair_index = s.derived.FreePairIndex.Row(i);
   float* map_dist = s.derived.MapDist.Row(i);
-  const int dims = cx.dims;
+  constexpr int dims = kDims;
 
   float a[8];
   for (int k = 0; k < 8; ++k) a[k] = cx.x[k][i];
@@ -95,7 +95,8 @@ void ObjectLoop(Session& s, const Context& cx, int i, ObjectStep& out) {
 }
 
 template <int kBad, int kDist, int kKind>
-PairEvaluation PairOf(Session& s, const Context& cx, int i, int j) {
+PairEvaluation PairOf(Session& s, const ContextData& data, int i, int j) {
+  const Context<kMaxDimensions> cx{data};
   PairEvaluation out;
   float a[8];
   for (int k = 0; k < 8; ++k) a[k] = cx.x[k][i];
@@ -111,14 +112,14 @@ PairEvaluation PairOf(Session& s, const Context& cx, int i, int j) {
   return out;
 }
 
-using ObjectFn = void (*)(Session&, const Context&, int, ObjectStep&);
-using PairFn = PairEvaluation (*)(Session&, const Context&, int, int);
+using ObjectFn = void (*)(Session&, const ContextData&, int, ObjectStep&);
+using PairFn = PairEvaluation (*)(Session&, const ContextData&, int, int);
 
-template <int kBad, int kDist>
+template <int kBad, int kDist, int kDims>
 ObjectFn ObjectFnFor(int kind) {
-  if (kind == kPlain) return &ObjectLoop<kBad, kDist, kPlain>;
-  if (kind == kBounded) return &ObjectLoop<kBad, kDist, kBounded>;
-  return &ObjectLoop<kBad, kDist, kOrdinal>;
+  if (kind == kPlain) return &ObjectLoop<kBad, kDist, kPlain, kDims>;
+  if (kind == kBounded) return &ObjectLoop<kBad, kDist, kBounded, kDims>;
+  return &ObjectLoop<kBad, kDist, kOrdinal, kDims>;
 }
 
 template <int kBad, int kDist>
@@ -128,48 +129,55 @@ PairFn PairFnFor(int kind) {
   return &PairOf<kBad, kDist, kOrdinal>;
 }
 
+// The loops run over 2, 3 or all 8 coordinates; the Minkowski direction of
+// coincident objects is non-zero in every dimension, so it always takes 8.
+template <int kBad, int kDist>
+struct SelectObject {
+  static ObjectFn Get(int kind, int dims) {
+    if (kDist != kMinkowski && dims <= 2) return ObjectFnFor<kBad, kDist, 2>(kind);
+    if (kDist != kMinkowski && dims == 3) return ObjectFnFor<kBad, kDist, 3>(kind);
+    return ObjectFnFor<kBad, kDist, kMaxDimensions>(kind);
+  }
+};
+template <int kBad, int kDist>
+struct SelectPair {
+  static PairFn Get(int kind, int) { return PairFnFor<kBad, kDist>(kind); }
+};
+
 template <int kBad, template <int, int> class Select>
-auto ForDistance(int distance, int kind) {
+auto ForDistance(int distance, int kind, int dims) {
   switch (distance) {
     case kEuclidean:
-      return Select<kBad, kEuclidean>::Get(kind);
+      return Select<kBad, kEuclidean>::Get(kind, dims);
     case kCityBlock:
-      return Select<kBad, kCityBlock>::Get(kind);
+      return Select<kBad, kCityBlock>::Get(kind, dims);
     case kMinkowski:
-      return Select<kBad, kMinkowski>::Get(kind);
+      return Select<kBad, kMinkowski>::Get(kind, dims);
     default:
       throw std::logic_error("objective: distance function out of range");
   }
 }
 
+// The specialised function for the settings in force.
 template <template <int, int> class Select>
-auto Choose(const Settings& t) {
+auto Choose(const Settings& t, int dims) {
   const int kind = KindOf(t.MDSAnalysisTypeNum);
   switch (t.BadnessFunctionNum) {
     case 0:
     case 1:
-      return ForDistance<kStress, Select>(t.DistanceFunctionNum, kind);
+      return ForDistance<kStress, Select>(t.DistanceFunctionNum, kind, dims);
     case 2:
-      return ForDistance<kSStress, Select>(t.DistanceFunctionNum, kind);
+      return ForDistance<kSStress, Select>(t.DistanceFunctionNum, kind, dims);
     case 3:
-      return ForDistance<kMultiscale, Select>(t.DistanceFunctionNum, kind);
+      return ForDistance<kMultiscale, Select>(t.DistanceFunctionNum, kind, dims);
     case 4:
-      return ForDistance<kFractional, Select>(t.DistanceFunctionNum, kind);
+      return ForDistance<kFractional, Select>(t.DistanceFunctionNum, kind, dims);
     default:
       throw std::logic_error("objective: badness function out of range");
   }
 }
 
-template <int kBad, int kDist>
-struct SelectObject {
-  static ObjectFn Get(int kind) { return ObjectFnFor<kBad, kDist>(kind); }
-};
-template <int kBad, int kDist>
-struct SelectPair {
-  static PairFn Get(int kind) { return PairFnFor<kBad, kDist>(kind); }
-};
-
-// True when coordinate d (0-based) is zero for every object 1..n.
+// True when a coordinate is zero for every object 1..n.
 bool DimensionIsZero(const float* x, int n) {
   constexpr int kBlock = 64;
   for (int start = 1; start <= n; start += kBlock) {
@@ -194,8 +202,7 @@ int ActiveDimensions(const Session& s) {
 }
 
 PairEvaluation EvaluatePair(Session& s, int i, int j) {
-  const Context cx = MakeContext(s, kMaxDimensions);
-  return Choose<SelectPair>(s.set)(s, cx, i, j);
+  return Choose<SelectPair>(s.set, kMaxDimensions)(s, MakeContext(s), i, j);
 }
 
 void EvaluateObject(Session& s, int i, ObjectStep& out) {
@@ -207,8 +214,7 @@ void EvaluateObject(Session& s, int i, ObjectStep& out, int active_dims) {
     out = ObjectStep{};
     return;
   }
-  const Context cx = MakeContext(s, active_dims);
-  Choose<SelectObject>(s.set)(s, cx, i, out);
+  Choose<SelectObject>(s.set, active_dims)(s, MakeContext(s), i, out);
 }
 
 }  // namespace quorel
