@@ -5,6 +5,7 @@
 #include "model/map_layout.h"
 #include "solver/objective.h"
 #include "solver/solver_geometry.h"
+#include "solver/stress_euclidean.h"
 
 namespace quorel {
 namespace {
@@ -25,14 +26,13 @@ void WriteCoordinates(Session& s, int i, const float x[8]) {
 }
 
 // Moves unmarked object i against the gradient of one evaluation.
-void StepObject(Session& s, Platform& platform, int i, const ObjectStep& step) {
+void StepObject(Session& s, Platform& platform, int i, const ObjectStep& step, float weight_sum) {
   float x[8];
   ReadCoordinates(s, i, x);
   int dims = s.set.DimensionsNum;
   if (step.partners > 0) {
     float divisors[8];
     StepDivisors(s.set.BadnessFunctionNum, s.set.MDSAnalysisTypeNum, divisors);
-    float weight_sum = UsableWeightSum(s, i);
     float scale = weight_sum > kStableWeightSum ? kStableWeightSum / weight_sum : 1.0f;
     float factor = s.run.StepFactor * scale;
     for (int k = 0; k < dims && k < 8; ++k) x[k] -= step.gradient[k] * factor / divisors[k];
@@ -97,8 +97,14 @@ SweepSums SweepObjects(Session& s, Platform& platform) {
     bool counted = true;
     for (;;) {
       ++repeats;
-      step = ObjectStep{};
-      EvaluateObject(s, i, step, active_dims);
+      float weight_sum = 0.0f;
+      if (StressEuclideanApplies(s.set)) {
+        EvaluateObjectStressEuclidean(s, i, active_dims, step, weight_sum);
+      } else {
+        step = ObjectStep{};
+        EvaluateObject(s, i, step, active_dims);
+        weight_sum = UsableWeightSum(s, i);
+      }
       run.PairEvaluations += step.partners;
       sums.interval_derivative += step.interval_derivative;
       if (step.partners < 2 && !run.NAWarned[i] && free > 2) {
@@ -114,7 +120,7 @@ SweepSums SweepObjects(Session& s, Platform& platform) {
         break;
       }
       if (!s.prob.ObjMarked[i]) {
-        StepObject(s, platform, i, step);
+        StepObject(s, platform, i, step, weight_sum);
         // The X-Y emphasis can give a coordinate that was 0 everywhere a value.
         for (int k = active_dims; k < 8; ++k)
           if (s.prob.LocDim[k + 1][i] != 0.0f) active_dims = k + 1;

@@ -14,6 +14,7 @@
 #include "solver/convergence.h"
 #include "solver/objective.h"
 #include "support/fake_platform.h"
+#include "support/tiny_problem.h"
 
 namespace quorel::testing {
 
@@ -74,6 +75,7 @@ inline void BuildEmbedded(EmbeddedProblem& e, int n, int point_dims, unsigned se
   p.ProximitiesGiven = true;
   ++p.ProblemGeneration;
   s.set.DimensionsNum = point_dims;
+  s.set.BadnessFunctionNum = 0;  // Stress (the built-in setting is Stress1)
   s.set.AutoStop = true;
   SetConvergenceLimits(s);
   ComputeObjFnNormaliser(s);

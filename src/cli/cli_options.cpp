@@ -1,0 +1,147 @@
+#include "cli/cli_options.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "model/settings.h"
+
+namespace quorel::cli {
+namespace {
+
+template <class T>
+bool WholeNumber(std::string_view text, T low, T high, T& value) {
+  T parsed{};
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (ec != std::errc() || end != text.data() + text.size()) return false;
+  if (parsed < low || parsed > high) return false;
+  value = parsed;
+  return true;
+}
+
+bool Level(std::string_view text, const char* low, const char* normal, const char* high, int& out) {
+  if (text == low)
+    out = 0;
+  else if (text == normal)
+    out = 1;
+  else if (text == high)
+    out = 2;
+  else
+    return false;
+  return true;
+}
+
+}  // namespace
+
+std::string UsageText() {
+  return "usage: quorel-solve [options] DATAFILE\n"
+         "       quorel-solve [options] --special N\n"
+         "\n"
+         "Solves an MDS problem with the built-in settings and prints the result.\n"
+         "\n"
+         "  --set KEYWORD=VALUE      a START setting as in a data file, applied after the\n"
+         "                           problem is loaded (repeatable)\n"
+         "  --precision low|normal|high   convergence precision (default normal)\n"
+         "  --step large|normal|small     step size (default normal)\n"
+         "  --runs N                 N runs from random starts with automatic repeat; the\n"
+         "                           best is written to QuorelSolnBestFound.txt\n"
+         "  --max-sweeps N           end each run after at most N sweeps\n"
+         "  --seed N                 seed of the random starts\n"
+         "  --from-locations         continue from the data file's LOCATIONLIST\n"
+         "  --out FILE               write the solution in the long format\n"
+         "  --short FILE             write the solution in the short format\n"
+         "  --json                   print one line of JSON with the result on stdout\n"
+         "  --quiet                  no progress line\n"
+         "  --help                   this text\n"
+         "\n"
+         "Exit status: 0 solved, 2 usage error, 3 problem refused.\n";
+}
+
+bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& error) {
+  for (int k = 1; k < argc; ++k) {
+    std::string_view arg = argv[k];
+    auto value = [&](std::string_view& out) {
+      if (k + 1 >= argc) {
+        error = std::string(arg) + " needs a value";
+        return false;
+      }
+      out = argv[++k];
+      return true;
+    };
+    std::string_view v;
+    if (arg == "--help" || arg == "-h") {
+      o.help = true;
+    } else if (arg == "--json") {
+      o.json = true;
+    } else if (arg == "--quiet") {
+      o.quiet = true;
+    } else if (arg == "--from-locations") {
+      o.from_locations = true;
+    } else if (arg == "--set") {
+      if (!value(v)) return false;
+      if (v.find('=') == std::string_view::npos) {
+        error = "--set wants KEYWORD=VALUE, not " + std::string(v);
+        return false;
+      }
+      o.start_lines.emplace_back(v);
+    } else if (arg == "--precision") {
+      if (!value(v) || !Level(v, "low", "normal", "high", o.precision_level)) {
+        if (error.empty()) error = "--precision wants low, normal or high";
+        return false;
+      }
+    } else if (arg == "--step") {
+      if (!value(v) || !Level(v, "large", "normal", "small", o.step_size)) {
+        if (error.empty()) error = "--step wants large, normal or small";
+        return false;
+      }
+    } else if (arg == "--runs") {
+      if (!value(v) || !WholeNumber(v, 1, 1000000, o.runs)) {
+        if (error.empty()) error = "--runs wants a whole number from 1";
+        return false;
+      }
+    } else if (arg == "--max-sweeps") {
+      if (!value(v) || !WholeNumber(v, 1L, 1000000000L, o.max_sweeps)) {
+        if (error.empty()) error = "--max-sweeps wants a whole number from 1";
+        return false;
+      }
+    } else if (arg == "--seed") {
+      std::uint32_t seed = 0;
+      if (!value(v) || !WholeNumber(v, std::uint32_t{0}, std::uint32_t{4294967295u}, seed)) {
+        if (error.empty()) error = "--seed wants a whole number from 0 to 4294967295";
+        return false;
+      }
+      o.seed = seed;
+    } else if (arg == "--special") {
+      if (!value(v) || !WholeNumber(v, 0, MaxSpecialCaseNum, o.special_case)) {
+        if (error.empty()) error = "--special wants a case number from 0 to 18";
+        return false;
+      }
+    } else if (arg == "--out") {
+      if (!value(v)) return false;
+      o.long_file = v;
+    } else if (arg == "--short") {
+      if (!value(v)) return false;
+      o.short_file = v;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      error = "unknown option " + std::string(arg);
+      return false;
+    } else if (o.data_file.empty()) {
+      o.data_file = arg;
+    } else {
+      error = "more than one data file given";
+      return false;
+    }
+  }
+  if (o.help) return true;
+  if (o.data_file.empty() == (o.special_case < 0)) {
+    error = o.data_file.empty() ? "give a data file or --special N"
+                                : "give either a data file or --special N, not both";
+    return false;
+  }
+  if (o.from_locations && o.special_case >= 0) {
+    error = "--from-locations needs a data file";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace quorel::cli

@@ -1,0 +1,33 @@
+// Command line of quorel-solve.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorel::cli {
+
+struct Options {
+  std::string data_file;
+  int special_case = -1;
+  std::vector<std::string> start_lines;  // "KEYWORD=VALUE"
+  int precision_level = 1;
+  int step_size = 1;
+  int runs = 1;
+  long max_sweeps = 0;  // 0: no limit beyond the solver's own
+  std::optional<std::uint32_t> seed;
+  bool from_locations = false;
+  std::string long_file;
+  std::string short_file;
+  bool json = false;
+  bool quiet = false;
+  bool help = false;
+};
+
+// Parses argv.  On a usage error returns false with `error` set.
+bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error);
+
+std::string UsageText();
+
+}  // namespace quorel::cli

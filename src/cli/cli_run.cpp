@@ -1,0 +1,147 @@
+#include "cli/cli_run.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+#include "cases/special_cases.h"
+#include "input/data_file_reader.h"
+#include "input/start_settings.h"
+#include "model/captions.h"
+#include "model/defaults_file.h"
+#include "model/map_layout.h"
+#include "prep/attribute_functions.h"
+#include "prep/data_precision.h"
+#include "prep/dissim_ranks.h"
+#include "prep/error_bounds.h"
+#include "prep/mapping_weights.h"
+#include "solver/convergence.h"
+#include "solver/objective.h"
+#include "solver/solver_loop.h"
+
+namespace quorel::cli {
+namespace {
+
+std::string JsonNumber(double v) {
+  if (!std::isfinite(v)) return "null";
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.9g", v);
+  return buf;
+}
+
+// Dissimilarities, weights, precision, ranks, bounds and the normaliser
+// again, after settings they depend on changed.
+void RefreshDerivedData(Session& s, StderrPlatform& platform, bool mapping_weights) {
+  Problem& p = s.prob;
+  if (p.AttributesGiven && s.set.AttributeFunctionNum >= 0 &&
+      s.set.AttributeFunctionNum != MaxAttributeFunctionNum) {
+    ComputeAttributeDissimilarities(s, platform);
+    for (int i = 1; i <= p.NObjects; ++i)
+      for (int j = 1; j <= p.NObjects; ++j) p.DissimOriginal(i, j) = p.Dissim(i, j);
+  }
+  ApplyDataPrecision(s);
+  if (mapping_weights) ComputeMappingWeights(s);
+  ComputeDissimRanks(s, platform);
+  ComputeErrorBounds(s);
+  ComputeObjFnNormaliser(s);
+  ApplyCaptionRules(s);
+}
+
+}  // namespace
+
+void PrepareSession(Session& s) {
+  AssignBuiltInDefaults(s);
+  SetEuclideanNames(s.set.AttributeFunctionName, s.set.NormalizeAttribs);
+  s.set.MarkedRimWidth = s.set.RimWidth + 3;
+  LayOutMap(s, DefaultWindowMetrics());
+}
+
+bool LoadProblem(Session& s, StderrPlatform& platform, const Options& o) {
+  if (o.special_case >= 0) {
+    s.set.SpecialCaseNum = o.special_case;
+    GenerateSpecialCase(s, platform);
+  } else {
+    s.set.DataFileName = o.data_file;
+    ReadDataFile(s, platform);
+  }
+  if (s.prob.NObjects <= 0) {
+    s.run.RunState = kNoProblem;
+    return false;
+  }
+  s.run.RunState = kLoadedIdle;
+  CreateCircles(s);
+  FirstPlacement(s, platform);
+  ApplyCaptionRules(s);
+  return true;
+}
+
+bool ApplyStartLines(Session& s, StderrPlatform& platform, const Options& o, std::string& error) {
+  if (o.start_lines.empty()) return true;
+  bool mapping_weights = false;
+  for (const std::string& line : o.start_lines) {
+    std::string keyword = KeywordOf(line);
+    if (!ApplyStartSetting(s, platform, keyword, line)) {
+      error = "--set " + line + ": not a START setting of a data file";
+      return false;
+    }
+    if (keyword.find("MAPPINGWT") != std::string::npos) mapping_weights = true;
+  }
+  RefreshDerivedData(s, platform, mapping_weights);
+  return true;
+}
+
+SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
+  RunBook& r = s.run;
+  s.set.PrecisionLevelNum = o.precision_level;
+  s.set.StepSizeNum = o.step_size;
+  s.set.AutoStop = true;
+  s.set.AutoRepeat = o.runs > 1;
+  SetConvergenceLimits(s);
+  if (o.seed) s.rnd.Reset(*o.seed);
+  // Continue from the given positions, or start from a random configuration.
+  r.RunState = o.from_locations ? kStopped : kRunning;
+  r.IterationCount = 0;
+  r.TotalSweeps = 0;
+
+  ProgressLine progress(!o.quiet);
+  platform.on_yield = [&] {
+    progress.Update(r.IterationCount, r.ObjFnValue);
+    // A run that reached the sweep limit ends as if it had converged.
+    if (o.max_sweeps > 0 && r.IterationCount >= o.max_sweeps)
+      r.SmallChangeCount = r.ConvergeCountLimit;
+    // The series ends after the runs asked for, at the yield that follows the
+    // end of the last run.
+    if (s.set.AutoRepeat && r.RunCount >= o.runs) {
+      r.RunState = kStopped;
+      r.StopRequested = true;
+    }
+  };
+  auto start = std::chrono::steady_clock::now();
+  if (SolverBegin(s, platform) == SolverProgress::kYielded) {
+    // Every sweep is a yield, so that the limits above act on the sweep.
+    r.SweepsPerYield = 1;
+    while (SolverAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
+  }
+  progress.Finish();
+  SolveResult result;
+  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return result;
+}
+
+std::string JsonLine(const Session& s, const SolveResult& result) {
+  const RunBook& r = s.run;
+  bool series = s.set.AutoRepeat;
+  int badness = s.set.BadnessFunctionNum;
+  std::string name = badness >= 0 && badness < static_cast<int>(BadnessFunctionName.size())
+                         ? BadnessFunctionName[badness]
+                         : "";
+  return "{\"objects\": " + std::to_string(s.prob.NObjects) +
+         ", \"objective\": " + JsonNumber(r.ObjFnValue) + ", \"badness\": \"" + name +
+         "\", \"sweeps\": " + std::to_string(r.TotalSweeps) +
+         ", \"runs\": " + std::to_string(r.RunCount) +
+         ", \"best\": " + JsonNumber(series ? r.BestObjFnValue : r.ObjFnValue) +
+         ", \"hits\": " + std::to_string(series ? r.BestHitCount : 1) +
+         ", \"seconds\": " + JsonNumber(result.seconds) + "}";
+}
+
+}  // namespace quorel::cli

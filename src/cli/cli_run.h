@@ -1,0 +1,39 @@
+// The batch solver's steps: load the problem, apply the START settings of
+// the command line, solve, write and report.
+#pragma once
+
+#include <string>
+
+#include "cli/cli_options.h"
+#include "cli/cli_platform.h"
+#include "model/session.h"
+
+namespace quorel::cli {
+
+inline constexpr int kExitSolved = 0;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitRefused = 3;
+
+// Built-in settings and the default map layout.
+void PrepareSession(Session& s);
+
+// Reads the data file or generates the special case; false when refused.
+bool LoadProblem(Session& s, StderrPlatform& platform, const Options& options);
+
+// Applies the START lines and recomputes what they affect.  False, with
+// `error` set, for a line that is not a START setting.
+bool ApplyStartLines(Session& s, StderrPlatform& platform, const Options& options,
+                     std::string& error);
+
+struct SolveResult {
+  double seconds = 0;
+};
+
+// Runs the solver to its end as the options ask.
+SolveResult Solve(Session& s, StderrPlatform& platform, const Options& options);
+
+// {"objects": N, "objective": v, "badness": "Stress", "sweeps": n, "runs": n,
+//  "best": v, "hits": n, "seconds": s}
+std::string JsonLine(const Session& s, const SolveResult& result);
+
+}  // namespace quorel::cli

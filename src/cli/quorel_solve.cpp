@@ -1,0 +1,45 @@
+// quorel-solve: the solver without the window, on the same core.
+#include <iostream>
+#include <memory>
+
+#include "cli/cli_options.h"
+#include "cli/cli_platform.h"
+#include "cli/cli_run.h"
+#include "output/solution_writer.h"
+
+int main(int argc, char** argv) {
+  using namespace quorel;
+  using namespace quorel::cli;
+  Options options;
+  std::string error;
+  if (!ParseOptions(argc, argv, options, error)) {
+    std::cerr << "quorel-solve: " << error << "\n\n" << UsageText();
+    return kExitUsage;
+  }
+  if (options.help) {
+    std::cout << UsageText();
+    return kExitSolved;
+  }
+  auto session = std::make_unique<Session>();
+  Session& s = *session;
+  StderrPlatform platform;
+  PrepareSession(s);
+  if (!LoadProblem(s, platform, options)) return kExitRefused;
+  if (options.from_locations && !s.prob.LocationsGiven) {
+    platform.ShowMessage("The data file gives no LOCATIONLIST to continue from.");
+    return kExitUsage;
+  }
+  if (!ApplyStartLines(s, platform, options, error)) {
+    std::cerr << "quorel-solve: " << error << "\n";
+    return kExitUsage;
+  }
+  SolveResult result = Solve(s, platform, options);
+  bool written = true;
+  if (!options.long_file.empty()) written &= WriteSolution(s, platform, options.long_file, true);
+  if (!options.short_file.empty()) written &= WriteSolution(s, platform, options.short_file, false);
+  if (options.json) std::cout << JsonLine(s, result) << std::endl;
+  if (!options.quiet && !options.json)
+    std::cerr << "objective " << s.run.ObjFnValue << " after " << s.run.TotalSweeps << " sweeps in "
+              << result.seconds << " s\n";
+  return written ? kExitSolved : 1;
+}

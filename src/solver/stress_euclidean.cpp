@@ -1,0 +1,176 @@
+#include "solver/stress_euclidean.h"
+
+#include <cmath>
+
+namespace quorel {
+namespace {
+
+struct Sums {
+  float gradient[8] = {};
+  float badness = 0;
+  float interval = 0;
+  float weight = 0;
+  int partners = 0;
+};
+
+struct Row {
+  const float* x[8];
+  float a[8];
+  const float* dissim;
+  const float* weight;
+  const Flag* missing;
+  const Flag* parked;
+  float* map_dist;
+  int n;
+  int i;
+  float c;
+};
+
+// The pair loop with the number of coordinates fixed at compile time; every
+// partner is evaluated and the unusable ones (itself, parked, missing) are
+// masked out, so that the loop has no branch and vectorises.
+//   d = |a - x_j|, e = (d - c) - delta, gradient += 2 W e (a - x_j) / d
+// (no direction below d = 1e-5), S += W e^2, interval derivative -= 2 W e.
+template <int D>
+inline __attribute__((always_inline)) void PairLoop(const Row& r, Sums& out) {
+  const int n = r.n, self = r.i;
+  const float c = r.c;
+  const float* __restrict dissim = r.dissim;
+  const float* __restrict weight = r.weight;
+  const Flag* __restrict missing = r.missing;
+  const Flag* __restrict parked = r.parked;
+  float* __restrict map_dist = r.map_dist;
+  // Coordinates above D are never read: a missing one reads coordinate 1
+  // again and contributes a difference of 0.
+  const float* __restrict x0 = r.x[0];
+  const float* __restrict x1 = r.x[D > 1 ? 1 : 0];
+  const float* __restrict x2 = r.x[D > 2 ? 2 : 0];
+  const float* __restrict x3 = r.x[D > 3 ? 3 : 0];
+  const float* __restrict x4 = r.x[D > 4 ? 4 : 0];
+  const float* __restrict x5 = r.x[D > 5 ? 5 : 0];
+  const float* __restrict x6 = r.x[D > 6 ? 6 : 0];
+  const float* __restrict x7 = r.x[D > 7 ? 7 : 0];
+  const float a0 = r.a[0], a1 = r.a[D > 1 ? 1 : 0], a2 = r.a[D > 2 ? 2 : 0],
+              a3 = r.a[D > 3 ? 3 : 0], a4 = r.a[D > 4 ? 4 : 0], a5 = r.a[D > 5 ? 5 : 0],
+              a6 = r.a[D > 6 ? 6 : 0], a7 = r.a[D > 7 ? 7 : 0];
+  float g0 = 0, g1 = 0, g2 = 0, g3 = 0, g4 = 0, g5 = 0, g6 = 0, g7 = 0;
+  float badness = 0, interval = 0, weight_sum = 0;
+  int partners = 0;
+#pragma omp simd reduction(+ : g0, g1, g2, g3, g4, g5, g6, g7, badness, interval, weight_sum, \
+                               partners)
+  for (int j = 1; j <= n; ++j) {
+    const int usable = (j != self) & (parked[j] == 0) & (missing[j] == 0);
+    const float d0 = a0 - x0[j];
+    const float d1 = D > 1 ? a1 - x1[j] : 0.0f;
+    const float d2 = D > 2 ? a2 - x2[j] : 0.0f;
+    const float d3 = D > 3 ? a3 - x3[j] : 0.0f;
+    const float d4 = D > 4 ? a4 - x4[j] : 0.0f;
+    const float d5 = D > 5 ? a5 - x5[j] : 0.0f;
+    const float d6 = D > 6 ? a6 - x6[j] : 0.0f;
+    const float d7 = D > 7 ? a7 - x7[j] : 0.0f;
+    const float sum = d0 * d0 + d1 * d1 + d2 * d2 + d3 * d3 + d4 * d4 + d5 * d5 + d6 * d6 + d7 * d7;
+    const float d = std::sqrt(sum);
+    const float w = usable ? weight[j] : 0.0f;
+    const float e = (d - c) - dissim[j];
+    // 2 W e u_k with u_k = delta_k / d, or no direction at d <= 1e-5.
+    const float factor = d > 1e-5f ? 2 * w * e : 0.0f;
+    const float divisor = d > 1e-5f ? d : 1.0f;
+    g0 += factor * (d0 / divisor);
+    if constexpr (D > 1) g1 += factor * (d1 / divisor);
+    if constexpr (D > 2) g2 += factor * (d2 / divisor);
+    if constexpr (D > 3) g3 += factor * (d3 / divisor);
+    if constexpr (D > 4) g4 += factor * (d4 / divisor);
+    if constexpr (D > 5) g5 += factor * (d5 / divisor);
+    if constexpr (D > 6) g6 += factor * (d6 / divisor);
+    if constexpr (D > 7) g7 += factor * (d7 / divisor);
+    badness += w * (e * e);
+    interval += -2 * w * e;
+    weight_sum += w;
+    partners += usable;
+    map_dist[j] = usable ? d : map_dist[j];
+  }
+  const float g[8] = {g0, g1, g2, g3, g4, g5, g6, g7};
+  for (int k = 0; k < 8; ++k) out.gradient[k] = k < D ? g[k] : 0.0f;
+  out.badness = badness;
+  out.interval = interval;
+  out.weight = weight_sum;
+  out.partners = partners;
+}
+
+// One entry point per number of coordinates, each built for AVX2 and for
+// the baseline instruction set; the loader picks the one the processor runs.
+#define QUOREL_PAIR_LOOP(D)                                                                     \
+  __attribute__((target_clones("avx2", "default"))) void PairLoop##D(const Row& r, Sums& out) { \
+    PairLoop<D>(r, out);                                                                        \
+  }
+QUOREL_PAIR_LOOP(1)
+QUOREL_PAIR_LOOP(2)
+QUOREL_PAIR_LOOP(3)
+QUOREL_PAIR_LOOP(4)
+QUOREL_PAIR_LOOP(5)
+QUOREL_PAIR_LOOP(6)
+QUOREL_PAIR_LOOP(7)
+QUOREL_PAIR_LOOP(8)
+#undef QUOREL_PAIR_LOOP
+
+}  // namespace
+
+bool StressEuclideanApplies(const Settings& t) {
+  bool stress = t.BadnessFunctionNum == 0 || t.BadnessFunctionNum == 1;
+  bool plain_type = t.MDSAnalysisTypeNum == 0 || t.MDSAnalysisTypeNum == 2;
+  return stress && plain_type && t.DistanceFunctionNum == 0;
+}
+
+void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectStep& out,
+                                   float& weight_sum) {
+  out = ObjectStep{};
+  weight_sum = 0;
+  if (s.prob.ObjParked[i]) return;
+  Row r;
+  for (int k = 0; k < 8; ++k) {
+    r.x[k] = s.prob.LocDim[k + 1].data();
+    r.a[k] = r.x[k][i];
+  }
+  r.dissim = s.prob.Dissim.Row(i);
+  r.weight = s.prob.EffWeight.Row(i);
+  r.missing = s.prob.DissimMissing.Row(i);
+  r.parked = s.prob.ObjParked.data();
+  r.map_dist = s.derived.MapDist.Row(i);
+  r.n = s.prob.NObjects;
+  r.i = i;
+  r.c = s.prob.IntervalConstant;
+  Sums sums;
+  switch (active_dims <= 0 ? 1 : active_dims) {
+    case 1:
+      PairLoop1(r, sums);
+      break;
+    case 2:
+      PairLoop2(r, sums);
+      break;
+    case 3:
+      PairLoop3(r, sums);
+      break;
+    case 4:
+      PairLoop4(r, sums);
+      break;
+    case 5:
+      PairLoop5(r, sums);
+      break;
+    case 6:
+      PairLoop6(r, sums);
+      break;
+    case 7:
+      PairLoop7(r, sums);
+      break;
+    default:
+      PairLoop8(r, sums);
+      break;
+  }
+  for (int k = 0; k < 8; ++k) out.gradient[k] = sums.gradient[k];
+  out.badness_sum = sums.badness;
+  out.interval_derivative = sums.interval;
+  out.partners = sums.partners;
+  weight_sum = sums.weight;
+}
+
+}  // namespace quorel

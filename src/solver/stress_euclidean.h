@@ -1,0 +1,20 @@
+// A vectorised object step for the most common settings: Stress or Stress1,
+// Euclidean distance, Ratio or Interval MDS.  It gives the sums of
+// EvaluateObject (up to the order of the additions) and, in the same pass,
+// the sum of the weights of the usable partners.
+#pragma once
+
+#include "model/session.h"
+#include "solver/objective.h"
+
+namespace quorel {
+
+// True when the settings are those this step handles.
+bool StressEuclideanApplies(const Settings& settings);
+
+// The sums of object i over its usable partners, reading coordinates 1 to
+// active_dims (those above are 0 for every object).  Writes MapDist(i, j).
+void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectStep& out,
+                                   float& weight_sum);
+
+}  // namespace quorel
