@@ -1,4 +1,5 @@
 // Step divisors, the normalising factor and the objective value.
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -79,7 +80,7 @@ float ObjectiveValue(Session& s, float raw_sum) {
 
   // Stress1: sqrt(R / (2 sum W d^2)), d Euclidean over the dimensions in use.
   const int n = s.prob.NObjects;
-  const int dims = s.set.DimensionsNum;
+  const int dims = std::clamp(s.set.DimensionsNum, 1, MaxDimensionsNum);
   float sum = 0;
   for (int i = 2; i <= n; ++i) {
     if (s.prob.ObjParked[i]) continue;
