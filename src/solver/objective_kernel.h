@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "model/session.h"
+#include "solver/objective_distance.h"
 
 namespace quorel::objective_kernel {
 
@@ -17,10 +17,6 @@ inline constexpr int kSStress = 2;
 inline constexpr int kMultiscale = 3;
 inline constexpr int kFractional = 4;
 
-inline constexpr int kEuclidean = 0;
-inline constexpr int kCityBlock = 1;
-inline constexpr int kMinkowski = 2;
-
 // Kinds of MDS type: Ratio and Interval (0, 2), the "+ Bounds" types (1, 3)
 // and Ordinal (4).
 inline constexpr int kPlain = 0;
@@ -28,32 +24,6 @@ inline constexpr int kBounded = 1;
 inline constexpr int kOrdinal = 2;
 
 inline constexpr float kOffset = 0.0001f;  // keeps logarithms and quotients finite
-
-// Everything a pair needs that does not change while one object is moved.
-struct ContextData {
-  int n = 0;
-  const float* x[8] = {};
-  float c = 0;  // IntervalConstant
-  float r_cap = 3.0e38f;
-  float p = 2, p_inv = 0.5f;
-  float centre_factor = 0;  // 0.1 with CentreInBounds, else 0
-  // Ordinal.
-  bool warm_up = false;
-  float t = 0;
-  int ranked_pairs = 0;
-  const int* up_a = nullptr;
-  const int* up_b = nullptr;
-  const int* lo_a = nullptr;
-  const int* lo_b = nullptr;
-  float ord_min = 0, ord_max = 0;
-};
-
-// The data with the number of coordinates the loops run over, a constant so
-// that they unroll; coordinates above kDims are zero for every object.
-template <int kDims>
-struct Context : ContextData {
-  static constexpr int dims = kDims;
-};
 
 // What a pair adds: gradient component k is grad_factor * u[k].
 struct Term {
@@ -65,65 +35,6 @@ struct Term {
 
 inline float Ln(float v) {
   return static_cast<float>(std::log(static_cast<double>(v)));
-}
-inline float Pow(float v, float p) {
-  return static_cast<float>(std::pow(static_cast<double>(v), static_cast<double>(p)));
-}
-
-// Map distance between coordinates a and object j, with its direction u.
-template <int kDist, class Cx>
-inline float DistanceAndDirection(const Cx& cx, const float* a, int j, float* u) {
-  float delta[8];
-  for (int k = 0; k < cx.dims; ++k) delta[k] = a[k] - cx.x[k][j];
-  if constexpr (kDist == kEuclidean) {
-    float sum = 0;
-    for (int k = 0; k < cx.dims; ++k) sum += delta[k] * delta[k];
-    float d = std::sqrt(sum);
-    if (d <= 1e-5f) {
-      for (int k = 0; k < cx.dims; ++k) u[k] = 0;
-    } else {
-      for (int k = 0; k < cx.dims; ++k) u[k] = delta[k] / d;
-    }
-    return d;
-  } else if constexpr (kDist == kCityBlock) {
-    float d = 0;
-    for (int k = 0; k < cx.dims; ++k) {
-      float size = std::fabs(delta[k]);
-      d += size;
-      // The sign, smoothed near 0.
-      u[k] = size <= 0.1f ? 10.0f * delta[k] : (delta[k] > 0 ? 1.0f : -1.0f);
-    }
-    return d;
-  } else {
-    float sum = 0;
-    for (int k = 0; k < cx.dims; ++k) sum += Pow(std::fabs(delta[k]), cx.p);
-    float d = Pow(sum, cx.p_inv);
-    if (std::fabs(sum) <= 1e-5f) {
-      float push = cx.p >= 1.99f ? 10.0f : 0.0f;
-      for (int k = 0; k < cx.dims; ++k) u[k] = push;
-    } else {
-      for (int k = 0; k < cx.dims; ++k) u[k] = d * delta[k] / sum;
-    }
-    return d;
-  }
-}
-
-// Map distance of two objects, without the direction.
-template <int kDist, class Cx>
-inline float DistanceOnly(const Cx& cx, int a, int b) {
-  float sum = 0;
-  for (int k = 0; k < cx.dims; ++k) {
-    float delta = cx.x[k][a] - cx.x[k][b];
-    if constexpr (kDist == kEuclidean)
-      sum += delta * delta;
-    else if constexpr (kDist == kCityBlock)
-      sum += std::fabs(delta);
-    else
-      sum += Pow(std::fabs(delta), cx.p);
-  }
-  if constexpr (kDist == kEuclidean) return std::sqrt(sum);
-  if constexpr (kDist == kCityBlock) return sum;
-  return Pow(sum, cx.p_inv);
 }
 
 // Ratio and interval badness of d against target delta, given r = 1/(c + 0.0001 + delta).
