@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cases/special_case_build.h"
+#include "model/captions.h"
 #include "model/text_format.h"
 #include "prep/dissim_ranks.h"
 #include "prep/error_bounds.h"
@@ -84,6 +85,7 @@ void CommonEnd(Session& s, Platform& platform) {
   int level = PrecisionLevelOfDissimilarities(s);
   p.DataDegradeNum = level;
   s.set.DegradeNum = level;
+  s.captions.cmdDegrade = DegradeCaption(s);  // "PR&ECISION:" CR LF level " (Max)"
 
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= kMaxObjects; ++j) p.DissimMissing(i, j) = 0;

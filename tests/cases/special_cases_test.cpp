@@ -118,6 +118,7 @@ TEST(SpecialCases, SimplexesAreAllHalfAtLevelSix) {
     EXPECT_EQ(p.MaxDissim, 0.5f);
     EXPECT_EQ(s->set.DegradeNum, 6);
     EXPECT_EQ(p.DataDegradeNum, 6);
+    EXPECT_EQ(s->captions.cmdDegrade, "PR&ECISION:\r\n0.1 (Max)");
   }
 }
 

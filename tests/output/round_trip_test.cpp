@@ -136,6 +136,26 @@ TEST(RoundTrip, AttributesWithMissingValuesAndParkedAttribute) {
   EXPECT_TRUE(back.set.NormalizeAttribs);
 }
 
+TEST(RoundTrip, FirstObjectParkedKeepsTwoDimensions) {
+  auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.25f});
+  s->prob.ObjParked[1] = 1;
+  s->prob.ObjParked[3] = 1;
+  s->prob.NParkedObjects = 2;
+  for (int i = 1; i <= 3; ++i) testing::Place(*s, i, {0.25f * i, -0.125f * i});
+  FakePlatform platform;
+  Session back;
+  WriteAndRead(*s, back, platform, "parked_first");
+  ASSERT_TRUE(platform.messages.empty()) << platform.messages[0];
+  EXPECT_EQ(back.set.DimensionsNum, 2);
+  EXPECT_TRUE(back.prob.ObjParked[1]);
+  EXPECT_FALSE(back.prob.ObjParked[2]);
+  EXPECT_TRUE(back.prob.ObjParked[3]);
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_FLOAT_EQ(back.prob.LocDim[1][i], 0.25f * i);
+    EXPECT_FLOAT_EQ(back.prob.LocDim[2][i], -0.125f * i);
+  }
+}
+
 TEST(RoundTrip, OneDimensionalSolutionComesBackTwoDimensional) {
   auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.5f});
   s->set.DimensionsNum = 1;
