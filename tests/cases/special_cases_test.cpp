@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "cases/special_case_texts.h"
@@ -82,6 +83,15 @@ TEST(SpecialCases, CountsTitlesAndCommonEndOfAllNineteen) {
       }
     }
   }
+}
+
+TEST(SpecialCases, CaseNumberOutsideTheTableIsAnInternalError) {
+  Session s;
+  FakePlatform platform;
+  s.set.SpecialCaseNum = 19;
+  EXPECT_THROW(GenerateSpecialCase(s, platform), std::logic_error);
+  s.set.SpecialCaseNum = -1;
+  EXPECT_THROW(GenerateSpecialCase(s, platform), std::logic_error);
 }
 
 TEST(SpecialCases, SubtitlesOfCases5_14_17) {

@@ -198,6 +198,22 @@ TEST(LayoutRules, ShortFormatIsRefusedAsDataFile) {
   std::filesystem::remove_all(folder);
 }
 
+TEST(LayoutRules, AttributeCountsWithoutParking) {
+  auto s = testing::TinyProblem(2, {1.0f});
+  s->prob.NAttributes = 3;
+  s->prob.AttribValue(1, 1) = 1.0f;
+  s->set.AttributeFunctionNum = 3;
+  auto lines = WriteLines(*s, false);
+  auto after = After(lines, "Solution Dimensions =  2", 2);
+  EXPECT_EQ(after[0], "Number of attributes = 3, none parked");
+  EXPECT_EQ(after[1], "The dissimilarities were obtained from attributes using Pearson.");
+  EXPECT_FALSE(Contains(lines, "NATTRIBUTES=3"));  // short format
+  lines = WriteLines(*s, true);
+  EXPECT_TRUE(Contains(lines, "NATTRIBUTES=3"));
+  EXPECT_TRUE(Contains(lines, "STARTAttributeFunctionNum= 3"));
+  EXPECT_EQ(lines.back(), "");  // no parked attribute: an empty line ends the file
+}
+
 TEST(NameColumnEncoding, NamesThatNeedCare) {
   EXPECT_EQ(NameColumn::EncodeName("Alpha"), "Alpha");
   EXPECT_EQ(NameColumn::EncodeName("New York"), "New York");  // glued by the reader
