@@ -1,0 +1,236 @@
+// Jiggle, the check boxes, the timer, the convergence options, the two
+// on-line buttons for dimensions and boundary and the dialog's OK.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "solver/dimensions_boundary.h"
+#include "solver/run_control.h"
+#include "solver/solver_fixture.h"
+#include "solver/solver_sweep_end.h"
+
+namespace quorel {
+namespace {
+
+using testing::BuildEmbedded;
+using testing::EmbeddedProblem;
+
+// Centres every circle on the map centre.
+void Centre(Session& s) {
+  for (int i = 1; i <= s.prob.NObjects; ++i) {
+    s.map.CircleLeft[i] = s.map.CentreLeft;
+    s.map.CircleTop[i] = s.map.CentreTop;
+  }
+}
+
+int LargestShift(const Session& s) {
+  int largest = 0;
+  for (int i = 1; i <= s.prob.NObjects; ++i)
+    largest = std::max({largest, std::abs(s.map.CircleLeft[i] - s.map.CentreLeft),
+                        std::abs(s.map.CircleTop[i] - s.map.CentreTop)});
+  return largest;
+}
+
+TEST(Jiggle, MagnitudeFollowsTheKeys) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 200, 2);
+  Session& s = *e.session;
+  struct Keys {
+    bool shift, ctrl, alt;
+    int magnitude;  // share of the boundary radius 3600
+  };
+  for (Keys k : {Keys{false, false, false, 180}, Keys{true, false, false, 270},
+                 Keys{false, true, false, 360}, Keys{false, false, true, 720}}) {
+    Centre(s);
+    s.ui.RotateBackward = k.shift, s.ui.CtrlDown = k.ctrl, s.ui.AltDown = k.alt;
+    cmdJiggle_Click(s, e.platform);
+    int largest = LargestShift(s);
+    EXPECT_LE(largest, k.magnitude);
+    EXPECT_GT(largest, k.magnitude * 9 / 10);  // 400 draws come near the limit
+  }
+}
+
+TEST(Jiggle, LeavesMarkedAndParkedObjectsAndSetsCoordinates) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 5, 3);
+  Session& s = *e.session;
+  Centre(s);
+  s.prob.ObjMarked[2] = 1;
+  s.prob.ObjParked[4] = 1;
+  s.map.CircleLeft[4] = 11000;
+  float x3 = s.prob.LocDim[3][1];
+  cmdJiggle_Click(s, e.platform);
+  EXPECT_EQ(s.map.CircleLeft[2], s.map.CentreLeft);
+  EXPECT_EQ(s.map.CircleLeft[4], 11000);
+  for (int i : {1, 3, 5}) {
+    int x = s.map.CircleLeft[i] + 200, y = s.map.CircleTop[i] + 200;
+    EXPECT_FLOAT_EQ(s.prob.LocDim[1][i], (x - 6000) / 3600.0f);
+    EXPECT_FLOAT_EQ(s.prob.LocDim[2][i], (4500 - y) / 3600.0f);
+  }
+  // Coordinate 3 is nudged upward by at most 0.2 M / R.
+  EXPECT_GE(s.prob.LocDim[3][1], x3);
+  EXPECT_LE(s.prob.LocDim[3][1], x3 + 0.2f * 180 / 3600 + 1e-6f);
+  EXPECT_EQ(e.platform.label_all, 1);  // relabelled when not running
+}
+
+TEST(Jiggle, ObjectsNearTheEdgeAreReflectedInside) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 50, 2);
+  Session& s = *e.session;
+  for (int i = 1; i <= 50; ++i) {
+    s.map.CircleLeft[i] = s.map.CentreLeft + 3590;  // 10 twips inside the right edge
+    s.map.CircleTop[i] = s.map.CentreTop;
+  }
+  s.ui.AltDown = true;
+  cmdJiggle_Click(s, e.platform);
+  for (int i = 1; i <= 50; ++i) {
+    double dx = s.map.CircleLeft[i] - s.map.CentreLeft, dy = s.map.CircleTop[i] - s.map.CentreTop;
+    // Pulled onto the circle to within the rounding of a whole twip.
+    EXPECT_LE(std::sqrt(dx * dx + dy * dy), 3601.0) << i;
+    EXPECT_LT(dx, 3600) << i;
+  }
+}
+
+TEST(RunControl, StopWhileNotRunningOnlyRelabels) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 5, 2);
+  Session& s = *e.session;
+  cmdStop_Click(s, e.platform);
+  EXPECT_EQ(s.run.RunState, kLoadedIdle);
+  EXPECT_FALSE(s.run.StopRequested);
+  EXPECT_EQ(e.platform.label_all, 1);
+  Timer1_Timer(s, e.platform);
+  EXPECT_EQ(e.platform.label_all, 2);
+  s.run.RunState = kRunning;
+  Timer1_Timer(s, e.platform);
+  EXPECT_EQ(e.platform.label_all, 2);
+}
+
+TEST(RunControl, CheckBoxesAndConvergenceOptions) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 5, 2);
+  Session& s = *e.session;
+  s.captions.lblBestObjFnValue = "[old]";
+  chkAutoRepeat_Click(s, e.platform, true);
+  EXPECT_TRUE(s.set.AutoRepeat);
+  EXPECT_EQ(s.captions.lblBestObjFnValue, "");
+  chkAutoStop_Click(s, e.platform, false);
+  EXPECT_EQ(s.run.ConvergeCountLimit, 999999);
+  chkAutoStop_Click(s, e.platform, true);
+  EXPECT_EQ(s.run.ConvergeCountLimit, 500);
+  s.run.BestObjFnValue = 0.25f, s.run.RunCount = 4, s.run.IterationCount = 9;
+  ApplyConvergenceOptions(s, 1, 2);  // the step size alone keeps the series
+  EXPECT_EQ(s.set.StepSizeNum, 2);
+  EXPECT_EQ(s.run.RunCount, 4);
+  ApplyConvergenceOptions(s, 2, 2);
+  EXPECT_EQ(s.run.ConvergeCountLimit, 7000);
+  EXPECT_EQ(s.run.RunCount, 0);
+  EXPECT_EQ(s.run.BestObjFnValue, 1e20f);
+  EXPECT_EQ(s.run.IterationCount, 0);
+}
+
+TEST(Labels, ValueAlternatesEveryFourTenthsOfASecond) {
+  Session s;
+  s.run.ObjFnValue = 0.1234567f;
+  s.run.NextDisplayTime = 100.4;
+  ShowSweepLabels(s, 100.0);
+  EXPECT_EQ(s.captions.lblObjFnValue, "0.123457");
+  ShowSweepLabels(s, 100.5);
+  EXPECT_EQ(s.captions.lblObjFnValue, "0.123457 ...");
+  ShowSweepLabels(s, 100.9);
+  EXPECT_EQ(s.captions.lblObjFnValue, "0.123457");
+  EXPECT_DOUBLE_EQ(s.run.NextDisplayTime, 101.3);
+  s.run.ObjFnValue = 9000.5f;
+  ShowSweepLabels(s, 101.0);
+  EXPECT_EQ(s.captions.lblObjFnValue, "> 9000             ");
+  // The series text while automatic repeat is on.
+  s.set.AutoRepeat = true;
+  s.run.ObjFnValue = 12.5f;
+  s.run.BestObjFnValue = 0.0625f, s.run.BestHitCount = 3, s.run.RunCount = 7;
+  ShowSweepLabels(s, 101.0);
+  EXPECT_EQ(s.captions.lblObjFnValue, "12.500000");
+  EXPECT_EQ(s.captions.lblBestObjFnValue, "[0.062500 : 3 of 7]");
+}
+
+TEST(Dimensions, ButtonWrapsAndOffsetsNewDimensions) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 6, 2);
+  Session& s = *e.session;
+  s.run.BestObjFnValue = 0.5f, s.run.RunCount = 3;
+  cmdDimensions_Click(s, e.platform);
+  EXPECT_EQ(s.set.DimensionsNum, 3);
+  EXPECT_EQ(s.captions.cmdDimensions, "DIME&NSIONS:\r\nThree");
+  EXPECT_EQ(s.run.BestObjFnValue, 1e20f);
+  EXPECT_EQ(s.run.RunCount, 0);
+  EXPECT_EQ(e.platform.clicks, 1);
+  for (int i = 1; i <= 6; ++i) {
+    EXPECT_LE(std::fabs(s.prob.LocDim[3][i]), 0.0005f);
+  }
+  s.set.DimensionsNum = 8;
+  cmdDimensions_Click(s, e.platform);
+  EXPECT_EQ(s.set.DimensionsNum, 1);
+  s.ui.RotateBackward = true;
+  cmdDimensions_Click(s, e.platform);
+  EXPECT_EQ(s.set.DimensionsNum, 8);
+  cmdDimensions_Click(s, e.platform);
+  EXPECT_EQ(s.set.DimensionsNum, 7);
+}
+
+TEST(Boundary, ButtonStepsAndWraps) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 4, 2);
+  Session& s = *e.session;
+  cmdBoundary_Click(s, e.platform);
+  EXPECT_FLOAT_EQ(s.set.ConstraintRadius, 0.9f);
+  EXPECT_EQ(s.captions.cmdBoundary, "BOUNDAR&Y:\r\n0.90");
+  EXPECT_EQ(s.map.BoundaryRadiusPx, 3240);
+  EXPECT_FLOAT_EQ(s.map.MapScale, 1.0f / 3240);
+  s.ui.CtrlDown = true;
+  cmdBoundary_Click(s, e.platform);
+  EXPECT_FLOAT_EQ(s.set.ConstraintRadius, 0.89f);
+  s.ui.CtrlDown = false;
+  s.set.ConstraintRadius = 0.0f;
+  cmdBoundary_Click(s, e.platform);  // below 0 wraps to 1: no boundary
+  EXPECT_FLOAT_EQ(s.set.ConstraintRadius, 1.0f);
+  EXPECT_EQ(s.captions.cmdBoundary, "BOUNDAR&Y:\r\nNone");
+  s.ui.RotateBackward = true;
+  cmdBoundary_Click(s, e.platform);  // above 1 wraps to 0
+  EXPECT_FLOAT_EQ(s.set.ConstraintRadius, 0.0f);
+  EXPECT_EQ(s.map.BoundaryRadiusPx, 0);
+  EXPECT_FLOAT_EQ(s.map.MapScale, 1e20f);
+}
+
+TEST(Boundary, DialogPreparesCoordinatesAndStoresSettings) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 6, 2);
+  Session& s = *e.session;
+  for (int i = 1; i <= 6; ++i) s.prob.LocDim[7][i] = 0.3f;  // a leftover
+  ApplyDimensionsAndBoundary(s, e.platform, 5, 0.75f, 2, false);
+  EXPECT_EQ(s.set.DimensionsNum, 5);
+  EXPECT_FLOAT_EQ(s.set.ConstraintRadius, 0.75f);
+  EXPECT_EQ(s.set.BoundaryTypeNum, 2);
+  EXPECT_FALSE(s.set.XYSectionEmphasis);
+  EXPECT_EQ(s.map.BoundaryRadiusPx, 2700);
+  for (int i = 1; i <= 6; ++i) {
+    for (int d = 3; d <= 5; ++d) EXPECT_LE(std::fabs(s.prob.LocDim[d][i]), 0.05f);
+    for (int d = 6; d <= 8; ++d) EXPECT_EQ(s.prob.LocDim[d][i], 0.0f);
+  }
+  EXPECT_EQ(s.captions.cmdDimensions, "DIME&NSIONS:\r\nFive");
+  EXPECT_EQ(s.captions.cmdBoundary, "BOUNDAR&Y:\r\n0.75");
+  ApplyDimensionsAndBoundary(s, e.platform, 2, 1.0f, 0, true);
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(s.prob.LocDim[3][i], 0.0f);
+  std::string shown;
+  EXPECT_FLOAT_EQ(DialogRadiusFromText("1.5", shown, e.platform), 1.0f);
+  EXPECT_EQ(shown, "1.00");
+  EXPECT_FLOAT_EQ(DialogRadiusFromText("-0.2", shown, e.platform), 0.0f);
+  EXPECT_EQ(shown, "0.00");
+  EXPECT_FLOAT_EQ(DialogRadiusFromText("0.35", shown, e.platform), 0.35f);
+  EXPECT_EQ(shown, "");
+  EXPECT_EQ(e.platform.beeps, 2);
+  EXPECT_FLOAT_EQ(StepDialogRadius(0.95f, true, false, false, e.platform), 1.0f);
+  EXPECT_EQ(e.platform.beeps, 3);
+  EXPECT_FLOAT_EQ(StepDialogRadius(0.5f, true, true, true, e.platform), 0.49f);
+}
+
+}  // namespace
+}  // namespace quorel

@@ -1,0 +1,251 @@
+// Handlers that arrive inside the solver's yield act on the running loop
+// without ever nesting a second one.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "solver/run_control.h"
+#include "solver/solver_fixture.h"
+#include "solver/solver_loop.h"
+
+namespace quorel {
+namespace {
+
+using testing::BuildEmbedded;
+using testing::EmbeddedProblem;
+
+// Counts how deep the event pumps nest: with a resumable loop they never do.
+struct PumpDepth {
+  int depth = 0;
+  int deepest = 0;
+  void Enter() { deepest = std::max(deepest, ++depth); }
+  void Leave() { --depth; }
+};
+
+TEST(SolverYield, StartInsideTheYieldRestartsTheRun) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 10, 2);
+  Session& s = *e.session;
+  s.set.AutoStop = false;
+  SetConvergenceLimits(s);
+  PumpDepth pumps;
+  int pump = 0;
+  float x_before_restart = 0;
+  std::vector<int> iterations;
+  e.platform.on_pump = [&] {
+    pumps.Enter();
+    ++pump;
+    iterations.push_back(s.run.IterationCount);
+    EXPECT_FALSE(s.run.LoopInAdvance);
+    if (pump == 3) {
+      x_before_restart = s.prob.LocDim[1][2];
+      cmdStart_Click(s, e.platform);  // running: ends this run, begins a new one
+      EXPECT_EQ(s.run.RunState, kStopped);
+      EXPECT_TRUE(s.run.RestartRequested);
+    }
+    if (pump == 5) cmdStop_Click(s, e.platform);
+    pumps.Leave();
+  };
+  s.run.RunState = kLoadedIdle;
+  cmdStart_Click(s, e.platform);
+  EXPECT_EQ(pumps.deepest, 1);
+  // Yields at 6, 12, 18 (restart), then 6 and 12 of the new run.
+  EXPECT_EQ(iterations, (std::vector<int>{6, 12, 18, 6, 12}));
+  EXPECT_EQ(s.run.RunCount, 1);  // the restarted run was counted
+  EXPECT_FALSE(s.run.RestartRequested);
+  EXPECT_EQ(s.run.RunState, kStopped);
+  EXPECT_FALSE(s.run.LoopActive);
+  EXPECT_NE(s.prob.LocDim[1][2], x_before_restart);
+}
+
+TEST(SolverYield, StopThenContinueInOneYieldDoesNotNestLoops) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 10, 2);
+  Session& s = *e.session;
+  s.set.AutoStop = false;
+  SetConvergenceLimits(s);
+  PumpDepth pumps;
+  int pump = 0;
+  int loops_seen_active_in_handler = 0;
+  e.platform.on_pump = [&] {
+    pumps.Enter();
+    ++pump;
+    if (pump == 2) {
+      cmdStop_Click(s, e.platform);
+      cmdContinue_Click(s, e.platform);  // must not run a loop from here
+      loops_seen_active_in_handler += s.run.LoopActive ? 1 : 0;
+      EXPECT_TRUE(s.run.SolverEntryPending);
+      EXPECT_EQ(s.run.IterationCount, 12);
+    }
+    if (pump == 4) cmdStop_Click(s, e.platform);
+    pumps.Leave();
+  };
+  cmdStart_Click(s, e.platform);
+  EXPECT_EQ(pumps.deepest, 1);
+  EXPECT_EQ(loops_seen_active_in_handler, 1);
+  // The continued run kept its counters: 12 sweeps, then two more yields.
+  EXPECT_EQ(s.run.IterationCount, 24);
+  EXPECT_EQ(s.run.RunCount, 0);
+  EXPECT_EQ(s.run.RunState, kStopped);
+  EXPECT_FALSE(s.run.SolverEntryPending);
+  EXPECT_FALSE(s.run.LoopActive);
+}
+
+TEST(SolverYield, ClickOnTheEmptyMapStopsAndTheNextOneContinues) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 10, 2);
+  Session& s = *e.session;
+  s.set.AutoStop = false;
+  SetConvergenceLimits(s);
+  bool stopped = false;
+  e.platform.on_pump = [&] {
+    if (s.run.IterationCount == 12 && !stopped) stopped = EmptyMapMouseDown(s, e.platform);
+  };
+  cmdStart_Click(s, e.platform);
+  EXPECT_TRUE(stopped);
+  EXPECT_EQ(s.run.RunState, kStopped);
+  EXPECT_EQ(s.run.IterationCount, 12);
+  EXPECT_EQ(s.run.RunCount, 1);
+  // A press with the solver stopped does nothing; its release continues.
+  EXPECT_FALSE(EmptyMapMouseDown(s, e.platform));
+  e.platform.on_pump = [&] {
+    if (s.run.IterationCount >= 18) EmptyMapMouseDown(s, e.platform);
+  };
+  EmptyMapMouseUp(s, e.platform);
+  EXPECT_EQ(s.run.IterationCount, 18);
+  EXPECT_EQ(s.run.RunState, kStopped);
+  // With a problem loaded and idle a press relabels the map.
+  s.run.RunState = kLoadedIdle;
+  int labels = e.platform.label_all;
+  EXPECT_FALSE(EmptyMapMouseDown(s, e.platform));
+  EXPECT_EQ(e.platform.label_all, labels + 1);
+}
+
+TEST(SolverYield, ANewProblemEndsTheRunAtOnce) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 10, 2);
+  Session& s = *e.session;
+  s.set.AutoStop = false;
+  SetConvergenceLimits(s);
+  int pumps = 0;
+  e.platform.on_pump = [&] {
+    if (++pumps == 2) {
+      ResetProblem(s);  // a data file read begins
+      s.run.RunState = kNoProblem;
+    }
+  };
+  cmdStart_Click(s, e.platform);
+  EXPECT_EQ(pumps, 2);
+  EXPECT_FALSE(s.run.LoopActive);
+  EXPECT_EQ(s.run.IterationCount, 12);
+  EXPECT_EQ(s.run.RunState, kNoProblem);
+}
+
+TEST(SolverYield, AdvanceInsideAdvanceReturnsAtOnce) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 8, 2);
+  Session& s = *e.session;
+  // Object 8 has no usable partner: the warning's message box is where a
+  // nested event loop could call the loop again.
+  for (int j = 1; j < 8; ++j) testing::SetMissing(s, 8, j);
+  ComputeObjFnNormaliser(s);
+  int nested_calls = 0;
+  struct NestingPlatform : testing::FakePlatform {
+    std::function<void()> on_message;
+    void ShowMessage(const std::string& text) override {
+      FakePlatform::ShowMessage(text);
+      if (on_message) on_message();
+    }
+  } platform;
+  platform.on_message = [&] {
+    ++nested_calls;
+    int iterations = s.run.IterationCount;
+    EXPECT_EQ(SolverAdvance(s, platform), SolverProgress::kYielded);
+    EXPECT_TRUE(SolverPoll(s, platform));
+    RunSolver(s, platform);  // a handler running the solver: only a request
+    EXPECT_EQ(s.run.IterationCount, iterations);
+  };
+  s.run.RunState = kRunning;
+  ASSERT_EQ(SolverBegin(s, platform), SolverProgress::kYielded);
+  EXPECT_EQ(SolverAdvance(s, platform), SolverProgress::kYielded);
+  EXPECT_EQ(nested_calls, 1);
+  // The request made from inside makes the loop give way at its next resume;
+  // a driver then begins it again.
+  EXPECT_TRUE(s.run.SolverEntryPending);
+  EXPECT_EQ(SolverAdvance(s, platform), SolverProgress::kFinished);
+  EXPECT_FALSE(s.run.LoopActive);
+}
+
+TEST(SolverYield, HostDrivenLoopRunsSliceBySlice) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 10, 2);
+  Session& s = *e.session;
+  s.run.SolverHostDriven = true;
+  cmdStart_Click(s, e.platform);  // only asks
+  EXPECT_EQ(s.run.IterationCount, 0);
+  EXPECT_TRUE(s.run.SolverEntryPending);
+  int slices = 0;
+  while (SolverPoll(s, e.platform)) {
+    ++slices;
+    if (slices == 1) EXPECT_EQ(s.run.IterationCount, 0);  // begun, not yet swept
+  }
+  EXPECT_GT(slices, 10);
+  EXPECT_EQ(s.run.RunState, kStopped);
+  EXPECT_EQ(s.run.SmallChangeCount, s.run.ConvergeCountLimit);
+  EXPECT_LT(s.run.ObjFnValue, 1e-4f);
+}
+
+TEST(SolverYield, AutomaticRepeatWritesTheBestFoundFileAndCountsHits) {
+  namespace fs = std::filesystem;
+  fs::path folder = fs::temp_directory_path() / "quorel_solver_repeat_test";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  fs::path old = fs::current_path();
+  fs::current_path(folder);
+  EmbeddedProblem e;
+  BuildEmbedded(e, 7, 2, 21);
+  Session& s = *e.session;
+  chkAutoRepeat_Click(s, e.platform, true);
+  chkAutoStop_Click(s, e.platform, true);
+  std::vector<int> hits;
+  std::vector<float> values;
+  e.platform.on_pump = [&] {
+    // The yield that follows the end of a run still shows that run's value.
+    if (s.run.RunCount > static_cast<int>(hits.size())) {
+      hits.push_back(s.run.BestHitCount);
+      values.push_back(s.run.ObjFnValue);
+    }
+    if (s.run.RunCount >= 4) cmdStop_Click(s, e.platform);
+  };
+  cmdStart_Click(s, e.platform);
+  fs::current_path(old);
+  bool written = fs::exists(folder / "QuorelSolnBestFound.txt") &&
+                 fs::file_size(folder / "QuorelSolnBestFound.txt") > 0;
+  fs::remove_all(folder);
+  EXPECT_TRUE(written);
+  ASSERT_EQ(s.run.RunCount, 4);
+  ASSERT_EQ(values.size(), 4u);
+  // The hit count by the rule: a value within BestTolerance (5e-5 at normal
+  // precision) of the best is a hit; one better by more starts the count
+  // again at 1.
+  float best = 1e20f;
+  int expected = 0;
+  std::vector<int> expected_hits;
+  for (float v : values) {
+    if (v < best + 5e-5f) {
+      expected = std::fabs(best - v) >= 5e-5f + 1e-5f ? 1 : expected + 1;
+      best = std::min(best, v);
+    }
+    expected_hits.push_back(expected);
+  }
+  EXPECT_EQ(hits, expected_hits);
+  EXPECT_EQ(s.run.BestObjFnValue, best);
+  EXPECT_LT(best, 1e-4f);
+  EXPECT_GE(s.run.BestHitCount, 2);  // this problem's minimum is reached more than once
+  EXPECT_EQ(s.captions.lblBestObjFnValue, "[" + Format(best, "##0.000000") + " : " +
+                                              std::to_string(s.run.BestHitCount) + " of 4]");
+}
+
+}  // namespace
+}  // namespace quorel
