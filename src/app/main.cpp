@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
   quorel::InitSettings(*session, platform);
   quorel::MainForm window(*session, platform);
   window.show();
+  window.LoadStartupProblem();
   return app.exec();
 }

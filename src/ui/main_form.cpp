@@ -2,14 +2,22 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFrame>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
-#include "model/defaults_file.h"
+#include "ui/map_mouse.h"
+#include "ui/map_scene.h"
+#include "ui/map_view.h"
+#include "ui/online_button.h"
+#include "ui/solver_driver.h"
 
 namespace quorel {
 
@@ -19,32 +27,48 @@ MainForm::MainForm(Session& session, QtPlatform& platform) : s_(session), platfo
                  " - Quorel Using Interactive Multidimensional Scaling");
   s_.ui.RotateBackward = s_.ui.CtrlDown = s_.ui.AltDown = false;
   s_.map.NCirclesLoaded = 0;
+  driver_ = new SolverDriver(s_, platform_, this);
   CreateMenus();
   CreateControls();
+  ConnectPlatform();
   ConnectCommands();
+  ConnectMenus();
+  qApp->installEventFilter(this);
   SizeAndCentre();
 }
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm() {
+  qApp->removeEventFilter(this);
+  driver_->Shutdown();
+  platform_.on_refresh_captions = nullptr;
+  platform_.on_object_moved = nullptr;
+  platform_.on_label_all = platform_.on_label_active = platform_.on_clear_canvas = nullptr;
+  platform_.on_focus = nullptr;
+  platform_.SetParent(nullptr);
+}
 
 void MainForm::CreateControls() {
-  auto* central = new QWidget(this);
-  auto* column = new QVBoxLayout(central);
+  formArea = new QWidget(this);
+  formArea->setObjectName("formArea");
+  setCentralWidget(formArea);
+  CreateMap();
 
   lblStartUpMsg = new QLabel(
-      " QUOREL is ready.  Use the File Menu or the Special Cases Menu to load data.", central);
+      " QUOREL is ready.  Use the File Menu or the Special Cases Menu to load data.", formArea);
   lblStartUpMsg->setObjectName("lblStartUpMsg");
   lblStartUpMsg->setAlignment(Qt::AlignCenter);
-  column->addWidget(lblStartUpMsg, 1);
+  lblStartUpMsg->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  frameBottomControlGroup = new QFrame(central);
+  frameBottomControlGroup = new QFrame(formArea);
   frameBottomControlGroup->setObjectName("frameBottomControlGroup");
   frameBottomControlGroup->setFrameShape(QFrame::StyledPanel);
+  frameBottomControlGroup->setAutoFillBackground(true);
   auto* row = new QHBoxLayout(frameBottomControlGroup);
   cmdStart = new QPushButton("&Start", frameBottomControlGroup);
   cmdStop = new QPushButton("Sto&p", frameBottomControlGroup);
   cmdContinue = new QPushButton("&Continue", frameBottomControlGroup);
-  cmdJiggle = new QPushButton("&Jiggle", frameBottomControlGroup);
+  cmdJiggle = new OnlineButton("cmdJiggle", frameBottomControlGroup);
+  cmdJiggle->setText("&Jiggle");
   cmdField = new QPushButton("&Field", frameBottomControlGroup);
   cmdExit = new QPushButton("E&xit", frameBottomControlGroup);
   chkAutoRepeat = new QCheckBox("Auto Repeat", frameBottomControlGroup);
@@ -55,34 +79,113 @@ void MainForm::CreateControls() {
   cmdStart->setObjectName("cmdStart");
   cmdStop->setObjectName("cmdStop");
   cmdContinue->setObjectName("cmdContinue");
-  cmdJiggle->setObjectName("cmdJiggle");
   cmdField->setObjectName("cmdField");
   cmdExit->setObjectName("cmdExit");
+  chkAutoRepeat->setObjectName("chkAutoRepeat");
+  chkAutoStop->setObjectName("chkAutoStop");
   chkAutoRepeat->setChecked(s_.set.AutoRepeat);
   chkAutoStop->setChecked(s_.set.AutoStop);
-  for (QWidget* later : std::initializer_list<QWidget*>{cmdStart, cmdStop, cmdContinue, cmdJiggle,
-                                                        cmdField, chkAutoRepeat, chkAutoStop})
-    later->setEnabled(false);
-  column->addWidget(frameBottomControlGroup);
-  setCentralWidget(central);
+  // The field views come with a later version.
+  cmdField->setEnabled(false);
+
+  CreateControlPanel();
+  CreateLabels();
+  CreateAttributeFrames();
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setSingleShot(true);
+  Timer1->setInterval(250);
+  formArea->installEventFilter(this);
 }
 
-void MainForm::ConnectCommands() {
-  connect(cmdExit, &QPushButton::clicked, this, [this] { close(); });
-  connect(mnuExit, &QAction::triggered, cmdExit, &QPushButton::click);
-  connect(mnuSaveSettingsAsDefaults, &QAction::triggered, this,
-          [this] { SaveDefaults(s_, platform_); });
-  connect(mnuClear, &QAction::triggered, this, [this] { ClearToBuiltInDefaults(s_, platform_); });
+void MainForm::CreateMap() {
+  map_ = new MapScene(s_, this);
+  view_ = new MapView(map_->scene(), map_->canvas(), formArea);
+  mouse_ = std::make_unique<MapMouse>(s_, platform_, *map_);
+}
+
+void MainForm::CreateControlPanel() {
+  frameOnlineControls = new QFrame(formArea);
+  frameOnlineControls->setObjectName("frameOnlineControls");
+  frameOnlineControls->setFrameShape(QFrame::StyledPanel);
+  frameOnlineControls->setAutoFillBackground(true);
+  const std::pair<OnlineButton**, const char*> buttons[] = {
+      {&cmdMDSType, "cmdMDSType"},           {&cmdBadnessFns, "cmdBadnessFns"},
+      {&cmdDimensions, "cmdDimensions"},     {&cmdDistanceFns, "cmdDistanceFns"},
+      {&cmdBoundary, "cmdBoundary"},         {&cmdDegrade, "cmdDegrade"},
+      {&cmdMappingWtFns, "cmdMappingWtFns"}, {&cmdAttributeFns, "cmdAttributeFns"}};
+  int top = 6;
+  for (auto [button, name] : buttons) {
+    *button = new OnlineButton(name, frameOnlineControls);
+    (*button)->setGeometry(6, top, 150, 42);
+    top += 46;
+  }
+  frameOnlineControls->resize(162, top);
+  frameOnlineControls->hide();
+}
+
+void MainForm::CreateLabels() {
+  auto make = [this](QLabel*& label, const char* name, const QString& text) {
+    label = new QLabel(text, formArea);
+    label->setObjectName(name);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->hide();
+  };
+  make(lblObjFn, "lblObjFn", "Objective Function Value = ");
+  make(lblObjFnValue, "lblObjFnValue", "");
+  make(lblBestObjFnValue, "lblBestObjFnValue", "");
+  make(lblProvidedMsg, "lblProvidedMsg", "");
+  make(lblProvidedSubMsg, "lblProvidedSubMsg", "");
+  make(lblInitialPositionsMsg, "lblInitialPositionsMsg", "");
+  QFont title = lblProvidedMsg->font();
+  title.setBold(true);
+  title.setPointSizeF(title.pointSizeF() * 1.2);
+  lblProvidedMsg->setFont(title);
+  for (QLabel* centred : {lblProvidedMsg, lblProvidedSubMsg, lblInitialPositionsMsg})
+    centred->setAlignment(Qt::AlignCenter);
+  QFont value = lblObjFnValue->font();
+  value.setBold(true);
+  lblObjFnValue->setFont(value);
+}
+
+void MainForm::CreateAttributeFrames() {
+  auto make = [this](QGroupBox*& frame, QListWidget*& list, const char* frame_name,
+                     const char* list_name, const QString& caption) {
+    frame = new QGroupBox(caption, formArea);
+    frame->setObjectName(frame_name);
+    frame->setAutoFillBackground(true);
+    auto* box = new QVBoxLayout(frame);
+    box->setContentsMargins(4, 4, 4, 4);
+    list = new QListWidget(frame);
+    list->setObjectName(list_name);
+    box->addWidget(list);
+    frame->hide();
+  };
+  make(frameActiveAttribs, lstActiveAttributes, "frameActiveAttribs", "lstActiveAttributes",
+       "Active");
+  make(frameParkedAttribs, lstParkedAttributes, "frameParkedAttribs", "lstParkedAttributes",
+       "Parked");
 }
 
 void MainForm::SizeAndCentre() {
   // 1.2 times as wide as the bottom control group, centred on the screen.
   int width = static_cast<int>(1.2 * frameBottomControlGroup->sizeHint().width());
-  resize(std::max(width, 900), 680);
+  resize(std::max(width, 960), 720);
   if (QScreen* screen = QApplication::primaryScreen()) {
     QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
   }
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+  // Closing ends the program at once: the solver is not driven any more.
+  closing_ = true;
+  driver_->Shutdown();
+  Timer1->stop();
+  if (s_.run.RunState == kRunning) s_.run.RunState = kStopped;
+  s_.run.StopRequested = true;
+  event->accept();
 }
 
 }  // namespace quorel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "model/session.h"
@@ -11,11 +12,22 @@
 class QAction;
 class QCheckBox;
 class QFrame;
+class QGroupBox;
 class QLabel;
+class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 namespace quorel {
+
+class MapScene;
+class MapView;
+class MapMouse;
+class OnlineButton;
+class SolverDriver;
+struct MapMouseEvent;
 
 class MainForm : public QMainWindow {
   Q_OBJECT
@@ -25,6 +37,24 @@ class MainForm : public QMainWindow {
   ~MainForm() override;
 
   Platform& platform() { return platform_; }
+  MapScene* map() { return map_; }
+  MapView* view() { return view_; }
+  MapMouse* mouse() { return mouse_.get(); }
+  SolverDriver* driver() { return driver_; }
+
+  // Loads the start-up problem named in the settings (a data file or a
+  // special case); nothing when it names neither.
+  void LoadStartupProblem();
+  // Shows the window for a newly loaded problem: circles, layout, first
+  // placement, control panel.
+  void ProblemLoaded();
+
+  // File dialogs can be answered without showing them: the hook returns the
+  // chosen path, or an empty text for Cancel.
+  std::function<QString(const QString& caption, const QString& initial, bool save)>
+      file_dialog_hook;
+  // The special-case dialog likewise: returns false for Cancel.
+  std::function<bool()> special_case_dialog_hook;
 
   // Menu entries, named as the program names them.
   QAction *mnuReadDataFile = nullptr, *mnuReadSpecialCaseFile = nullptr, *mnuSave = nullptr,
@@ -44,20 +74,77 @@ class MainForm : public QMainWindow {
         *mnuHelp = nullptr, *mnuHelpSources = nullptr;
 
   // Controls.
+  QWidget* formArea = nullptr;
   QLabel* lblStartUpMsg = nullptr;
   QFrame* frameBottomControlGroup = nullptr;
-  QPushButton *cmdStart = nullptr, *cmdStop = nullptr, *cmdContinue = nullptr, *cmdJiggle = nullptr,
-              *cmdField = nullptr, *cmdExit = nullptr;
+  QPushButton *cmdStart = nullptr, *cmdStop = nullptr, *cmdContinue = nullptr, *cmdField = nullptr,
+              *cmdExit = nullptr;
+  OnlineButton* cmdJiggle = nullptr;
   QCheckBox *chkAutoRepeat = nullptr, *chkAutoStop = nullptr;
+  QFrame* frameOnlineControls = nullptr;
+  OnlineButton *cmdMDSType = nullptr, *cmdBadnessFns = nullptr, *cmdAttributeFns = nullptr,
+               *cmdDimensions = nullptr, *cmdBoundary = nullptr, *cmdDegrade = nullptr,
+               *cmdDistanceFns = nullptr, *cmdMappingWtFns = nullptr;
+  QLabel *lblObjFn = nullptr, *lblObjFnValue = nullptr, *lblBestObjFnValue = nullptr;
+  QLabel *lblProvidedMsg = nullptr, *lblProvidedSubMsg = nullptr, *lblInitialPositionsMsg = nullptr;
+  QGroupBox *frameActiveAttribs = nullptr, *frameParkedAttribs = nullptr;
+  QListWidget *lstActiveAttributes = nullptr, *lstParkedAttributes = nullptr;
+  QTimer* Timer1 = nullptr;
+
+  // Shows the captions and labels of the session again (deferred while the
+  // solver runs, then shown on the next display frame).
+  void RefreshCaptions();
+  // Runs a command of the core and then what every command needs: the
+  // solver driven when the command asked for a run, captions shown.
+  void Command(const std::function<void()>& command);
+  // Places the controls, lays out the map and (with a problem) places the
+  // objects again.
+  void LayOutForm();
+  void ArrangeOnlineButtons();
+  void FillAttributeLists();
+  // Enables Timer1 unless a run is in progress (after a dialog closed).
+  void EnableTimer1();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateMenus();
   void CreateControls();
+  void CreateControlPanel();
+  void CreateLabels();
+  void CreateAttributeFrames();
+  void CreateMap();
   void ConnectCommands();
+  void ConnectMenus();
+  void ConnectPlatform();
   void SizeAndCentre();
+  void ApplyCaptionsNow();
+  void ShowRunLabels();
+  void ShowProblemControls();
+  void EnableProblemMenus();
+  bool KeyFilter(QObject* watched, QEvent* event);
+  bool HandleShortcut(int key_char);
+  void RecordKeyDown(Qt::KeyboardModifiers mods);
+  void Focus(FocusTarget target);
+
+  // Menu commands.
+  void ReadDataFileCommand();
+  void SpecialCaseCommand();
+  void SaveCommand(bool long_format, bool always_ask);
+  void PrintWindow();
+  void ClearCommand();
+  QString AskFileName(const QString& caption, const QString& initial, bool save);
 
   Session& s_;
   QtPlatform& platform_;
+  MapScene* map_ = nullptr;
+  MapView* view_ = nullptr;
+  std::unique_ptr<MapMouse> mouse_;
+  SolverDriver* driver_ = nullptr;
+  bool captions_pending_ = false;
+  bool closing_ = false;
 };
 
 }  // namespace quorel

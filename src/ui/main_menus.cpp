@@ -1,7 +1,22 @@
-// The menu tree of the main window.
+// The menu tree of the main window and the commands of the File menu.
+#include <QAction>
+#include <QFileDialog>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 
+#include "cases/special_cases.h"
+#include "input/load_command.h"
+#include "model/captions.h"
+#include "model/defaults_file.h"
+#include "output/solution_writer.h"
+#include "ui/convergence_form.h"
+#include "ui/file_dialog_filter.h"
 #include "ui/main_form.h"
+#include "ui/map_scene.h"
+#include "ui/special_cases_form.h"
 
 namespace quorel {
 
@@ -56,33 +71,116 @@ void MainForm::CreateMenus() {
 
   // Entries whose windows are not part of this build stay visible but
   // disabled.
-  for (QAction* later : {mnuReadDataFile,
-                         mnuReadSpecialCaseFile,
-                         mnuSave,
-                         mnuSaveAs,
-                         mnuSaveAbbreviated,
-                         mnuPrinterWindows,
-                         mnuEditOnlineHelpFile,
-                         mnuEditActiveDataFile,
-                         mnuSavedSolutionFile,
-                         mnuSavedSolutionShortFile,
-                         mnuBestSolutionFile,
-                         mnuView,
-                         mnuMDSTypeAndErrBounds,
-                         mnuDistanceAndBadnessFns,
-                         mnuBoundaryDimensions,
-                         mnuMappingWtFns,
-                         mnuPrecision,
-                         mnuAttributeFns,
-                         mnuObjects,
-                         mnuLinks,
-                         mnuAttributes,
-                         mnuConvergence,
-                         mnuSpecialCases,
-                         mnuOnlineHelp,
-                         mnuReadManual,
-                         mnuEmailTamsel})
+  for (QAction* later :
+       {mnuEditOnlineHelpFile, mnuEditActiveDataFile, mnuSavedSolutionFile,
+        mnuSavedSolutionShortFile, mnuBestSolutionFile, mnuView, mnuMDSTypeAndErrBounds,
+        mnuDistanceAndBadnessFns, mnuBoundaryDimensions, mnuMappingWtFns, mnuPrecision,
+        mnuAttributeFns, mnuObjects, mnuLinks, mnuAttributes, mnuOnlineHelp})
     later->setEnabled(false);
+}
+
+void MainForm::ConnectMenus() {
+  connect(mnuExit, &QAction::triggered, cmdExit, &QPushButton::click);
+  connect(mnuReadDataFile, &QAction::triggered, this, [this] { ReadDataFileCommand(); });
+  connect(mnuReadSpecialCaseFile, &QAction::triggered, this, [this] { SpecialCaseCommand(); });
+  connect(mnuSpecialCases, &QAction::triggered, this, [this] { SpecialCaseCommand(); });
+  connect(mnuSave, &QAction::triggered, this, [this] { SaveCommand(true, false); });
+  connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCommand(true, true); });
+  connect(mnuSaveAbbreviated, &QAction::triggered, this, [this] { SaveCommand(false, false); });
+  connect(mnuSaveSettingsAsDefaults, &QAction::triggered, this, [this] {
+    Command([this] {
+      if (SaveDefaults(s_, platform_)) platform_.PlayClickSound();
+    });
+  });
+  connect(mnuClear, &QAction::triggered, this, [this] { ClearCommand(); });
+  connect(mnuPrinterWindows, &QAction::triggered, this, [this] { PrintWindow(); });
+  connect(mnuConvergence, &QAction::triggered, this, [this] {
+    ConvergenceOptionsForm form(s_, this);
+    form.exec();
+    Command([] {});
+    EnableTimer1();
+  });
+}
+
+QString MainForm::AskFileName(const QString& caption, const QString& initial, bool save) {
+  if (file_dialog_hook) return file_dialog_hook(caption, initial, save);
+  QFileDialog dialog(this, caption);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  QStringList filters = QtNameFilters(kDataFileFilter);
+  dialog.setNameFilters(filters);
+  dialog.selectNameFilter(filters.value(kDataFileFilterIndex - 1));
+  if (save) dialog.setDefaultSuffix("dat");
+  dialog.selectFile(initial);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
+
+void MainForm::ReadDataFileCommand() {
+  if (!s_.ui.ReadWithoutDialog) {
+    QString chosen = AskFileName("Open", QString::fromStdString(s_.set.DataFileName), false);
+    if (chosen.isEmpty()) return;
+    s_.set.DataFileName = chosen.toStdString();
+  }
+  Command([this] { LoadDataFileCommand(s_, platform_); });
+  s_.ui.ReadWithoutDialog = false;
+  ProblemLoaded();
+}
+
+void MainForm::SpecialCaseCommand() {
+  bool accepted = false;
+  if (special_case_dialog_hook) {
+    accepted = special_case_dialog_hook();
+  } else {
+    SpecialCasesForm form(s_, this);
+    accepted = form.exec() == QDialog::Accepted;
+  }
+  EnableTimer1();
+  if (!accepted) return;
+  Command([this] {
+    s_.prob.SpecialCaseActive = true;
+    GenerateSpecialCase(s_, platform_);
+    if (s_.prob.NObjects > 0) s_.run.RunState = kLoadedIdle;
+    s_.run.StopRequested = true;
+    s_.set.StartupProblem = "SpecialCase" + std::to_string(s_.set.SpecialCaseNum);
+    ApplyCaptionRules(s_);
+  });
+  ProblemLoaded();
+}
+
+void MainForm::SaveCommand(bool long_format, bool always_ask) {
+  if (s_.run.RunState == kNoProblem) {
+    platform_.ShowMessage("You must load and solve a problem before you can save a solution.");
+    return;
+  }
+  std::string& name = long_format ? s_.set.SolnLongFileName : s_.set.SolnShortFileName;
+  if (always_ask || name.empty()) {
+    QString chosen = AskFileName("Save As", QString::fromStdString(name), true);
+    if (chosen.isEmpty()) return;
+    name = chosen.toStdString();
+  }
+  std::string file = name;
+  Command([this, file, long_format] { WriteSolution(s_, platform_, file, long_format); });
+}
+
+void MainForm::ClearCommand() {
+  Command([this] { ClearToBuiltInDefaults(s_, platform_); });
+  ProblemLoaded();
+  Focus(FocusTarget::cmdExit);
+}
+
+void MainForm::PrintWindow() {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  // The window as it is on the screen, scaled to the page.
+  QPixmap image = grab();
+  QPainter painter(&printer);
+  QRect page = painter.viewport();
+  QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+  painter.setViewport(page.x(), page.y(), size.width(), size.height());
+  painter.setWindow(image.rect());
+  painter.drawPixmap(0, 0, image);
 }
 
 }  // namespace quorel

@@ -1,0 +1,27 @@
+// A button of the control panel: a two-line caption, and the modifier keys
+// held at its mouse-down recorded before its click runs.
+#pragma once
+
+#include <QPushButton>
+#include <functional>
+#include <string>
+
+namespace quorel {
+
+class OnlineButton : public QPushButton {
+  Q_OBJECT
+
+ public:
+  explicit OnlineButton(const QString& name, QWidget* parent);
+
+  // Called at mouse-down with the keys held.
+  std::function<void(Qt::KeyboardModifiers)> on_mouse_down;
+
+  // The caption from the core's text: its CR LF becomes a line break.
+  void SetCaption(const std::string& caption);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+};
+
+}  // namespace quorel

@@ -1,0 +1,54 @@
+#include "ui/solver_driver.h"
+
+#include "solver/solver_loop.h"
+
+namespace quorel {
+
+SolverDriver::SolverDriver(Session& s, Platform& platform, QObject* parent)
+    : QObject(parent), s_(s), platform_(platform) {
+  s_.run.SolverHostDriven = true;
+  slice_timer_.setInterval(0);
+  connect(&slice_timer_, &QTimer::timeout, this, &SolverDriver::Slice);
+  frame_timer_.setInterval(16);
+  frame_timer_.setTimerType(Qt::PreciseTimer);
+  connect(&frame_timer_, &QTimer::timeout, this, [this] {
+    if (on_frame) on_frame();
+  });
+}
+
+void SolverDriver::Kick() {
+  if (shut_down_) return;
+  // A requested run begins at once, as if the handler had entered the loop
+  // itself, so that a Stop pressed before the first sweep finds it running.
+  if (s_.run.SolverEntryPending && !s_.run.LoopActive) SolverPoll(s_, platform_);
+  if (slice_timer_.isActive()) return;
+  if (!s_.run.SolverEntryPending && !s_.run.LoopActive) return;
+  slice_timer_.start();
+  frame_timer_.start();
+  if (on_running_changed) on_running_changed(true);
+}
+
+void SolverDriver::Slice() {
+  // A message box shown by the solver runs its own event loop; the loop
+  // must not be entered again from there.
+  if (s_.run.LoopInAdvance) return;
+  QElapsedTimer clock;
+  clock.start();
+  bool more = true;
+  while (more && clock.elapsed() < slice_budget_ms) more = SolverPoll(s_, platform_);
+  if (!more) Stop();
+}
+
+void SolverDriver::Stop() {
+  slice_timer_.stop();
+  frame_timer_.stop();
+  if (on_running_changed) on_running_changed(false);
+}
+
+void SolverDriver::Shutdown() {
+  shut_down_ = true;
+  slice_timer_.stop();
+  frame_timer_.stop();
+}
+
+}  // namespace quorel

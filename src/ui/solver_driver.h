@@ -1,0 +1,47 @@
+// Drives the resumable solver loop from the window's event loop: a
+// zero-interval timer runs the loop from yield to yield (never inside
+// another event loop), and a display timer moves the circles that the
+// solver moved and shows the labels it changed, about sixty times a second.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+#include "model/platform.h"
+#include "model/session.h"
+
+namespace quorel {
+
+class SolverDriver : public QObject {
+  Q_OBJECT
+
+ public:
+  SolverDriver(Session& s, Platform& platform, QObject* parent = nullptr);
+
+  // Starts driving when a handler asked for a solver run or a loop is active.
+  void Kick();
+  bool Running() const { return slice_timer_.isActive(); }
+  // Stops driving for good (the window closes).
+  void Shutdown();
+
+  // Called when driving starts and ends, and on every display frame.
+  std::function<void(bool running)> on_running_changed;
+  std::function<void()> on_frame;
+
+  // Longest time one turn of the event loop spends in the solver.
+  int slice_budget_ms = 8;
+
+ private:
+  void Slice();
+  void Stop();
+
+  Session& s_;
+  Platform& platform_;
+  QTimer slice_timer_;
+  QTimer frame_timer_;
+  bool shut_down_ = false;
+};
+
+}  // namespace quorel

@@ -1,0 +1,253 @@
+// The File menu: reading a data file with the dialog answered by the test
+// or skipped, its errors, saving long and short solutions, the defaults
+// commands; the special-case dialog; the disabled entries of later versions.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextStream>
+
+#include "ui/file_dialog_filter.h"
+#include "ui/special_cases_form.h"
+#include "ui_fixture.h"
+
+using namespace quorel;
+using quorel::testing::MessageBoxCloser;
+using quorel::testing::Window;
+
+namespace {
+
+QString ExampleFile() {
+  return QString(QUOREL_REPO_DATA) + "/Example_A.txt";
+}
+
+QStringList Lines(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromLatin1(file.readAll()).split("\r\n");
+}
+
+}  // namespace
+
+class FileMenuTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void filterInQtForm() {
+    QStringList filters = QtNameFilters(kDataFileFilter);
+    QCOMPARE(filters, QStringList({"All Files (*.*)", "Data Files (*.dat)", "Text Files (*.txt)",
+                                   "Data or Text Files (*.dat *.txt)"}));
+    QCOMPARE(filters.value(kDataFileFilterIndex - 1), QString("Data or Text Files (*.dat *.txt)"));
+  }
+
+  void readDataFileThroughTheDialog() {
+    Window w;
+    QString asked_initial;
+    w.form->file_dialog_hook = [&](const QString&, const QString& initial, bool save) {
+      asked_initial = initial;
+      return save ? QString() : ExampleFile();
+    };
+    w.form->mnuReadDataFile->trigger();
+    Session& s = *w.session;
+    QCOMPARE(asked_initial, QString("Example_A.txt"));
+    QCOMPARE(s.prob.NObjects, 13);
+    QCOMPARE(s.run.RunState, kLoadedIdle);
+    QCOMPARE(QString::fromStdString(s.set.DataFileName), ExampleFile());
+    QCOMPARE(QString::fromStdString(s.set.StartupProblem), ExampleFile());
+    QCOMPARE(w.form->map()->CircleCount(), 13);
+    QCOMPARE(w.form->lblProvidedMsg->text(), QString("European capitals"));
+    QVERIFY(w.form->lblProvidedSubMsg->isVisible());
+    QCOMPARE(w.form->lblInitialPositionsMsg->text(), QString(" 13 objects loaded "));
+    // Names label the circles when the data carry them and the method says so.
+    QCOMPARE(w.form->map()->LabelText(2), QString("2"));
+  }
+
+  void cancelledDialogReadsNothing() {
+    Window w;
+    w.LoadCase(3);
+    w.form->file_dialog_hook = [](const QString&, const QString&, bool) { return QString(); };
+    w.form->mnuReadDataFile->trigger();
+    QCOMPARE(w.session->prob.NObjects, 4);
+    QCOMPARE(w.session->run.RunState, kLoadedIdle);
+  }
+
+  void readWithoutDialogUsesTheDataFileName() {
+    Window w;
+    bool asked = false;
+    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) {
+      asked = true;
+      return QString();
+    };
+    w.session->set.DataFileName = ExampleFile().toStdString();
+    w.session->ui.ReadWithoutDialog = true;
+    w.form->mnuReadDataFile->trigger();
+    QVERIFY(!asked);
+    QCOMPARE(w.session->prob.NObjects, 13);
+    QVERIFY(!w.session->ui.ReadWithoutDialog);
+  }
+
+  void missingFileIsReported() {
+    Window w;
+    w.LoadCase(3);
+    MessageBoxCloser closer;
+    QString missing = w.dir.filePath("no_such_file.txt");
+    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return missing; };
+    w.form->mnuReadDataFile->trigger();
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QVERIFY(
+        closer.texts[0].startsWith("File Opening error.  You requested opening a "
+                                   "non-existent file."));
+    QCOMPARE(closer.icons[0], QMessageBox::Information);
+  }
+
+  void refusedFileLeavesNoProblem() {
+    Window w;
+    w.LoadCase(3);
+    MessageBoxCloser closer;
+    QString bad = w.dir.filePath("bad.txt");
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("just a comment\r\n");
+    file.close();
+    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return bad; };
+    w.form->mnuReadDataFile->trigger();
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QVERIFY(closer.texts[0].endsWith("ErrMsgR1"));
+    QCOMPARE(w.session->prob.NObjects, 0);
+    QCOMPARE(w.session->run.RunState, kNoProblem);
+    QCOMPARE(w.form->map()->CircleCount(), 0);
+    QVERIFY(!w.form->frameOnlineControls->isVisible());
+  }
+
+  void saveLongAndShortAndSaveAs() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    s.set.SolnLongFileName = w.dir.filePath("long.txt").toStdString();
+    s.set.SolnShortFileName = w.dir.filePath("short.txt").toStdString();
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(50));
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+
+    w.form->mnuSave->trigger();
+    QStringList long_lines = Lines(w.dir.filePath("long.txt"));
+    QCOMPARE(long_lines.value(0), QString("QUOREL 11.8a"));
+    QVERIFY(long_lines.contains("LOCATIONLIST"));
+    QVERIFY(long_lines.contains("DISSIMILARITYLIST"));
+    QVERIFY(long_lines.contains("NOBJECTS=4"));
+
+    w.form->mnuSaveAbbreviated->trigger();
+    QStringList short_lines = Lines(w.dir.filePath("short.txt"));
+    QCOMPARE(short_lines.value(0), QString("QUOREL 11.8a"));
+    QVERIFY(short_lines.contains("LOCATIONLIST"));
+    QVERIFY(!short_lines.contains("DISSIMILARITYLIST"));
+
+    QString chosen = w.dir.filePath("chosen.dat");
+    w.form->file_dialog_hook = [&](const QString&, const QString&, bool save) {
+      return save ? chosen : QString();
+    };
+    w.form->mnuSaveAs->trigger();
+    QCOMPARE(QString::fromStdString(s.set.SolnLongFileName), chosen);
+    QCOMPARE(Lines(chosen).value(1), "Results File = " + chosen);
+
+    // The long file reads back as a problem at the same positions.
+    float x1 = s.prob.LocDim[1][1];
+    s.set.DataFileName = chosen.toStdString();
+    s.ui.ReadWithoutDialog = true;
+    w.form->mnuReadDataFile->trigger();
+    QCOMPARE(s.prob.NObjects, 4);
+    QVERIFY(std::fabs(s.prob.LocDim[1][1] - x1) < 1e-4f);
+    QCOMPARE(w.form->lblInitialPositionsMsg->text(),
+             QString(" 4 objects loaded in user-provided positions"));
+  }
+
+  void saveWithoutProblemIsRefused() {
+    Window w;
+    MessageBoxCloser closer;
+    w.session->set.SolnLongFileName = w.dir.filePath("never.txt").toStdString();
+    w.form->mnuSave->trigger();
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QCOMPARE(closer.texts[0],
+             QString("You must load and solve a problem before you can save a solution."));
+    QVERIFY(!QFile::exists(w.dir.filePath("never.txt")));
+  }
+
+  void reloadOriginalDefaultsEmptiesTheWindow() {
+    Window w;
+    w.LoadCase(3);
+    w.session->set.BadnessFunctionNum = 3;
+    w.form->mnuClear->trigger();
+    QCOMPARE(w.session->prob.NObjects, 0);
+    QCOMPARE(w.session->run.RunState, kNoProblem);
+    QCOMPARE(w.session->set.BadnessFunctionNum, 1);
+    QCOMPARE(w.form->map()->CircleCount(), 0);
+    QVERIFY(!w.form->frameOnlineControls->isVisible());
+    QVERIFY(w.form->lblStartUpMsg->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.form->cmdExit));
+  }
+
+  void specialCasesDialog() {
+    Window w;
+    w.session->set.SpecialCaseNum = 7;
+    SpecialCasesForm form(*w.session, w.form.get());
+    QCOMPARE(form.windowTitle(), QString("Special Cases"));
+    QCOMPARE(form.optSpecialCase.size(), size_t(19));
+    QVERIFY(form.optSpecialCase[7]->isChecked());
+    QCOMPARE(form.optSpecialCase[14]->text(), QString("300 Objects From Hyperspace"));
+    QVERIFY(form.txtDescription->toPlainText().startsWith("This case has six objects"));
+    QVERIFY(form.Text1->toPlainText().startsWith("Use these special cases"));
+    QCOMPARE(form.cmdOK->toolTip(), QString("Implement all changes and exit."));
+    QCOMPARE(form.cmdCancel->text(), QString("Cancel"));
+    QTest::mouseClick(form.optSpecialCase[10], Qt::LeftButton);
+    QVERIFY(form.txtDescription->toPlainText().startsWith("This case has ten objects"));
+    QTest::mouseClick(form.chkRandomOptions, Qt::LeftButton);
+    QVERIFY(w.session->set.ReuseRandomNumbers);
+    w.session->run.BestObjFnValue = 0.5f;
+    QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QCOMPARE(w.session->set.SpecialCaseNum, 10);
+    QCOMPARE(w.session->run.BestObjFnValue, 1e20f);
+
+    SpecialCasesForm again(*w.session, w.form.get());
+    QVERIFY(again.optSpecialCase[10]->isChecked());
+    QVERIFY(again.chkRandomOptions->isChecked());
+    QTest::mouseClick(again.optSpecialCase[2], Qt::LeftButton);
+    QTest::mouseClick(again.cmdCancel, Qt::LeftButton);
+    QVERIFY(w.session->ui.SpecialCaseCancelled);
+    QCOMPARE(w.session->set.SpecialCaseNum, 10);
+  }
+
+  void specialCaseMenuWithTheRealDialog() {
+    Window w;
+    QTimer::singleShot(100, [] {
+      auto* form = qobject_cast<SpecialCasesForm*>(QApplication::activeModalWidget());
+      if (!form) return;
+      form->optSpecialCase[12]->click();
+      form->cmdOK->click();
+    });
+    w.form->mnuSpecialCases->trigger();
+    QCOMPARE(w.session->prob.NObjects, 25);
+    QCOMPARE(w.session->set.StartupProblem, std::string("SpecialCase12"));
+  }
+
+  void laterEntriesArePresentButDisabled() {
+    Window w;
+    for (QAction* a :
+         {w.form->mnuView, w.form->mnuObjects, w.form->mnuLinks, w.form->mnuAttributes,
+          w.form->mnuEditOnlineHelpFile, w.form->mnuMDSTypeAndErrBounds, w.form->mnuOnlineHelp})
+      QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+    for (QAction* a : {w.form->mnuReadDataFile, w.form->mnuSpecialCases, w.form->mnuSave,
+                       w.form->mnuSaveAs, w.form->mnuSaveAbbreviated, w.form->mnuClear,
+                       w.form->mnuPrinterWindows, w.form->mnuConvergence, w.form->mnuExit})
+      QVERIFY2(a->isEnabled(), qPrintable(a->text()));
+    QVERIFY(!w.form->cmdField->isEnabled());
+  }
+};
+
+QTEST_MAIN(FileMenuTest)
+#include "file_menu_test.moc"

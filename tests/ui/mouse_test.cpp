@@ -1,0 +1,215 @@
+// Direct manipulation of the map: pick, drag, drop inside and outside the
+// boundary, park and unpark, mark, double click, and the clicks on the empty
+// map that stop and continue a run.
+#include <QCheckBox>
+#include <QPushButton>
+#include <cmath>
+
+#include "model/map_layout.h"
+#include "ui/map_mouse.h"
+#include "ui_fixture.h"
+
+using namespace quorel;
+using quorel::testing::Window;
+
+class MouseTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void pickIsStrictAtThePickRadius() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    MapMouse& mouse = *w.form->mouse();
+    int cx = s.map.CircleLeft[2] + s.set.PickRadius;
+    int cy = s.map.CircleTop[2] + s.set.PickRadius;
+    mouse.MouseDown(kLeftButton, 0, cx + s.set.PickRadius, cy);
+    QCOMPARE(mouse.SelectedObject(), 0);
+    mouse.MouseUp(kLeftButton, 0, cx + s.set.PickRadius, cy);
+    mouse.MouseDown(kLeftButton, 0, cx + s.set.PickRadius - 1, cy);
+    QCOMPARE(mouse.SelectedObject(), 2);
+    mouse.MouseUp(kLeftButton, 0, cx + s.set.PickRadius - 1, cy);
+    QCOMPARE(mouse.SelectedObject(), 0);
+    QCOMPARE(mouse.PickedObject(), 2);
+  }
+
+  void overlappingCirclesGiveTheLowerIndex() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    s.map.CircleLeft[3] = s.map.CircleLeft[4] = 6000;
+    s.map.CircleTop[3] = s.map.CircleTop[4] = 3000;
+    MapMouse& mouse = *w.form->mouse();
+    mouse.MouseDown(kLeftButton, 0, 6198, 3198);
+    QCOMPARE(mouse.SelectedObject(), 3);
+  }
+
+  void releaseWithoutMovingKeepsTheCoordinates() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    float x = s.prob.LocDim[1][2], y = s.prob.LocDim[2][2];
+    w.Click(w.LabelCentre(2));
+    QCOMPARE(s.prob.LocDim[1][2], x);
+    QCOMPARE(s.prob.LocDim[2][2], y);
+    QCOMPARE(w.form->mouse()->PickedObject(), 2);
+  }
+
+  void dragInsideTheBoundarySetsTheCoordinates() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    QPoint target =
+        w.At(s.map.MapCentreX + 0.5 * s.map.UnitRadius, s.map.MapCentreY - 0.25 * s.map.UnitRadius);
+    w.Drag(w.LabelCentre(1), target);
+    QVERIFY(std::fabs(s.prob.LocDim[1][1] - 0.5f) < 0.02f);
+    QVERIFY(std::fabs(s.prob.LocDim[2][1] - 0.25f) < 0.02f);
+    QCOMPARE(w.form->map()->Circle(1)->pos(), QPointF(s.map.CircleLeft[1], s.map.CircleTop[1]));
+  }
+
+  void dropOutsideLandsOnTheBoundary() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    double far_left = s.map.MapCentreX - s.map.BoundaryRadiusPx - 900;
+    w.Drag(w.LabelCentre(2), w.At(far_left, s.map.MapCentreY - 300));
+    QPointF centre = w.ItemCentre(2);
+    double dx = centre.x() - s.map.MapCentreX, dy = centre.y() - s.map.MapCentreY;
+    QVERIFY(std::fabs(std::sqrt(dx * dx + dy * dy) - s.map.BoundaryRadiusPx) < 3.0);
+    QVERIFY(dx < 0);
+    float r = std::hypot(s.prob.LocDim[1][2], s.prob.LocDim[2][2]);
+    QVERIFY(std::fabs(r - 1.0f) < 0.005f);
+    QVERIFY(s.prob.LocDim[1][2] < -0.9f);
+    QVERIFY(!s.prob.ObjParked[2]);
+  }
+
+  void dropOnTheParkingAreaParksAndDropElsewhereUnparks() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    float normaliser = s.derived.ObjFnNormaliser;
+    QPoint parking = w.At(s.map.ParkingLeft + s.map.ParkingWidth / 2,
+                          s.map.ParkingTop + s.map.ParkingHeight / 2);
+    w.Drag(w.LabelCentre(7), parking);
+    QVERIFY(s.prob.ObjParked[7]);
+    QCOMPARE(s.prob.NParkedObjects, 1);
+    QVERIFY(s.derived.ObjFnNormaliser != normaliser);
+    ScreenPoint slot = ParkingSlot(s, 7);
+    QCOMPARE(w.form->map()->Circle(7)->pos(), QPointF(slot.left, slot.top));
+    QCOMPARE(s.run.BestObjFnValue, 1e20f);
+
+    // A second object beyond the area's right edge parks too.
+    QPoint beyond = w.At(s.map.ParkingLeft + s.map.ParkingWidth + 300, s.map.ParkingTop + 800);
+    w.Drag(w.LabelCentre(8), beyond);
+    QCOMPARE(s.prob.NParkedObjects, 2);
+
+    // Dropped on the map, it is free again.
+    w.Drag(w.LabelCentre(7), w.At(s.map.MapCentreX, s.map.MapCentreY + 900));
+    QVERIFY(!s.prob.ObjParked[7]);
+    QCOMPARE(s.prob.NParkedObjects, 1);
+    QVERIFY(std::fabs(s.prob.LocDim[2][7] + 900.0f / s.map.UnitRadius) < 0.01f);
+    w.Drag(w.LabelCentre(8), w.At(s.map.MapCentreX, s.map.MapCentreY));
+    QCOMPARE(s.prob.NParkedObjects, 0);
+    QCOMPARE(s.derived.ObjFnNormaliser, normaliser);
+  }
+
+  void ctrlClickMarksAndTheSolverLeavesItAlone() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    w.Click(w.LabelCentre(4), Qt::ControlModifier);
+    QVERIFY(s.prob.ObjMarked[4]);
+    QVERIFY(s.prob.AnyObjMarked);
+    QCOMPARE(w.form->map()->RimWidth(4), s.set.MarkedRimWidth);
+    float x = s.prob.LocDim[1][4], y = s.prob.LocDim[2][4];
+    QPointF corner = w.form->map()->Circle(4)->pos();
+    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle(60000));
+    QVERIFY(s.run.IterationCount > 100);
+    QCOMPARE(s.prob.LocDim[1][4], x);
+    QCOMPARE(s.prob.LocDim[2][4], y);
+    QCOMPARE(w.form->map()->Circle(4)->pos(), corner);
+    // A second Ctrl+click takes the mark off.
+    w.Click(w.LabelCentre(4), Qt::ControlModifier);
+    QVERIFY(!s.prob.ObjMarked[4]);
+    QVERIFY(!s.prob.AnyObjMarked);
+    QCOMPARE(w.form->map()->RimWidth(4), s.set.RimWidth);
+  }
+
+  void doubleClickOnEmptyMapStarts() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    w.DoubleClick(w.At(s.map.MapCentreX, s.map.MapCentreY - 0.6 * s.map.UnitRadius));
+    QCOMPARE(s.run.RunState, kRunning);
+    QVERIFY(w.Running());
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+  }
+
+  void doubleClickOnAnObjectParksIt() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    QPoint at = w.LabelCentre(3);
+    w.DoubleClick(at);
+    QVERIFY(s.prob.ObjParked[3]);
+    QCOMPARE(s.prob.NParkedObjects, 1);
+    ScreenPoint slot = ParkingSlot(s, 3);
+    QCOMPARE(QPoint(s.map.CircleLeft[3], s.map.CircleTop[3]), QPoint(slot.left, slot.top));
+    QVERIFY(!w.form->mouse()->SkipUpAfterPark());
+  }
+
+  void clickOnEmptyMapStopsAndTheNextContinues() {
+    Window w;
+    w.LoadCase(14);
+    Session& s = *w.session;
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(10));
+    QPoint empty = w.At(60, s.map.MapCentreY * 2 - 60);
+    QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
+    QCOMPARE(s.run.RunState, kStopped);
+    QVERIFY(w.form->mouse()->SkipUpAfterStop());
+    QTest::mouseRelease(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
+    QVERIFY(!w.form->mouse()->SkipUpAfterStop());
+    QVERIFY(w.WaitUntilIdle());
+    QCOMPARE(s.run.RunState, kStopped);
+    int iterations = s.run.IterationCount;
+    long long sweeps = s.run.TotalSweeps;
+
+    w.Click(empty);
+    QTRY_COMPARE(s.run.RunState, kRunning);
+    QVERIFY(w.WaitForSweeps(sweeps + 5));
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+    QCOMPARE(s.run.IterationCount, iterations + static_cast<int>(s.run.TotalSweeps - sweeps));
+  }
+
+  void labelsAreErasedAtThePickAndReprintedAtTheDrop() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    QTRY_VERIFY(w.form->map()->canvas().PrintsSinceClear() >= 4);
+    const QImage& image = w.form->map()->canvas().Image();
+    auto dark_pixels = [&](int i) {
+      int cx = (s.map.CircleLeft[i] + s.set.PickRadius) / 15;
+      int cy = (s.map.CircleTop[i] + s.set.PickRadius) / 15;
+      int dark = 0;
+      for (int y = cy - 8; y <= cy + 8; ++y)
+        for (int x = cx - 8; x <= cx + 8; ++x)
+          if (image.valid(x, y) && qGray(image.pixel(x, y)) < 128) ++dark;
+      return dark;
+    };
+    QVERIFY(dark_pixels(1) > 0);
+    QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, w.LabelCentre(1));
+    QCOMPARE(dark_pixels(1), 0);
+    QPoint target = w.At(s.map.MapCentreX, s.map.MapCentreY - 1500);
+    QTest::mouseMove(w.Viewport(), target);
+    QTest::mouseRelease(w.Viewport(), Qt::LeftButton, Qt::NoModifier, target);
+    QVERIFY(dark_pixels(1) > 0);
+  }
+};
+
+QTEST_MAIN(MouseTest)
+#include "mouse_test.moc"

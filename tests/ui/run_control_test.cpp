@@ -1,0 +1,190 @@
+// The solver driven from the window: Start converges, Stop, Continue,
+// Jiggle, the objective labels, Timer1, and closing the window during a run.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+#include "ui/online_button.h"
+#include "ui_fixture.h"
+
+using namespace quorel;
+using quorel::testing::MessageBoxCloser;
+using quorel::testing::Window;
+
+class RunControlTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startWithoutProblemShowsTheMessage() {
+    Window w;
+    MessageBoxCloser closer;
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QCOMPARE(closer.texts[0], QString("You must load a problem before you can solve it.  Use the "
+                                      "File or Special Cases menu."));
+    QCOMPARE(closer.icons[0], QMessageBox::Information);
+    QCOMPARE(w.session->run.RunState, kNoProblem);
+  }
+
+  void specialCaseShowsItsObjects() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    QCOMPARE(s.prob.NObjects, 4);
+    QCOMPARE(s.run.RunState, kLoadedIdle);
+    QCOMPARE(w.form->map()->CircleCount(), 4);
+    QVERIFY(w.form->frameOnlineControls->isVisible());
+    QVERIFY(!w.form->lblStartUpMsg->isVisible());
+    QCOMPARE(w.form->lblInitialPositionsMsg->text(), QString(" 4 objects loaded "));
+    QVERIFY(w.form->lblInitialPositionsMsg->isVisible());
+    QCOMPARE(w.form->lblProvidedMsg->text(), QString("Regular Tetrahedron"));
+    // Evenly spaced on the horizontal line through the centre.
+    for (int i = 1; i <= 4; ++i) {
+      QCOMPARE(s.map.CircleTop[i], s.map.CentreTop);
+      QCOMPARE(w.ItemCentre(i), QPointF(s.map.CircleLeft[i] + 200, s.map.CircleTop[i] + 200));
+    }
+    QVERIFY(s.map.CircleLeft[1] < s.map.CircleLeft[2]);
+    QCOMPARE(s.set.StartupProblem, std::string("SpecialCase3"));
+    // Timer1 labels the map once after the load.
+    QTRY_VERIFY(w.form->map()->canvas().PrintsSinceClear() >= 4);
+  }
+
+  void startConvergesWithAutoStop() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
+    QVERIFY(s.set.AutoStop);
+    QCOMPARE(s.run.ConvergeCountLimit, 500);
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.Running());
+    QCOMPARE(s.run.RunState, kRunning);
+    QVERIFY(w.WaitUntilIdle(60000));
+    QCOMPARE(s.run.RunState, kStopped);
+    QCOMPARE(s.run.SmallChangeCount, 500);
+    QCOMPARE(s.run.RunCount, 1);
+    // A perfect circle fits two dimensions: the objective goes to zero.
+    QVERIFY2(s.run.ObjFnValue < 1e-3f, qPrintable(QString::number(s.run.ObjFnValue)));
+    QVERIFY(w.form->lblObjFnValue->isVisible());
+    QCOMPARE(w.form->lblObjFnValue->text(), QString::fromStdString(s.captions.lblObjFnValue));
+    QVERIFY(w.form->lblObjFnValue->text().endsWith(QString("0.000") +
+                                                   w.form->lblObjFnValue->text().right(3)));
+    QVERIFY(!w.form->lblInitialPositionsMsg->isVisible());
+    // Every circle shows where its coordinates put it.
+    for (int i = 1; i <= s.prob.NObjects; ++i) {
+      QCOMPARE(w.form->map()->Circle(i)->pos(), QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]));
+      double x = s.prob.LocDim[1][i] * s.map.UnitRadius + s.map.CentreLeft;
+      QVERIFY(std::fabs(x - s.map.CircleLeft[i]) <= 1.0);
+    }
+    // The run ended with the labels printed.
+    QVERIFY(w.form->map()->canvas().PrintsSinceClear() >= s.prob.NObjects);
+  }
+
+  void stopDuringARunAndContinueKeepsTheCounters() {
+    Window w;
+    w.LoadCase(14);
+    Session& s = *w.session;
+    QVERIFY(!s.set.AutoStop);
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(20));
+    QCOMPARE(s.run.RunState, kRunning);
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QCOMPARE(s.run.RunState, kStopped);
+    QVERIFY(w.WaitUntilIdle());
+    int iterations = s.run.IterationCount;
+    long long sweeps = s.run.TotalSweeps;
+    QVERIFY(iterations >= 20);
+    QTest::qWait(100);
+    QCOMPARE(s.run.TotalSweeps, sweeps);
+    QCOMPARE(s.run.IterationCount, iterations);
+    // Stop labels the map.
+    QVERIFY(w.form->map()->canvas().PrintsSinceClear() >= 300);
+
+    QTest::mouseClick(w.form->cmdContinue, Qt::LeftButton);
+    QTRY_COMPARE(s.run.RunState, kRunning);
+    QVERIFY(w.WaitForSweeps(sweeps + 10));
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+    // The count went on from where it stood.
+    QCOMPARE(s.run.IterationCount, iterations + static_cast<int>(s.run.TotalSweeps - sweeps));
+  }
+
+  void startWhileStoppedBeginsAfresh() {
+    Window w;
+    w.LoadCase(15);
+    Session& s = *w.session;
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(200));
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+    long long sweeps = s.run.TotalSweeps;
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(sweeps + 6));
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+    QCOMPARE(s.run.IterationCount, static_cast<int>(s.run.TotalSweeps - sweeps));
+  }
+
+  void jiggleMovesFreeObjectsWithinTheBoundary() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    s.prob.ObjMarked[5] = 1;
+    s.prob.AnyObjMarked = true;
+    std::vector<QPointF> before;
+    for (int i = 0; i <= s.prob.NObjects; ++i)
+      before.push_back(QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]));
+    QTest::mouseClick(w.form->cmdJiggle, Qt::LeftButton);
+    int moved = 0;
+    int magnitude = std::lround(s.map.BoundaryRadiusPx * 0.05);
+    for (int i = 1; i <= s.prob.NObjects; ++i) {
+      QPointF now(s.map.CircleLeft[i], s.map.CircleTop[i]);
+      QCOMPARE(w.form->map()->Circle(i)->pos(), now);
+      if (now != before[i]) ++moved;
+      double dx = now.x() + 200 - s.map.MapCentreX, dy = now.y() + 200 - s.map.MapCentreY;
+      QVERIFY(dx * dx + dy * dy <= s.map.BoundaryRadiusPxSq);
+      // Objects on the line inside the boundary move at most M per axis.
+      QVERIFY(std::fabs(now.x() - before[i].x()) <= magnitude);
+      QVERIFY(std::fabs(now.y() - before[i].y()) <= 2 * magnitude);
+    }
+    QCOMPARE(QPointF(s.map.CircleLeft[5], s.map.CircleTop[5]), before[5]);
+    QVERIFY(moved >= 20);
+  }
+
+  void autoRepeatShowsTheBestValueLabel() {
+    Window w;
+    w.LoadCase(3);
+    QTest::mouseClick(w.form->chkAutoRepeat, Qt::LeftButton);
+    QVERIFY(w.session->set.AutoRepeat);
+    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
+    QDir::setCurrent(w.dir.path());
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(w.session->run.RunCount >= 2, 30000);
+    QTRY_VERIFY(w.form->lblBestObjFnValue->isVisible());
+    QTRY_VERIFY(w.form->lblBestObjFnValue->text().startsWith("["));
+    QCOMPARE(w.session->run.RunState, kRunning);
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+    QVERIFY(QFile::exists(w.dir.filePath("QuorelSolnBestFound.txt")));
+  }
+
+  void closingDuringARunEndsCleanly() {
+    auto w = std::make_unique<Window>();
+    w->LoadCase(14);
+    QTest::mouseClick(w->form->cmdStart, Qt::LeftButton);
+    QVERIFY(w->WaitForSweeps(5));
+    QVERIFY(w->Running());
+    w->form->close();
+    QVERIFY(!w->form->isVisible());
+    QVERIFY(!w->Running());
+    long long sweeps = w->session->run.TotalSweeps;
+    QTest::qWait(100);
+    QCOMPARE(w->session->run.TotalSweeps, sweeps);
+    w.reset();
+    QTest::qWait(50);
+  }
+};
+
+QTEST_MAIN(RunControlTest)
+#include "run_control_test.moc"

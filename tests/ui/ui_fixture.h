@@ -1,0 +1,127 @@
+// Shared set-up of the window tests: a session whose settings live in a
+// temporary folder, the main window shown on the offscreen platform, and
+// helpers that act as the user.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QGraphicsEllipseItem>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "model/defaults_file.h"
+#include "ui/main_form.h"
+#include "ui/map_scene.h"
+#include "ui/map_view.h"
+#include "ui/solver_driver.h"
+
+namespace quorel::testing {
+
+// Closes every "Oops!" box as soon as it is shown and keeps its text.
+class MessageBoxCloser : public QObject {
+ public:
+  MessageBoxCloser() {
+    timer_.setInterval(20);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box && box->isVisible()) {
+          texts << box->text();
+          icons << box->icon();
+          box->accept();
+        }
+      }
+    });
+    timer_.start();
+  }
+  QStringList texts;
+  QList<QMessageBox::Icon> icons;
+
+ private:
+  QTimer timer_;
+};
+
+class Window {
+ public:
+  explicit Window(const std::function<void(Session&)>& before = {}) {
+    session = std::make_unique<Session>();
+    session->AppFolder = dir.path().toStdString() + "/";
+    session->SettingsFolder = session->AppFolder;
+    platform = std::make_unique<QtPlatform>(nullptr, session->AppFolder);
+    InitSettings(*session, *platform);
+    if (before) before(*session);
+    form = std::make_unique<MainForm>(*session, *platform);
+    form->show();
+    QTest::qWaitForWindowExposed(form.get());
+  }
+  ~Window() {
+    form.reset();
+    platform.reset();
+    session.reset();
+  }
+
+  // Loads built-in problem `number` through the Special Cases menu.
+  void LoadCase(int number) {
+    form->special_case_dialog_hook = [this, number] {
+      session->set.SpecialCaseNum = number;
+      return true;
+    };
+    form->mnuSpecialCases->trigger();
+  }
+
+  bool Running() const { return form->driver()->Running(); }
+  bool WaitUntilIdle(int timeout_ms = 30000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (Running() && clock.elapsed() < timeout_ms) QTest::qWait(10);
+    return !Running();
+  }
+  bool WaitForSweeps(long long sweeps, int timeout_ms = 30000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (session->run.TotalSweeps < sweeps && clock.elapsed() < timeout_ms) QTest::qWait(5);
+    return session->run.TotalSweeps >= sweeps;
+  }
+
+  // A point of the map in twips as the viewport sees it.
+  QPoint At(double x, double y) const { return form->view()->mapFromScene(QPointF(x, y)); }
+  QPoint LabelCentre(int i) const {
+    return At(session->map.CircleLeft[i] + session->set.PickRadius,
+              session->map.CircleTop[i] + session->set.PickRadius);
+  }
+  QWidget* Viewport() const { return form->view()->viewport(); }
+
+  void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::mousePress(Viewport(), Qt::LeftButton, mods, from);
+    QTest::mouseMove(Viewport(), (from + to) / 2);
+    QTest::mouseMove(Viewport(), to);
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, mods, to);
+  }
+  void Click(QPoint at, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::mousePress(Viewport(), Qt::LeftButton, mods, at);
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, mods, at);
+  }
+  void DoubleClick(QPoint at) {
+    QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(Viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+
+  // The circle centre of object i in twips, from its scene item.
+  QPointF ItemCentre(int i) {
+    QGraphicsEllipseItem* item = form->map()->Circle(i);
+    return item->pos() + item->rect().center();
+  }
+
+  QTemporaryDir dir;
+  std::unique_ptr<Session> session;
+  std::unique_ptr<QtPlatform> platform;
+  std::unique_ptr<MainForm> form;
+};
+
+}  // namespace quorel::testing
