@@ -13,13 +13,17 @@ namespace quorel {
 namespace {
 
 struct Rows {
-  std::vector<float> x, y, centre;
+  std::vector<float> x, y;
   std::vector<int> attribute;
 };
 
-Rows UsableRows(const Session& s, int i, int j) {
+// The rows of one pair, in buffers reused from pair to pair.
+Rows& UsableRows(const Session& s, int i, int j) {
   const Problem& p = s.prob;
-  Rows rows;
+  thread_local Rows rows;
+  rows.x.clear();
+  rows.y.clear();
+  rows.attribute.clear();
   for (int k = 1; k <= p.NAttributes; ++k) {
     if (p.AttribParked[k] || p.AttribMissing(i, k) || p.AttribMissing(j, k)) continue;
     rows.attribute.push_back(k);
@@ -156,7 +160,7 @@ float Binary(const Session& s, const Rows& rows, int code) {
 
 PairDissimilarity AttributePairDissimilarity(const Session& s, int code, int i, int j) {
   const Problem& p = s.prob;
-  Rows rows = UsableRows(s, i, j);
+  Rows& rows = UsableRows(s, i, j);
   PairDissimilarity out;
   out.usable = static_cast<int>(rows.attribute.size());
   if (out.usable == 0) return out;

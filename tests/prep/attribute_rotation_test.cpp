@@ -202,3 +202,29 @@ TEST_F(AttributeFileTest, ParkingAnAttributeRecomputes) {
 
 }  // namespace
 }  // namespace quorel
+
+namespace quorel {
+namespace {
+
+TEST(AttributeLimitsTest, ThousandObjectsAndHundredAttributes) {
+  auto s = NewSession();
+  std::vector<std::vector<float>> rows(1000, std::vector<float>(100));
+  for (int i = 0; i < 1000; ++i)
+    for (int k = 0; k < 100; ++k) rows[i][k] = static_cast<float>((i * 31 + k * 17) % 101);
+  SetAttributeRows(*s, rows);
+  FakePlatform fake;
+  s->set.AttributeFunctionNum = 2;
+  ComputeAttributeDissimilarities(*s, fake);
+  EXPECT_EQ(s->prob.NObjects, 1000);
+  EXPECT_TRUE(fake.messages.empty());
+  // Normalized City Block of rows 1 and 2: every attribute differs by 31 of a
+  // range of 100, except where the value wraps round 101.
+  float sum = 0;
+  for (int k = 0; k < 100; ++k) sum += std::fabs(rows[1][k] - rows[0][k]) / 100.0f;
+  EXPECT_NEAR(s->prob.Dissim(2, 1), sum / 100.0f, 1e-5);
+  EXPECT_EQ(s->prob.Dissim(1000, 999), s->prob.Dissim(999, 1000));
+  EXPECT_LE(s->prob.MaxDissim, 1.0f);
+}
+
+}  // namespace
+}  // namespace quorel
