@@ -53,13 +53,26 @@ inline __attribute__((always_inline)) void PairLoop(const Row& r, Sums& out) {
   const float a0 = r.a[0], a1 = r.a[D > 1 ? 1 : 0], a2 = r.a[D > 2 ? 2 : 0],
               a3 = r.a[D > 3 ? 3 : 0], a4 = r.a[D > 4 ? 4 : 0], a5 = r.a[D > 5 ? 5 : 0],
               a6 = r.a[D > 6 ? 6 : 0], a7 = r.a[D > 7 ? 7 : 0];
+  // First the masks, in a loop of their own so that the pair loop below
+  // reads floats only: keep[j] is 1 for a usable partner (not itself, not
+  // parked, pair not missing), w[j] its weight or 0.
+  alignas(64) float keep[kMaxObjects + 1];
+  alignas(64) float w[kMaxObjects + 1];
+  int partners = 0;
+  for (int j = 1; j <= n; ++j) {
+    const int ok = (parked[j] | missing[j]) == 0;
+    keep[j] = static_cast<float>(ok);
+    partners += ok;
+  }
+  if (self >= 1 && self <= n) {
+    if ((parked[self] | missing[self]) == 0) --partners;
+    keep[self] = 0.0f;
+  }
+  for (int j = 1; j <= n; ++j) w[j] = keep[j] * weight[j];
   float g0 = 0, g1 = 0, g2 = 0, g3 = 0, g4 = 0, g5 = 0, g6 = 0, g7 = 0;
   float badness = 0, interval = 0, weight_sum = 0;
-  int partners = 0;
-#pragma omp simd reduction(+ : g0, g1, g2, g3, g4, g5, g6, g7, badness, interval, weight_sum, \
-                               partners)
+#pragma omp simd reduction(+ : g0, g1, g2, g3, g4, g5, g6, g7, badness, interval, weight_sum)
   for (int j = 1; j <= n; ++j) {
-    const int usable = (j != self) & (parked[j] == 0) & (missing[j] == 0);
     const float d0 = a0 - x0[j];
     const float d1 = D > 1 ? a1 - x1[j] : 0.0f;
     const float d2 = D > 2 ? a2 - x2[j] : 0.0f;
@@ -70,24 +83,22 @@ inline __attribute__((always_inline)) void PairLoop(const Row& r, Sums& out) {
     const float d7 = D > 7 ? a7 - x7[j] : 0.0f;
     const float sum = d0 * d0 + d1 * d1 + d2 * d2 + d3 * d3 + d4 * d4 + d5 * d5 + d6 * d6 + d7 * d7;
     const float d = std::sqrt(sum);
-    const float w = usable ? weight[j] : 0.0f;
+    const float wj = w[j];
     const float e = (d - c) - dissim[j];
     // 2 W e u_k with u_k = delta_k / d, or no direction at d <= 1e-5.
-    const float factor = d > 1e-5f ? 2 * w * e : 0.0f;
-    const float divisor = d > 1e-5f ? d : 1.0f;
-    g0 += factor * (d0 / divisor);
-    if constexpr (D > 1) g1 += factor * (d1 / divisor);
-    if constexpr (D > 2) g2 += factor * (d2 / divisor);
-    if constexpr (D > 3) g3 += factor * (d3 / divisor);
-    if constexpr (D > 4) g4 += factor * (d4 / divisor);
-    if constexpr (D > 5) g5 += factor * (d5 / divisor);
-    if constexpr (D > 6) g6 += factor * (d6 / divisor);
-    if constexpr (D > 7) g7 += factor * (d7 / divisor);
-    badness += w * (e * e);
-    interval += -2 * w * e;
-    weight_sum += w;
-    partners += usable;
-    map_dist[j] = usable ? d : map_dist[j];
+    const float q = d > 1e-5f ? (2 * wj * e) / d : 0.0f;
+    g0 += q * d0;
+    if constexpr (D > 1) g1 += q * d1;
+    if constexpr (D > 2) g2 += q * d2;
+    if constexpr (D > 3) g3 += q * d3;
+    if constexpr (D > 4) g4 += q * d4;
+    if constexpr (D > 5) g5 += q * d5;
+    if constexpr (D > 6) g6 += q * d6;
+    if constexpr (D > 7) g7 += q * d7;
+    badness += wj * (e * e);
+    interval += -2 * wj * e;
+    weight_sum += wj;
+    map_dist[j] = keep[j] != 0.0f ? d : map_dist[j];
   }
   const float g[8] = {g0, g1, g2, g3, g4, g5, g6, g7};
   for (int k = 0; k < 8; ++k) out.gradient[k] = k < D ? g[k] : 0.0f;
