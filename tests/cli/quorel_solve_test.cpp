@@ -1,0 +1,190 @@
+// quorel-solve end to end: the binary is run on data files written here, in a
+// temporary folder, and its JSON line, exit status and files are checked.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class QuorelSolve : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("quorel_cli_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  // Runs quorel-solve with `args` in the test folder.
+  Outcome Run(const std::string& args) {
+    std::string command = "cd '" + folder_.string() + "' && '" + QUOREL_SOLVE_BINARY + "' " + args +
+                          " 2>'" + (folder_ / "stderr.txt").string() + "'";
+    Outcome o;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return o;
+    char buf[4096];
+    size_t got;
+    while ((got = fread(buf, 1, sizeof buf, pipe)) > 0) o.out.append(buf, got);
+    int raw = pclose(pipe);
+    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream err(folder_ / "stderr.txt");
+    std::stringstream text;
+    text << err.rdbuf();
+    o.err = text.str();
+    return o;
+  }
+
+  // n random points in the plane as a dissimilarity list with named rows.
+  std::string WritePoints(const std::string& name, int n, unsigned seed) {
+    std::mt19937 gen(seed);
+    std::uniform_real_distribution<double> unit(0, 1);
+    std::vector<std::pair<double, double>> p(n);
+    for (auto& [x, y] : p) x = unit(gen), y = unit(gen);
+    std::ofstream f(folder_ / name, std::ios::binary);
+    f << "NOBJECTS=" << n << "\r\nDISSIMILARITYLIST\r\n";
+    char value[32];
+    for (int i = 0; i < n; ++i) {
+      f << "P" << i + 1;
+      for (int j = 0; j < i; ++j) {
+        std::snprintf(value, sizeof value, ", %.6f",
+                      std::hypot(p[i].first - p[j].first, p[i].second - p[j].second));
+        f << value;
+      }
+      f << "\r\n";
+    }
+    return name;
+  }
+
+  fs::path folder_;
+};
+
+// The fields of the one-line JSON object (numbers and strings as text).
+std::map<std::string, std::string> ParseJson(const std::string& line) {
+  std::map<std::string, std::string> fields;
+  size_t pos = 0;
+  while ((pos = line.find('"', pos)) != std::string::npos) {
+    size_t end = line.find('"', pos + 1);
+    std::string key = line.substr(pos + 1, end - pos - 1);
+    size_t colon = line.find(':', end);
+    size_t start = line.find_first_not_of(' ', colon + 1);
+    size_t stop;
+    if (line[start] == '"') {
+      stop = line.find('"', start + 1);
+      fields[key] = line.substr(start + 1, stop - start - 1);
+      ++stop;
+    } else {
+      stop = line.find_first_of(",}", start);
+      fields[key] = line.substr(start, stop - start);
+    }
+    pos = stop;
+  }
+  return fields;
+}
+
+TEST_F(QuorelSolve, SolvesADataFileAndReportsInJson) {
+  std::string file = WritePoints("points.txt", 12, 4);
+  Outcome o = Run(file + " --set STARTBadnessFunctionNum=0 --json --quiet --out solved.txt");
+  ASSERT_EQ(o.status, 0) << o.err;
+  ASSERT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 1) << o.out;
+  auto j = ParseJson(o.out);
+  EXPECT_EQ(j["objects"], "12");
+  EXPECT_EQ(j["badness"], "Stress");
+  EXPECT_LT(std::stod(j["objective"]), 1e-4);
+  EXPECT_EQ(j["runs"], "1");
+  EXPECT_GE(std::stoi(j["sweeps"]), 500);  // 500 sweeps of small change end a run
+  EXPECT_EQ(j["best"], j["objective"]);
+  EXPECT_GE(std::stod(j["seconds"]), 0.0);
+  EXPECT_EQ(o.err, "");
+  EXPECT_TRUE(fs::exists(folder_ / "solved.txt"));
+}
+
+TEST_F(QuorelSolve, ContinuesFromTheLocationsOfASavedSolution) {
+  std::string file = WritePoints("points.txt", 10, 8);
+  ASSERT_EQ(Run(file + " --set STARTBadnessFunctionNum=0 --quiet --out solved.txt").status, 0);
+  Outcome o = Run("solved.txt --from-locations --json --quiet");
+  ASSERT_EQ(o.status, 0) << o.err;
+  auto j = ParseJson(o.out);
+  EXPECT_EQ(j["objects"], "10");
+  EXPECT_LT(std::stod(j["objective"]), 1e-4);
+  // Without locations there is nothing to continue from.
+  Outcome refused = Run(file + " --from-locations --quiet");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("Oops! "), std::string::npos);
+}
+
+TEST_F(QuorelSolve, RepeatedRunsWriteTheBestFoundFile) {
+  std::string file = WritePoints("points.txt", 8, 2);
+  Outcome o = Run(file + " --runs 3 --seed 5 --json --quiet");
+  ASSERT_EQ(o.status, 0) << o.err;
+  auto j = ParseJson(o.out);
+  EXPECT_EQ(j["runs"], "3");
+  EXPECT_GE(std::stoi(j["hits"]), 1);
+  EXPECT_LE(std::stoi(j["hits"]), 3);
+  EXPECT_LE(std::stod(j["best"]), std::stod(j["objective"]));
+  EXPECT_TRUE(fs::exists(folder_ / "QuorelSolnBestFound.txt"));
+}
+
+TEST_F(QuorelSolve, SweepLimitEndsEachRun) {
+  std::string file = WritePoints("points.txt", 20, 3);
+  auto one = ParseJson(Run(file + " --max-sweeps 7 --json --quiet").out);
+  EXPECT_EQ(one["sweeps"], "7");
+  EXPECT_EQ(one["runs"], "1");
+  auto two = ParseJson(Run(file + " --runs 2 --max-sweeps 5 --json --quiet").out);
+  EXPECT_EQ(two["sweeps"], "10");
+  EXPECT_EQ(two["runs"], "2");
+}
+
+TEST_F(QuorelSolve, SameSeedSameResult) {
+  std::string file = WritePoints("points.txt", 15, 6);
+  auto a = ParseJson(Run(file + " --seed 42 --max-sweeps 40 --json --quiet").out);
+  auto b = ParseJson(Run(file + " --seed 42 --max-sweeps 40 --json --quiet").out);
+  auto c = ParseJson(Run(file + " --seed 43 --max-sweeps 40 --json --quiet").out);
+  EXPECT_EQ(a["objective"], b["objective"]);
+  EXPECT_NE(a["objective"], c["objective"]);
+}
+
+TEST_F(QuorelSolve, BuiltInCase) {
+  Outcome o = Run("--special 14 --max-sweeps 3 --json --quiet");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(ParseJson(o.out)["objects"], "300");
+}
+
+TEST_F(QuorelSolve, UsageErrorsAndRefusedProblems) {
+  EXPECT_EQ(Run("").status, 2);
+  EXPECT_EQ(Run("--special 19").status, 2);
+  EXPECT_EQ(Run("a.txt --precision extreme").status, 2);
+  EXPECT_EQ(Run("a.txt --frobnicate").status, 2);
+  Outcome help = Run("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("usage: quorel-solve"), std::string::npos);
+  std::string file = WritePoints("points.txt", 5, 1);
+  Outcome not_start = Run(file + " --set TITLE=x --quiet");
+  EXPECT_EQ(not_start.status, 2);
+  Outcome missing = Run("no_such_file.txt --quiet");
+  EXPECT_EQ(missing.status, 3);
+  EXPECT_EQ(missing.err.rfind("Oops! ", 0), 0u) << missing.err;
+  // An out-of-range START value is repaired with the data file's message.
+  Outcome repaired = Run(file + " --set STARTBadnessFunctionNum=9 --max-sweeps 2 --json --quiet");
+  EXPECT_EQ(repaired.status, 0);
+  EXPECT_NE(repaired.err.find("Oops! "), std::string::npos);
+}
+
+}  // namespace
