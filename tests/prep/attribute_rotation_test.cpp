@@ -228,3 +228,24 @@ TEST(AttributeLimitsTest, ThousandObjectsAndHundredAttributes) {
 
 }  // namespace
 }  // namespace quorel
+
+namespace quorel {
+namespace {
+
+TEST(NotInUseSpecialCaseTest, BuiltInProblemIsGeneratedAgain) {
+  auto s = NewSession();
+  FakePlatform fake;
+  s->prob.SpecialCaseActive = true;
+  s->set.SpecialCaseNum = 2;  // three perpendicular vectors, kept as attributes
+  s->set.AttributeFunctionNum = 13;
+  s->set.DataFileName = "";
+  ComputeAttributeDissimilarities(*s, fake);
+  EXPECT_EQ(s->prob.NObjects, 15);
+  EXPECT_EQ(s->prob.NAttributes, 3);
+  EXPECT_FALSE(s->run.FileOpenError) << "no file is needed";
+  // The case has no proximities of its own.
+  EXPECT_TRUE(fake.HasMessageEndingWith("\r\nRMsg-1"));
+}
+
+}  // namespace
+}  // namespace quorel
