@@ -56,17 +56,6 @@ void MainForm::LayOutForm() {
   frameOnlineControls->move(8, std::max(4, RoundToInt(0.15 * (h - panel_h))));
 
   lblStartUpMsg->setGeometry(0, 0, w, bottom_top);
-  int title_w = std::max(100, w - 2 * 190);
-  lblProvidedMsg->setGeometry((w - title_w) / 2, 4, title_w, 24);
-  lblProvidedSubMsg->setGeometry((w - title_w) / 2, 28, title_w, 20);
-  lblInitialPositionsMsg->setGeometry((w - title_w) / 2, 50, title_w, 20);
-  QSize fn = lblObjFn->sizeHint();
-  int value_w = 150;
-  int fn_left = (w - fn.width() - value_w) / 2;
-  lblObjFn->setGeometry(fn_left, 50, fn.width(), 20);
-  lblObjFnValue->setGeometry(fn_left + fn.width(), 50, value_w, 20);
-  lblBestObjFnValue->setGeometry(fn_left + fn.width(), 70, 260, 20);
-
   // The map: the view covers the whole area; its geometry follows in twips.
   view_->FitSceneToViewport();
   map_->SetArea(RoundToInt(w * kTwipsPerPixel), RoundToInt(h * kTwipsPerPixel));
@@ -79,6 +68,21 @@ void MainForm::LayOutForm() {
   // The boundary keeps its size relative to the unit circle.
   UpdateBoundaryGeometry(s_);
   map_->UpdateGuides();
+
+  // The titles use the width between the control panel and the parking
+  // area's caption.
+  int title_left = frameOnlineControls->x() + frameOnlineControls->width() + 8;
+  int title_right = RoundToInt(s_.map.ParkingLeft / kTwipsPerPixel) - 8;
+  int title_w = std::max(100, std::min(title_right - title_left, w - 2 * title_left));
+  lblProvidedMsg->setGeometry((w - title_w) / 2, 4, title_w, 24);
+  lblProvidedSubMsg->setGeometry((w - title_w) / 2, 28, title_w, 20);
+  lblInitialPositionsMsg->setGeometry((w - title_w) / 2, 50, title_w, 20);
+  QSize fn = lblObjFn->sizeHint();
+  int value_w = 150;
+  int fn_left = (w - fn.width() - value_w) / 2;
+  lblObjFn->setGeometry(fn_left, 50, fn.width(), 20);
+  lblObjFnValue->setGeometry(fn_left + fn.width(), 50, value_w, 20);
+  lblBestObjFnValue->setGeometry(fn_left + fn.width(), 70, 260, 20);
 
   // The attribute lists below the parking area.
   int list_top = RoundToInt((s_.map.ParkingTop + s_.map.ParkingHeight) / kTwipsPerPixel) + 12;
