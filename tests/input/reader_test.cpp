@@ -243,3 +243,107 @@ TEST_F(LoadCommandTest, UnreadableFileReportsTheSystemError) {
 
 }  // namespace
 }  // namespace quorel
+
+namespace quorel {
+namespace {
+
+struct MessageCase {
+  const char* file;
+  const char* text;
+};
+
+class MessageTextTest : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(MessageTextTest, ShowsTheFullText) {
+  auto s = std::make_unique<Session>();
+  testing::FakePlatform fake;
+  s->set.DataFileName = std::string(QUOREL_TEST_DATA) + "/" + GetParam().file;
+  ReadDataFile(*s, fake);
+  ASSERT_FALSE(fake.messages.empty());
+  EXPECT_EQ(fake.messages.back(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MessageTextTest,
+    ::testing::Values(
+        MessageCase{
+            "prox_too_few_rows.txt",
+            "This data file does not have 4 rows of proximity data.  Processing will stop to "
+            "let you check the data file.  ErrMsgR5"},
+        MessageCase{
+            "prox_similarity_name_only.txt",
+            "It appears that similarity row 1starts with a name or NA, but has no following "
+            "numbers.  Processing will stop to let you check the data file.  ErrMsgR5A"},
+        MessageCase{
+            "prox_short_row.txt",
+            "There appears to be a proximity value missing from row 3.  Processing will stop "
+            "to let you check the data file.  ErrMsgR5A1"},
+        MessageCase{"prox_row1_five_diagonal_differs.txt",
+                    "Proximity entry ( 2, 2) does not have the same value as previous diagonal "
+                    "entries.  Processing will stop to let you check the data file.  ErrMsgR6D"},
+        MessageCase{
+            "prox_diagonal_missing.txt",
+            "The dissimilaritiy value for the diagonal entry  ( 2, 2)  is missing.  You must "
+            "enter the diagonal values.  Processing will stop to let you check the data "
+            "file.  ErrMsgR6B0"},
+        MessageCase{"rd_too_many_objects.txt",
+                    "This data file calls for NObjects = 1001, which is greater than 1000, the "
+                    "maximum value currently allowed.  Processing will stop to avoid a system "
+                    "crash.  ErrMsgRG"},
+        MessageCase{
+            "attr_150_columns.txt",
+            "The data file has too many attributes specified.  Currently, the maximum allowed "
+            "is 100.  Only the first 100 will be used.    ErrMsgR1A"},
+        MessageCase{
+            "attr_too_few_rows.txt",
+            "This data file does not have 3 lines of attribute values even though it has the "
+            "ATTRIBUTELIST keyword and NObjects = 3.  Attribute line 3 was not found.  "
+            "Processing will stop to let you check the data file.  ErrMsgR12A"},
+        MessageCase{
+            "attr_nonnumber.txt",
+            "Attribute 2 of line 2 starts with a non-number.  This usually means you have a "
+            "typo or have entered a nominal attribute.  All attribute entries must be "
+            "numerical values or must be numerical values following a name (label).  "
+            "Processing will stop to let you check the data file.  ErrMsgR13A"},
+        MessageCase{
+            "attr_constant_seven.txt",
+            "Attribute 2 has almost the same relative value for all objects.  This probably "
+            "indicates a data entry error.  If your data are correct, then enter a line with "
+            "the single (undocumented) word NoDataRangeChecks somewhere before the line with "
+            "the ATTRIBUTELIST keyword.  Processing will stop to let you check the data "
+            "file.  ErrMsgR13C"},
+        MessageCase{
+            "attr_all_missing.txt",
+            "Attribute 2 has all missing entries.  This does not make sense.  Processing will "
+            "stop to let you check the data file.  ErrMsgR13D"},
+        MessageCase{
+            "rd_dims_conflict.txt",
+            "The DimensionsNum you entered via a Start command is 3.\r\nThe DimensionsNum you "
+            "implied via the Locations data is 2.\r\nThe latter will be used.    ErrMsgR45"},
+        MessageCase{"loc_short_row.txt",
+                    "This data file does not have 2 initial locations on line 2.  Processing will "
+                    "stop to let you check the data file.  ErrMsgR10A"},
+        MessageCase{
+            "wt_over.txt",
+            "This data file contains an invalid regular weight in row 2.  All weights must be "
+            "[0,1].  Processing will stop to let you check the data file.  ErrMsgR11C"},
+        MessageCase{
+            "mapwt_over.txt",
+            "This data file contains an invalid mapping weight in row 2.  All weights must be "
+            "[0,1].  Processing will stop to let you check the data file.  ErrMsgR11C"},
+        MessageCase{"wt_too_few_rows.txt",
+                    "This data file does not have 3 rows of regular weight data.  Processing will "
+                    "stop to let you check the data file.  ErrMsgR11A"},
+        MessageCase{
+            "loc_nine_dims.txt",
+            "Your initial-locations data implies a starting value of 9that exceeds 8, the max "
+            "allowed number of dimensions in QUOREL.  The number of dimensions will be reset "
+            "to 2 to avoid a crash.  ErrMsgD1b"},
+        MessageCase{
+            "rd_start_dims_nine.txt",
+            "Your data file is specifying a starting value for the number of dimensions that "
+            "is greater than the maximum allowed which currently is 8. It will be reset to 2 "
+            "to avoid a crash.    ErrMsgD1b"}));
+
+}  // namespace
+}  // namespace quorel
