@@ -12,15 +12,11 @@
 namespace quorel {
 namespace {
 
-struct Rows {
-  std::vector<float> x, y;
-  std::vector<int> attribute;
-};
+using Rows = AttributeRows;
 
-// The rows of one pair, in buffers reused from pair to pair.
-Rows& UsableRows(const Session& s, int i, int j) {
+// The usable attributes of the pair, into the work space.
+void UsableRows(const Session& s, int i, int j, Rows& rows) {
   const Problem& p = s.prob;
-  thread_local Rows rows;
   rows.x.clear();
   rows.y.clear();
   rows.attribute.clear();
@@ -28,7 +24,6 @@ Rows& UsableRows(const Session& s, int i, int j) {
     if (p.AttribParked[k] || p.AttribMissing(i, k) || p.AttribMissing(j, k)) continue;
     rows.attribute.push_back(k);
   }
-  return rows;
 }
 
 float ClampToSign(float d) {
@@ -158,9 +153,10 @@ float Binary(const Session& s, const Rows& rows, int code) {
 
 }  // namespace
 
-PairDissimilarity AttributePairDissimilarity(const Session& s, int code, int i, int j) {
+PairDissimilarity AttributePairDissimilarity(const Session& s, int code, int i, int j,
+                                             AttributeRows& rows) {
   const Problem& p = s.prob;
-  Rows& rows = UsableRows(s, i, j);
+  UsableRows(s, i, j, rows);
   PairDissimilarity out;
   out.usable = static_cast<int>(rows.attribute.size());
   if (out.usable == 0) return out;

@@ -1,6 +1,8 @@
 // The attribute-to-dissimilarity functions of one pair of objects.
 #pragma once
 
+#include <vector>
+
 #include "model/session.h"
 
 namespace quorel {
@@ -13,6 +15,14 @@ struct PairDissimilarity {
   float d = 0.0f;
   int usable = 0;
 };
-PairDissimilarity AttributePairDissimilarity(const Session& s, int code, int i, int j);
+
+// Work space for the rows of one pair, reused from pair to pair.
+struct AttributeRows {
+  std::vector<float> x, y;
+  std::vector<int> attribute;
+};
+
+PairDissimilarity AttributePairDissimilarity(const Session& s, int code, int i, int j,
+                                             AttributeRows& rows);
 
 }  // namespace quorel

@@ -20,13 +20,14 @@ void ComputeFromAttributes(Session& s, int code) {
   const int n = p.NObjects;
   const bool raw = (code == 1 || code == 2) && !s.set.NormalizeAttribs;
   float largest = -1e20f;
+  AttributeRows rows;
   for (int i = 1; i <= n; ++i) {
     if (p.ObjParked[i]) continue;
     p.Dissim(i, i) = 0.0f;
     p.DissimMissing(i, i) = 0;
     for (int j = 1; j < i; ++j) {
       if (p.ObjParked[j]) continue;
-      PairDissimilarity pair = AttributePairDissimilarity(s, code, i, j);
+      PairDissimilarity pair = AttributePairDissimilarity(s, code, i, j, rows);
       float d = pair.d;
       if (pair.usable == 0) {
         // No usable attribute: the pair is missing and its value means
