@@ -7,11 +7,11 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "cases/special_cases.h"
+#include "cases/special_case_command.h"
 #include "input/load_command.h"
 #include "model/captions.h"
 #include "model/defaults_file.h"
-#include "output/solution_writer.h"
+#include "output/save_commands.h"
 #include "ui/convergence_form.h"
 #include "ui/file_dialog_filter.h"
 #include "ui/main_form.h"
@@ -137,30 +137,25 @@ void MainForm::SpecialCaseCommand() {
   }
   EnableTimer1();
   if (!accepted) return;
-  Command([this] {
-    s_.prob.SpecialCaseActive = true;
-    GenerateSpecialCase(s_, platform_);
-    if (s_.prob.NObjects > 0) s_.run.RunState = kLoadedIdle;
-    s_.run.StopRequested = true;
-    s_.set.StartupProblem = "SpecialCase" + std::to_string(s_.set.SpecialCaseNum);
-    ApplyCaptionRules(s_);
-  });
+  Command([this] { RunSpecialCaseCommand(s_, platform_); });
   ProblemLoaded();
 }
 
 void MainForm::SaveCommand(bool long_format, bool always_ask) {
-  if (s_.run.RunState == kNoProblem) {
-    platform_.ShowMessage("You must load and solve a problem before you can save a solution.");
-    return;
-  }
   std::string& name = long_format ? s_.set.SolnLongFileName : s_.set.SolnShortFileName;
-  if (always_ask || name.empty()) {
+  if (always_ask) {
+    if (!CheckSolutionToSave(s_, platform_)) return;
     QString chosen = AskFileName("Save As", QString::fromStdString(name), true);
     if (chosen.isEmpty()) return;
-    name = chosen.toStdString();
+    Command([this, chosen] { SaveSolutionAsCommand(s_, platform_, chosen.toStdString()); });
+    return;
   }
-  std::string file = name;
-  Command([this, file, long_format] { WriteSolution(s_, platform_, file, long_format); });
+  SaveOutcome outcome = SaveSolutionCommand(s_, platform_, long_format);
+  if (outcome != SaveOutcome::kNeedsFileName) return;
+  QString chosen = AskFileName("Save As", QString::fromStdString(name), true);
+  if (chosen.isEmpty()) return;
+  name = chosen.toStdString();
+  Command([this, long_format] { SaveSolutionCommand(s_, platform_, long_format); });
 }
 
 void MainForm::ClearCommand() {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTextStream>
 
+#include "ui/convergence_form.h"
 #include "ui/file_dialog_filter.h"
 #include "ui/special_cases_form.h"
 #include "ui_fixture.h"
@@ -233,6 +234,40 @@ class FileMenuTest : public QObject {
     w.form->mnuSpecialCases->trigger();
     QCOMPARE(w.session->prob.NObjects, 25);
     QCOMPARE(w.session->set.StartupProblem, std::string("SpecialCase12"));
+  }
+
+  void convergenceDialog() {
+    Window w;
+    Session& s = *w.session;
+    s.run.BestObjFnValue = 0.25f;
+    s.run.RunCount = 3;
+    {
+      ConvergenceOptionsForm form(s, w.form.get());
+      QCOMPARE(form.windowTitle(), QString("Convergence Options"));
+      QVERIFY(form.optConvergLimits[1]->isChecked());
+      QVERIFY(form.optStepSize[1]->isChecked());
+      QCOMPARE(form.optStepSize[2]->text(),
+               QString("Us a smal step size (slower but more stable)."));
+      form.optStepSize[0]->setChecked(true);
+      QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+    }
+    // A new step size alone keeps the series.
+    QCOMPARE(s.set.StepSizeNum, 0);
+    QCOMPARE(s.run.RunCount, 3);
+    {
+      ConvergenceOptionsForm form(s, w.form.get());
+      form.optConvergLimits[2]->setChecked(true);
+      QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+    }
+    QCOMPARE(s.set.PrecisionLevelNum, 2);
+    QCOMPARE(s.run.RunCount, 0);
+    QCOMPARE(s.run.BestObjFnValue, 1e20f);
+    {
+      ConvergenceOptionsForm form(s, w.form.get());
+      form.optConvergLimits[0]->setChecked(true);
+      QTest::mouseClick(form.cmdCancel, Qt::LeftButton);
+    }
+    QCOMPARE(s.set.PrecisionLevelNum, 2);
   }
 
   void laterEntriesArePresentButDisabled() {

@@ -76,6 +76,30 @@ class StartupTest : public QObject {
     QVERIFY(!form_->isVisible());
   }
 
+  void startupProblemIsABuiltInCase() {
+    session_->set.StartupProblem = "SpecialCase3";
+    form_->LoadStartupProblem();
+    QCOMPARE(session_->prob.NObjects, 4);
+    QCOMPARE(session_->run.RunState, kLoadedIdle);
+    QVERIFY(!form_->lblStartUpMsg->isVisible());
+    QCOMPARE(form_->lblInitialPositionsMsg->text(), QString(" 4 objects loaded "));
+  }
+
+  void startupProblemIsADataFile() {
+    session_->set.StartupProblem = std::string(QUOREL_REPO_DATA) + "/Example_A.txt";
+    form_->LoadStartupProblem();
+    QCOMPARE(session_->prob.NObjects, 13);
+    QCOMPARE(session_->run.RunState, kLoadedIdle);
+  }
+
+  void missingStartupFileLoadsNothing() {
+    session_->set.StartupProblem = dir_.filePath("gone.txt").toStdString();
+    form_->LoadStartupProblem();
+    QCOMPARE(session_->prob.NObjects, 0);
+    QCOMPARE(session_->run.RunState, kNoProblem);
+    QVERIFY(form_->lblStartUpMsg->isVisible());
+  }
+
   void cmdExitClosesTheWindow() {
     QTest::mouseClick(form_->cmdExit, Qt::LeftButton);
     QVERIFY(!form_->isVisible());
