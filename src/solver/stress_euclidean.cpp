@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "solver/stress_plane_avx2.h"
+
 namespace quorel {
 namespace {
 
@@ -24,6 +26,7 @@ struct Row {
   int n;
   int i;
   float c;
+  bool plane_kernel;  // the AVX2 kernel may take two-dimensional rows
 };
 
 // The pair loop with the number of coordinates fixed at compile time; every
@@ -53,6 +56,22 @@ inline __attribute__((always_inline)) void PairLoop(const Row& r, Sums& out) {
   const float a0 = r.a[0], a1 = r.a[D > 1 ? 1 : 0], a2 = r.a[D > 2 ? 2 : 0],
               a3 = r.a[D > 3 ? 3 : 0], a4 = r.a[D > 4 ? 4 : 0], a5 = r.a[D > 5 ? 5 : 0],
               a6 = r.a[D > 6 ? 6 : 0], a7 = r.a[D > 7 ? 7 : 0];
+  if constexpr (D == 2) {
+    if (r.plane_kernel && stress_plane::ProcessorHasAvx2()) {
+      stress_plane::PlaneRow plane{x0,     x1,      a0,       a1, dissim, weight,
+                                   parked, missing, map_dist, n,  self,   c};
+      stress_plane::PlaneSums sums;
+      stress_plane::PlaneLoopAvx2(plane, sums);
+      out = Sums{};
+      out.gradient[0] = sums.g0;
+      out.gradient[1] = sums.g1;
+      out.badness = sums.badness;
+      out.interval = sums.interval;
+      out.weight = sums.weight;
+      out.partners = sums.partners;
+      return;
+    }
+  }
   // First the masks, in a loop of their own so that the pair loop below
   // reads floats only: keep[j] is 1 for a usable partner (not itself, not
   // parked, pair not missing), w[j] its weight or 0.
@@ -133,7 +152,7 @@ bool StressEuclideanApplies(const Settings& t) {
 }
 
 void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectStep& out,
-                                   float& weight_sum) {
+                                   float& weight_sum, bool plane_kernel) {
   out = ObjectStep{};
   weight_sum = 0;
   if (s.prob.ObjParked[i]) return;
@@ -150,6 +169,7 @@ void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectSte
   r.n = s.prob.NObjects;
   r.i = i;
   r.c = s.prob.IntervalConstant;
+  r.plane_kernel = plane_kernel;
   Sums sums;
   switch (active_dims <= 0 ? 1 : active_dims) {
     case 1:

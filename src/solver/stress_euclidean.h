@@ -14,7 +14,9 @@ bool StressEuclideanApplies(const Settings& settings);
 
 // The sums of object i over its usable partners, reading coordinates 1 to
 // active_dims (those above are 0 for every object).  Writes MapDist(i, j).
+// In two dimensions an AVX2 kernel takes the row when the processor has
+// AVX2, unless plane_kernel is false (the tests compare both).
 void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectStep& out,
-                                   float& weight_sum);
+                                   float& weight_sum, bool plane_kernel = true);
 
 }  // namespace quorel

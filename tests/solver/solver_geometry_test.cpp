@@ -1,5 +1,7 @@
 // Boundary projections, the X-Y emphasis, runaway resets and the vectorised
 // Stress step.
+#include "solver/solver_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 
 #include "solver/run_control.h"
 #include "solver/solver_fixture.h"
-#include "solver/solver_geometry.h"
 #include "solver/solver_sweep.h"
 #include "solver/stress_euclidean.h"
 
@@ -39,7 +40,9 @@ TEST(Boundary, ProjectionsKeepEveryCoordinateWithinTheRadius) {
       EXPECT_EQ(path[0], x[0]);  // the path leaves coordinate 1 free
       for (int k = 0; k < 8; ++k) {
         EXPECT_LE(std::fabs(circular[k]), r * 1.00001f + 1e-7f);
-        if (k > 0) EXPECT_LE(std::fabs(path[k]), r * 1.00001f + 1e-7f);
+        if (k > 0) {
+          EXPECT_LE(std::fabs(path[k]), r * 1.00001f + 1e-7f);
+        }
         EXPECT_LE(std::fabs(square[k]), r);
         // Projection along the ray: signs are kept.
         EXPECT_GE(circular[k] * x[k], 0.0f);
@@ -163,28 +166,33 @@ TEST(StressEuclidean, EqualsTheReferenceEvaluation) {
       s.prob.IntervalConstant = type == 2 ? 0.05f : 0.0f;
       s.set.DimensionsNum = dims;
       ASSERT_TRUE(StressEuclideanApplies(s.set));
-      for (int i : {1, 3, 8, 9, 40, 67}) {
-        ObjectStep reference, fast;
-        EvaluateObject(s, i, reference, 8);
-        std::vector<float> reference_dist(s.derived.MapDist.Row(i), s.derived.MapDist.Row(i) + 68);
-        s.derived.MapDist.Fill(-1.0f);
-        float weight_sum = 0;
-        EvaluateObjectStressEuclidean(s, i, dims, fast, weight_sum);
-        EXPECT_EQ(fast.partners, reference.partners);
-        EXPECT_NEAR(fast.badness_sum, reference.badness_sum, 1e-5f * reference.badness_sum + 1e-7f);
-        EXPECT_NEAR(fast.interval_derivative, reference.interval_derivative,
-                    1e-4f * std::fabs(reference.interval_derivative) + 1e-5f);
-        for (int k = 0; k < 8; ++k)
-          EXPECT_NEAR(fast.gradient[k], reference.gradient[k],
-                      1e-4f * std::fabs(reference.gradient[k]) + 1e-5f)
-              << "dims " << dims << " object " << i << " k " << k;
-        EXPECT_FLOAT_EQ(weight_sum, UsableWeightSum(s, i));
-        for (int j = 1; j <= 67; ++j) {
-          bool usable = j != i && !s.prob.ObjParked[j] && !s.prob.DissimMissing(i, j);
-          if (usable) EXPECT_EQ(s.derived.MapDist(i, j), reference_dist[j]) << i << " " << j;
-          else EXPECT_EQ(s.derived.MapDist(i, j), -1.0f);
+      for (int i : {1, 3, 8, 9, 40, 67})
+        for (bool plane_kernel : {true, false}) {
+          ObjectStep reference, fast;
+          EvaluateObject(s, i, reference, 8);
+          std::vector<float> reference_dist(s.derived.MapDist.Row(i),
+                                            s.derived.MapDist.Row(i) + 68);
+          s.derived.MapDist.Fill(-1.0f);
+          float weight_sum = 0;
+          EvaluateObjectStressEuclidean(s, i, dims, fast, weight_sum, plane_kernel);
+          EXPECT_EQ(fast.partners, reference.partners);
+          EXPECT_NEAR(fast.badness_sum, reference.badness_sum,
+                      1e-5f * reference.badness_sum + 1e-7f);
+          EXPECT_NEAR(fast.interval_derivative, reference.interval_derivative,
+                      1e-4f * std::fabs(reference.interval_derivative) + 1e-5f);
+          for (int k = 0; k < 8; ++k)
+            EXPECT_NEAR(fast.gradient[k], reference.gradient[k],
+                        1e-4f * std::fabs(reference.gradient[k]) + 1e-5f)
+                << "dims " << dims << " object " << i << " k " << k;
+          EXPECT_FLOAT_EQ(weight_sum, UsableWeightSum(s, i));
+          for (int j = 1; j <= 67; ++j) {
+            bool usable = j != i && !s.prob.ObjParked[j] && !s.prob.DissimMissing(i, j);
+            if (usable)
+              EXPECT_EQ(s.derived.MapDist(i, j), reference_dist[j]) << i << " " << j;
+            else
+              EXPECT_EQ(s.derived.MapDist(i, j), -1.0f);
+          }
         }
-      }
     }
   }
 }
