@@ -145,7 +145,7 @@ Outcome FinishSweep(Session& s, Platform& platform) {
   }
   ExpandOrdinal(s);
   AdjustIntervalConstant(s, r.LoopIntervalDerivative);
-  ShowIntervalConstant(s);
+  if (ShowIntervalConstant(s)) platform.RefreshCaptions();
   if (s.set.AutoRepeat && r.IterationCount > kAutoRepeatSweepCap)
     r.SmallChangeCount = r.ConvergeCountLimit;
   if (r.RunState == kRunning && r.SmallChangeCount < r.ConvergeCountLimit)

@@ -122,11 +122,12 @@ void AdjustIntervalConstant(Session& s, float d) {
   p.IntervalConstant = c;
 }
 
-void ShowIntervalConstant(Session& s) {
-  if (s.set.MDSAnalysisTypeNum != 2) return;
+bool ShowIntervalConstant(Session& s) {
+  if (s.set.MDSAnalysisTypeNum != 2) return false;
   int it = s.run.IterationCount;
   bool due = it < 1000 ? it % 10 == 0 : it % 1000 == 0;
   if (due) s.captions.cmdMDSType = MDSTypeCaptionWithConstant(s);
+  return due;
 }
 
 }  // namespace quorel

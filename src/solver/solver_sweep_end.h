@@ -36,7 +36,7 @@ void ExpandOrdinal(Session& s);
 void AdjustIntervalConstant(Session& s, float d);
 
 // The MDS type caption with the constant, every 10 sweeps below 1000 and
-// every 1000 sweeps after, for the Interval type.
-void ShowIntervalConstant(Session& s);
+// every 1000 sweeps after, for the Interval type.  True when it was set.
+bool ShowIntervalConstant(Session& s);
 
 }  // namespace quorel
