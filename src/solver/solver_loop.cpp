@@ -38,6 +38,7 @@ void SettleFewObjects(Session& s, Platform& platform, int free) {
   Problem& p = s.prob;
   s.captions.lblObjFnValue = "0.000000";
   s.captions.lblBestObjFnValue.clear();
+  s.run.ObjFnValue = 0.0f;  // what the label shows: no pair, no badness
   if (free == 1) {
     int lone = 1;
     while (p.ObjParked[lone]) ++lone;

@@ -95,6 +95,7 @@ TEST(SolverLoop, OneFreeObjectGoesToTheCentre) {
   EXPECT_EQ(s.prob.LocDim[1][2], 0.0f);
   EXPECT_EQ(s.prob.LocDim[2][2], 0.0f);
   EXPECT_EQ(s.captions.lblObjFnValue, "0.000000");
+  EXPECT_EQ(s.run.ObjFnValue, 0.0f);
   EXPECT_EQ(s.run.RunState, kStopped);
   EXPECT_FALSE(s.run.LoopActive);
   EXPECT_EQ(e.platform.label_all, 1);
