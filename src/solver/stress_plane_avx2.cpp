@@ -54,12 +54,21 @@ __attribute__((target("avx2"))) void PlaneLoopAvx2(const PlaneRow& r, PlaneSums&
   const __m256i lane = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
   __m256 g0 = zero, g1 = zero, badness = zero, interval = zero, weight = zero;
   int partners = 0;
+  // Local copies: the store into map_dist could otherwise alias the row.
+  const float* __restrict x0 = r.x0;
+  const float* __restrict x1 = r.x1;
+  const float* __restrict dissim = r.dissim;
+  const float* __restrict weight_row = r.weight;
+  const unsigned char* __restrict parked = r.parked;
+  const unsigned char* __restrict missing = r.missing;
+  float* __restrict map_dist = r.map_dist;
+  const int n = r.n;
   int j = 1;
-  for (; j + 7 <= r.n; j += 8) {
+  for (; j + 7 <= n; j += 8) {
     // Usable: both flag bytes 0 and not the object itself.
     std::int64_t parked8, missing8;
-    std::memcpy(&parked8, r.parked + j, 8);
-    std::memcpy(&missing8, r.missing + j, 8);
+    std::memcpy(&parked8, parked + j, 8);
+    std::memcpy(&missing8, missing + j, 8);
     const __m256i flags = _mm256_cvtepu8_epi32(_mm_cvtsi64_si128(parked8 | missing8));
     const __m256i index = _mm256_add_epi32(_mm256_set1_epi32(j), lane);
     const __m256i unusable = _mm256_or_si256(
@@ -67,12 +76,12 @@ __attribute__((target("avx2"))) void PlaneLoopAvx2(const PlaneRow& r, PlaneSums&
         _mm256_xor_si256(_mm256_cmpeq_epi32(flags, _mm256_setzero_si256()), _mm256_set1_epi32(-1)));
     const __m256 usable = _mm256_castsi256_ps(_mm256_xor_si256(unusable, _mm256_set1_epi32(-1)));
     partners += __builtin_popcount(static_cast<unsigned>(_mm256_movemask_ps(usable)));
-    const __m256 d0 = _mm256_sub_ps(a0, _mm256_loadu_ps(r.x0 + j));
-    const __m256 d1 = _mm256_sub_ps(a1, _mm256_loadu_ps(r.x1 + j));
+    const __m256 d0 = _mm256_sub_ps(a0, _mm256_loadu_ps(x0 + j));
+    const __m256 d1 = _mm256_sub_ps(a1, _mm256_loadu_ps(x1 + j));
     const __m256 sum = _mm256_add_ps(_mm256_mul_ps(d0, d0), _mm256_mul_ps(d1, d1));
     const __m256 d = _mm256_sqrt_ps(sum);
-    const __m256 wj = _mm256_and_ps(usable, _mm256_loadu_ps(r.weight + j));
-    const __m256 e = _mm256_sub_ps(_mm256_sub_ps(d, c), _mm256_loadu_ps(r.dissim + j));
+    const __m256 wj = _mm256_and_ps(usable, _mm256_loadu_ps(weight_row + j));
+    const __m256 e = _mm256_sub_ps(_mm256_sub_ps(d, c), _mm256_loadu_ps(dissim + j));
     // 1/d: the estimate, then y (3/2 - sum y^2 / 2).
     __m256 inv = _mm256_rsqrt_ps(sum);
     inv = _mm256_mul_ps(inv, _mm256_sub_ps(three_halves, _mm256_mul_ps(_mm256_mul_ps(half, sum),
@@ -85,8 +94,8 @@ __attribute__((target("avx2"))) void PlaneLoopAvx2(const PlaneRow& r, PlaneSums&
     badness = _mm256_add_ps(badness, _mm256_mul_ps(wj, _mm256_mul_ps(e, e)));
     interval = _mm256_add_ps(interval, _mm256_mul_ps(_mm256_mul_ps(minus_two, wj), e));
     weight = _mm256_add_ps(weight, wj);
-    const __m256 old = _mm256_loadu_ps(r.map_dist + j);
-    _mm256_storeu_ps(r.map_dist + j, _mm256_blendv_ps(old, d, usable));
+    const __m256 old = _mm256_loadu_ps(map_dist + j);
+    _mm256_storeu_ps(map_dist + j, _mm256_blendv_ps(old, d, usable));
   }
   PlaneSums sums{Total(g0), Total(g1), Total(badness), Total(interval), Total(weight), partners};
   for (; j <= r.n; ++j) ScalarPair(r, j, sums);
