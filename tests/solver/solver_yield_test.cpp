@@ -188,7 +188,9 @@ TEST(SolverYield, HostDrivenLoopRunsSliceBySlice) {
   int slices = 0;
   while (SolverPoll(s, e.platform)) {
     ++slices;
-    if (slices == 1) EXPECT_EQ(s.run.IterationCount, 0);  // begun, not yet swept
+    if (slices == 1) {
+      EXPECT_EQ(s.run.IterationCount, 0);  // begun, not yet swept
+    }
   }
   EXPECT_GT(slices, 10);
   EXPECT_EQ(s.run.RunState, kStopped);
@@ -245,6 +247,60 @@ TEST(SolverYield, AutomaticRepeatWritesTheBestFoundFileAndCountsHits) {
   EXPECT_GE(s.run.BestHitCount, 2);  // this problem's minimum is reached more than once
   EXPECT_EQ(s.captions.lblBestObjFnValue, "[" + Format(best, "##0.000000") + " : " +
                                               std::to_string(s.run.BestHitCount) + " of 4]");
+}
+
+}  // namespace
+}  // namespace quorel
+
+namespace quorel {
+namespace {
+
+TEST(SolverYield, AutomaticRepeatCutsEndlessRunsAt50000Sweeps) {
+  testing::EmbeddedProblem e;
+  testing::BuildEmbedded(e, 4, 2);
+  Session& s = *e.session;
+  chkAutoStop_Click(s, e.platform, false);
+  chkAutoRepeat_Click(s, e.platform, true);
+  int ended_at = 0;
+  e.platform.on_pump = [&] {
+    if (s.run.RunCount == 1 && ended_at == 0) {
+      ended_at = s.run.IterationCount;  // the yield between the two runs
+      cmdStop_Click(s, e.platform);
+    }
+  };
+  cmdStart_Click(s, e.platform);
+  EXPECT_EQ(ended_at, 50001);
+  EXPECT_EQ(s.run.SmallChangeCount, s.run.ConvergeCountLimit);
+}
+
+TEST(SolverYield, StartBetweenTwoRunsOfASeriesBeginsOneNewRun) {
+  testing::EmbeddedProblem e;
+  testing::BuildEmbedded(e, 6, 2);
+  Session& s = *e.session;
+  chkAutoRepeat_Click(s, e.platform, true);
+  int pressed_at_run = -1;
+  std::vector<int> first_yields;  // IterationCount at the first yield of each run
+  int last_runs = -1;
+  e.platform.on_pump = [&] {
+    if (s.run.RunCount == 1 && pressed_at_run < 0) {
+      pressed_at_run = s.run.RunCount;
+      cmdStart_Click(s, e.platform);  // between runs: RunState 2 -> 3
+      return;
+    }
+    if (s.run.RunCount != last_runs && s.run.IterationCount > 0) {
+      last_runs = s.run.RunCount;
+      first_yields.push_back(s.run.IterationCount);
+    }
+    if (s.run.RunCount >= 2) cmdStop_Click(s, e.platform);
+  };
+  cmdStart_Click(s, e.platform);
+  EXPECT_EQ(pressed_at_run, 1);
+  EXPECT_FALSE(s.run.RestartRequested);
+  // The run after the press was a new one (its counter began at 0) and only
+  // one such run began: the series went on to its third run at most.
+  ASSERT_GE(first_yields.size(), 2u);
+  EXPECT_EQ(first_yields[1], 6);
+  EXPECT_LE(s.run.RunCount, 2);
 }
 
 }  // namespace
