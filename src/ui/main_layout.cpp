@@ -57,7 +57,7 @@ void MainForm::LayOutForm() {
 
   lblStartUpMsg->setGeometry(0, 0, w, bottom_top);
   // The map: the view covers the whole area; its geometry follows in twips.
-  view_->FitSceneToViewport();
+  view_->FitSceneToViewport(QSize(w, h));
   map_->SetArea(RoundToInt(w * kTwipsPerPixel), RoundToInt(h * kTwipsPerPixel));
   WindowMetrics metrics;
   metrics.inner_width = w * kTwipsPerPixel;

@@ -26,8 +26,7 @@ MapView::MapView(QGraphicsScene* scene, const LabelCanvas& canvas, QWidget* pare
   scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
 }
 
-void MapView::FitSceneToViewport() {
-  QSize size = viewport()->size();
+void MapView::FitSceneToViewport(QSize size) {
   setSceneRect(0, 0, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel);
   scene()->setSceneRect(sceneRect());
 }

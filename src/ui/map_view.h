@@ -25,8 +25,9 @@ class MapView : public QGraphicsView {
  public:
   MapView(QGraphicsScene* scene, const LabelCanvas& canvas, QWidget* parent);
 
-  // Sets the scene rectangle to the viewport's area in twips.
-  void FitSceneToViewport();
+  // Sets the scene rectangle to a viewport of the given size in pixels (the
+  // view has no frame and no scroll bars), in twips.
+  void FitSceneToViewport(QSize pixels);
 
   std::function<void(const MapMouseEvent&)> on_mouse_down, on_mouse_move, on_mouse_up;
   std::function<void()> on_double_click;

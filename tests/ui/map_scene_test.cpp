@@ -1,0 +1,179 @@
+// The map scene: circles in twips, the guides, the label rules of the
+// persistent canvas, and the layout after a resize.
+#include <QGraphicsItem>
+#include <QPushButton>
+#include <cmath>
+
+#include "model/map_layout.h"
+#include "ui/label_canvas.h"
+#include "ui/map_colors.h"
+#include "ui/online_button.h"
+#include "ui_fixture.h"
+
+using namespace quorel;
+using quorel::testing::Window;
+
+namespace {
+
+QGraphicsItem* GuideNear(QGraphicsScene* scene, QPointF at, int type) {
+  for (QGraphicsItem* item : scene->items(at))
+    if (item->type() == type) return item;
+  return nullptr;
+}
+
+}  // namespace
+
+class MapSceneTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void viewShowsFifteenTwipsPerPixel() {
+    Window w;
+    QPointF twips(1500, 3000);
+    QCOMPARE(w.form->view()->mapFromScene(twips), QPoint(100, 200));
+    QRectF area = w.form->view()->sceneRect();
+    QCOMPARE(area.width(), w.form->view()->viewport()->width() * 15.0);
+    QCOMPARE(w.form->map()->canvas().Image().width(), w.form->view()->viewport()->width());
+  }
+
+  void circlesHaveTheLookOfTheSettings() {
+    Window w([](Session& s) {
+      s.set.RimColorNum = 12;
+      s.set.RimWidth = 2;
+    });
+    w.LoadCase(3);
+    QGraphicsEllipseItem* c = w.form->map()->Circle(1);
+    QCOMPARE(c->rect(), QRectF(0, 0, 400, 400));
+    QCOMPARE(c->pen().color(), QColor(255, 0, 0));
+    QCOMPARE(c->pen().width(), 2);
+    QVERIFY(c->pen().isCosmetic());
+    QCOMPARE(c->brush().style(), Qt::NoBrush);
+    QCOMPARE(PaletteColor(0), QColor(0, 0, 0));
+    QCOMPARE(PaletteColor(7), QColor(192, 192, 192));
+    QCOMPARE(PaletteColor(14), QColor(255, 255, 0));
+    QCOMPARE(ColorFromBgr(0xC0C0FF), QColor(255, 192, 192));
+  }
+
+  void objectAtTheOriginSitsAtTheCentreCorner() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    s.prob.LocDim[1][2] = 0.0f;
+    s.prob.LocDim[2][2] = 0.0f;
+    s.prob.LocDim[1][3] = 1.0f;
+    s.prob.LocDim[2][3] = 0.0f;
+    PlaceObject(s, *w.platform, 2);
+    PlaceObject(s, *w.platform, 3);
+    QCOMPARE(w.form->map()->Circle(2)->pos(), QPointF(s.map.CentreLeft, s.map.CentreTop));
+    QCOMPARE(w.form->map()->Circle(3)->pos(),
+             QPointF(s.map.CentreLeft + s.map.UnitRadius, s.map.CentreTop));
+  }
+
+  void guidesFollowTheSettings() {
+    Window w([](Session& s) {
+      s.set.ShowAxes = true;
+      s.set.ShowBoundaryButton = true;
+    });
+    w.LoadCase(3);
+    Session& s = *w.session;
+    QGraphicsScene* scene = w.form->map()->scene();
+    QPointF right_of_unit(s.map.MapCentreX + s.map.UnitRadius, s.map.MapCentreY);
+    auto* unit = qgraphicsitem_cast<QGraphicsEllipseItem*>(
+        GuideNear(scene, right_of_unit, QGraphicsEllipseItem::Type));
+    QVERIFY(unit);
+    QVERIFY(unit->isVisible());
+    QCOMPARE(unit->pen().color(), QColor(255, 192, 192));
+    QCOMPARE(unit->pen().width(), 2);
+    QVERIFY(GuideNear(scene, QPointF(s.map.MapCentreX - s.map.UnitRadius + 10, s.map.MapCentreY),
+                      QGraphicsLineItem::Type));
+    // A smaller boundary shows its own circle.
+    QTest::mouseClick(w.form->cmdBoundary, Qt::LeftButton);
+    QPointF on_boundary(s.map.MapCentreX + s.map.BoundaryRadiusPx, s.map.MapCentreY);
+    bool found = false;
+    for (QGraphicsItem* item : scene->items(on_boundary)) {
+      auto* e = qgraphicsitem_cast<QGraphicsEllipseItem*>(item);
+      if (e && e->isVisible() && e->pen().color() == QColor(192, 192, 192)) found = true;
+    }
+    QVERIFY(found);
+  }
+
+  void labelPassPrintsNumbersNamesOrNothing() {
+    Window w;
+    w.session->set.DataFileName = std::string(QUOREL_REPO_DATA) + "/Example_A.txt";
+    w.session->ui.ReadWithoutDialog = true;
+    w.form->mnuReadDataFile->trigger();
+    MapScene& map = *w.form->map();
+    QCOMPARE(map.LabelText(3), QString("3"));
+    w.session->set.ObjectIDMethodNum = 1;
+    QCOMPARE(map.LabelText(2), QString("Berlin"));
+    map.ClearMapCanvas();
+    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
+    map.LabelAllObjects();
+    QCOMPARE(map.canvas().PrintsSinceClear(), 13);
+    w.session->set.ObjectIDMethodNum = 2;
+    map.Circle(4)->setBrush(Qt::red);
+    map.ClearMapCanvas();
+    map.LabelAllObjects();
+    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
+    QCOMPARE(map.Circle(4)->brush().style(), Qt::NoBrush);
+    // Parked objects are left out by the active pass.
+    w.session->set.ObjectIDMethodNum = 0;
+    w.session->prob.ObjParked[5] = 1;
+    map.ClearMapCanvas();
+    map.LabelActiveObjects();
+    QCOMPARE(map.canvas().PrintsSinceClear(), 12);
+    // Nothing is labelled while automatic repeat runs.
+    w.session->set.AutoRepeat = true;
+    w.session->run.RunState = kRunning;
+    map.ClearMapCanvas();
+    map.LabelAllObjects();
+    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
+  }
+
+  void labelIsCentredOnTheLabelCentre() {
+    LabelCanvas canvas;
+    canvas.Resize(3000, 3000);
+    QSizeF size = canvas.TextSize("88");
+    QVERIFY(size.width() > 0 && size.height() > 0);
+    canvas.Print("88", 1500 - size.width() / 2, 1500 - size.height() / 2, Qt::black);
+    const QImage& image = canvas.Image();
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, y)) < 128) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+    QVERIFY(right > left);
+    QVERIFY(std::abs((left + right) / 2 - 100) <= 2);
+    // Printing the same text in white erases it completely.
+    canvas.Print("88", 1500 - size.width() / 2, 1500 - size.height() / 2, Qt::white);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
+  }
+
+  void resizeLaysOutAgainAndKeepsTheSolution() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(100));
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+    float x5 = s.prob.LocDim[1][5], y5 = s.prob.LocDim[2][5];
+    int centre_x = s.map.MapCentreX;
+    w.form->resize(w.form->width() + 150, w.form->height() + 90);
+    QTRY_VERIFY(s.map.MapCentreX != centre_x);
+    QCOMPARE(s.map.MapCentreX, w.form->formArea->width() * 15 / 2);
+    QCOMPARE(s.map.MapCentreY, w.form->frameBottomControlGroup->y() * 15 / 2);
+    QCOMPARE(s.prob.LocDim[1][5], x5);
+    QCOMPARE(s.prob.LocDim[2][5], y5);
+    QCOMPARE(w.form->map()->Circle(5)->pos().x(),
+             std::round(x5 * s.map.UnitRadius + s.map.CentreLeft));
+    QCOMPARE(w.form->view()->sceneRect().width(), w.form->formArea->width() * 15.0);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.form->cmdStart));
+  }
+};
+
+QTEST_MAIN(MapSceneTest)
+#include "map_scene_test.moc"
