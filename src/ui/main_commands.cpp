@@ -179,7 +179,7 @@ void MainForm::ShowRunLabels() {
   bool run = loaded && (state == kRunning || state == kStopped);
   lblObjFn->setVisible(run);
   lblObjFnValue->setVisible(run);
-  lblBestObjFnValue->setVisible(run && s_.set.AutoRepeat);
+  lblBestObjFnValue->setVisible(loaded && s_.set.AutoRepeat);
   lblInitialPositionsMsg->setVisible(loaded && state == kLoadedIdle &&
                                      !s_.captions.lblInitialPositionsMsg.empty());
   lblProvidedMsg->setVisible(loaded && !s_.prob.Title.empty());

@@ -169,6 +169,24 @@ class RunControlTest : public QObject {
     QVERIFY(QFile::exists(w.dir.filePath("QuorelSolnBestFound.txt")));
   }
 
+  void loadingAnotherProblemDuringARunEndsTheRun() {
+    Window w;
+    w.LoadCase(14);
+    Session& s = *w.session;
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(5));
+    w.LoadCase(3);
+    QVERIFY(w.WaitUntilIdle());
+    QCOMPARE(s.prob.NObjects, 4);
+    QCOMPARE(s.run.RunState, kLoadedIdle);
+    QCOMPARE(w.form->map()->CircleCount(), 4);
+    for (int i = 1; i <= 4; ++i) {
+      QCOMPARE(s.map.CircleTop[i], s.map.CentreTop);
+      QCOMPARE(w.form->map()->Circle(i)->pos(), QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]));
+    }
+    QCOMPARE(w.form->lblInitialPositionsMsg->text(), QString(" 4 objects loaded "));
+  }
+
   void closingDuringARunEndsCleanly() {
     auto w = std::make_unique<Window>();
     w->LoadCase(14);
