@@ -76,7 +76,14 @@ void MainForm::ConnectCommands() {
   wire(cmdDegrade, cmdDegrade_Click);
   wire(cmdDistanceFns, cmdDistanceFns_Click);
   wire(cmdMappingWtFns, cmdMappingWtFns_Click);
-  wire(cmdStart, cmdStart_Click);
+  connect(cmdStart, &QPushButton::clicked, this, [this] {
+    Command([this] {
+      cmdStart_Click(s_, platform_);
+      // Start clears the map; the parked objects keep their labels.
+      for (int i = 1; i <= std::min(s_.prob.NObjects, map_->CircleCount()); ++i)
+        if (s_.prob.ObjParked[i]) map_->LabelPass(i);
+    });
+  });
   wire(cmdStop, cmdStop_Click);
   wire(cmdContinue, cmdContinue_Click);
   wire(cmdJiggle, cmdJiggle_Click);

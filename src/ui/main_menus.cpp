@@ -88,9 +88,8 @@ void MainForm::ConnectMenus() {
   connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCommand(true, true); });
   connect(mnuSaveAbbreviated, &QAction::triggered, this, [this] { SaveCommand(false, false); });
   connect(mnuSaveSettingsAsDefaults, &QAction::triggered, this, [this] {
-    Command([this] {
-      if (SaveDefaults(s_, platform_)) platform_.PlayClickSound();
-    });
+    // Writing the file plays the click sound.
+    Command([this] { SaveDefaults(s_, platform_); });
   });
   connect(mnuClear, &QAction::triggered, this, [this] { ClearCommand(); });
   connect(mnuPrinterWindows, &QAction::triggered, this, [this] { PrintWindow(); });

@@ -113,6 +113,19 @@ class MouseTest : public QObject {
     QCOMPARE(s.derived.ObjFnNormaliser, normaliser);
   }
 
+  void parkedObjectsKeepTheirLabelsAtStart() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    w.DoubleClick(w.LabelCentre(3));
+    QVERIFY(s.prob.ObjParked[3]);
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    // The canvas was cleared and only the parked object was labelled.
+    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1);
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+  }
+
   void ctrlClickMarksAndTheSolverLeavesItAlone() {
     Window w;
     w.LoadCase(0);
