@@ -1,8 +1,9 @@
 // Map geometry from the window, circle placement, parking slots and the
 // first placement of a new problem.
+#include "model/map_layout.h"
+
 #include <gtest/gtest.h>
 
-#include "model/map_layout.h"
 #include "solver/solver_fixture.h"
 
 namespace quorel {

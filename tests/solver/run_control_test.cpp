@@ -1,11 +1,12 @@
 // Jiggle, the check boxes, the timer, the convergence options, the two
 // on-line buttons for dimensions and boundary and the dialog's OK.
+#include "solver/run_control.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "solver/dimensions_boundary.h"
-#include "solver/run_control.h"
 #include "solver/solver_fixture.h"
 #include "solver/solver_sweep_end.h"
 
