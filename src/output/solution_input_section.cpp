@@ -12,27 +12,31 @@ namespace quorel::output {
 namespace {
 
 // The value pattern and the missing-value text of the dissimilarity rows by
-// data precision level: five decimals at level 10 and above, whole numbers at 1.
+// data precision level: five decimals at level 10 and above, whole numbers at
+// 1.  Every value is a blank followed by the pattern; the blank stays outside
+// the pattern so that a slightly negative value (the reader accepts values
+// down to -0.0001) is written "-0.00005" and reads back as one number, not as
+// "- 0.00005", which the reader would take for two.
 struct DissimPattern {
   const char* value;
   const char* missing;
 };
 
 DissimPattern PatternForLevel(int level) {
-  if (level >= 10) return {" 0.00000", "     NA "};
+  if (level >= 10) return {"0.00000", "     NA "};
   switch (level) {
     case 9:
-      return {" 0.0000", "    NA "};
+      return {"0.0000", "    NA "};
     case 8:
-      return {" 0.000", "   NA "};
+      return {"0.000", "   NA "};
     case 7:
     case 4:
     case 3:
-      return {" 0.00", "  NA "};
+      return {"0.00", "  NA "};
     case 1:
-      return {" 0 ", " NA"};
+      return {"0 ", " NA"};
     default:  // 6, 5, 2
-      return {" 0.0", " NA "};
+      return {"0.0", " NA "};
   }
 }
 
@@ -91,7 +95,7 @@ void WriteDissimilarities(TextWriter& out, const Session& s, const NameColumn& n
     std::string row = names.Cell(i);
     for (int j = 1; j <= i; ++j)
       row += p.DissimMissing(i, j) ? std::string(pattern.missing)
-                                   : Format(p.Dissim(i, j), pattern.value);
+                                   : " " + Format(p.Dissim(i, j), pattern.value);
     out.Line(row + ParkedEnd(s, i));
   }
   out.Line();

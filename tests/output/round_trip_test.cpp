@@ -156,6 +156,20 @@ TEST(RoundTrip, FirstObjectParkedKeepsTwoDimensions) {
   }
 }
 
+// The reader accepts dissimilarities down to -0.0001; such a value must be
+// written as one token ("-0.00005"), not with a blank after its sign.
+TEST(RoundTrip, SlightlyNegativeDissimilarityKeepsItsColumn) {
+  auto s = testing::TinyProblem(3, {1.0f, -0.00005f, 0.5f});
+  FakePlatform platform;
+  Session back;
+  WriteAndRead(*s, back, platform, "negative");
+  ASSERT_TRUE(platform.messages.empty()) << platform.messages[0];
+  ASSERT_EQ(back.prob.NObjects, 3);
+  EXPECT_NEAR(back.prob.Dissim(3, 1), -0.00005f, 1e-9);
+  EXPECT_FLOAT_EQ(back.prob.Dissim(3, 2), 0.5f);
+  EXPECT_FLOAT_EQ(back.prob.Dissim(2, 1), 1.0f);
+}
+
 TEST(RoundTrip, OneDimensionalSolutionComesBackTwoDimensional) {
   auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.5f});
   s->set.DimensionsNum = 1;
