@@ -174,7 +174,7 @@ TEST(LayoutRules, AttributeRanksForSpearmanAndExponentForm) {
   EXPECT_EQ(rows[0], " 0.0 3.0");
 }
 
-TEST(LayoutRules, DegradedLevelIsNotMarkedUnchangedAndReadsBack) {
+TEST(LayoutRules, DegradedLevelIsNotMarkedUnchangedAndHasNoComments) {
   auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.25f});
   s->set.DegradeNum = 8;
   s->prob.DataDegradeNum = 10;
