@@ -1,7 +1,10 @@
 #include "prep/dissim_ranks.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
+
+#include "model/numeric.h"
 
 namespace quorel {
 namespace {
@@ -40,6 +43,23 @@ int NumberRankedPairs(Session& s, std::vector<int>& obj_a, std::vector<int>& obj
   return k;
 }
 
+// Shell's sort, ascending by d: the gap starts at the count and is halved
+// (halves rounded to even) down to 1; each pass walks every entry back
+// through its gap chain while the earlier value is the greater.  Which of
+// two equal values comes first is what these swaps leave, and the first
+// entry of a group becomes its representative.
+void ShellSort(std::vector<RankedPair>& list) {
+  const int count = static_cast<int>(list.size());
+  int gap = count;
+  while (gap > 1) {
+    gap = static_cast<int>(RoundHalfEven(gap * 0.5));
+    for (int p = 0; p + gap < count; ++p) {
+      for (int q = p; q >= 0 && list[q].d > list[q + gap].d; q -= gap)
+        std::swap(list[q], list[q + gap]);
+    }
+  }
+}
+
 }  // namespace
 
 void ComputeDissimRanks(Session& s, Platform& platform) {
@@ -60,12 +80,9 @@ void ComputeDissimRanks(Session& s, Platform& platform) {
     return;
   }
 
-  // Ascending by value; equal values keep ranked-pair order.
   std::vector<RankedPair> sorted(p);
   for (int k = 1; k <= p; ++k) sorted[k - 1] = {s.prob.Dissim(obj_a[k], obj_b[k]), k};
-  std::sort(sorted.begin(), sorted.end(), [](const RankedPair& x, const RankedPair& y) {
-    return x.d < y.d || (x.d == y.d && x.k < y.k);
-  });
+  ShellSort(sorted);
   r.OrdMinDissim = sorted.front().d;
   r.OrdMaxDissim = sorted.back().d;
 

@@ -48,16 +48,19 @@ TEST(DissimRanks, ValuesLessThanATenThousandthApartShareARank) {
 
 TEST(DissimRanks, NeighbourTablesPointAtTheFirstEntryOfEachGroup) {
   // Pairs by k: (2,1) 0.5, (3,1) 0.2, (3,2) 0.5, (4,1) 0.9, (4,2) 0.2, (4,3) 0.7.
+  // Shell's sort, gaps 3, 2, 1: gap 3 swaps nothing; gap 2 swaps positions
+  // 3/5 and then 1/3 (k5 to the front), then 4/6; gap 1 swaps 4/5.  Sorted:
+  // k5 0.2, k2 0.2, k1 0.5, k3 0.5, k6 0.7, k4 0.9.
   auto s = TinyProblem(4, {0.5f, 0.2f, 0.5f, 0.9f, 0.2f, 0.7f});
   testing::FakePlatform platform;
   ComputeDissimRanks(*s, platform);
   const DerivedData& r = s->derived;
   ASSERT_EQ(r.NRankedPairs, 6);
   EXPECT_EQ(r.DissimRank, (std::vector<int>{0, 2, 1, 2, 4, 1, 3}));
-  // Group 1 {(3,1), (4,2)} is represented by (3,1), group 2 by (2,1), group 3
+  // Group 1 {(4,2), (3,1)} is represented by (4,2), group 2 by (2,1), group 3
   // by (4,3), group 4 by (4,1).
   std::vector<int> up_a = {0, 4, 2, 4, 5, 2, 4}, up_b = {0, 3, 1, 3, 5, 1, 1};
-  std::vector<int> lo_a = {0, 3, 0, 3, 4, 0, 2}, lo_b = {0, 1, 0, 1, 3, 0, 1};
+  std::vector<int> lo_a = {0, 4, 0, 4, 4, 0, 2}, lo_b = {0, 2, 0, 2, 3, 0, 1};
   EXPECT_EQ(r.OrdUpperObjA, up_a);
   EXPECT_EQ(r.OrdUpperObjB, up_b);
   EXPECT_EQ(r.OrdLowerObjA, lo_a);
@@ -67,6 +70,42 @@ TEST(DissimRanks, NeighbourTablesPointAtTheFirstEntryOfEachGroup) {
   EXPECT_EQ(r.FreePairIndex(4, 2), 5);
   EXPECT_EQ(r.FreePairIndex(2, 4), 5);
   EXPECT_EQ(r.FreePairIndex(3, 3), 0);
+}
+
+TEST(DissimRanks, EqualValuesKeepTheOrderShellsSortLeaves) {
+  // k1 (2,1) 0.5, k2 (3,1) 0.5, k3 (3,2) 0.1.  Gap 2 swaps positions 1 and 3
+  // (k1 and k3); gap 1 swaps nothing: k3, k2, k1.  The upper group is
+  // represented by k2 = (3,1), not by the lower-numbered k1.
+  auto s = TinyProblem(3, {0.5f, 0.5f, 0.1f});
+  testing::FakePlatform platform;
+  ComputeDissimRanks(*s, platform);
+  const DerivedData& r = s->derived;
+  EXPECT_EQ(r.DissimRank, (std::vector<int>{0, 2, 2, 1}));
+  EXPECT_EQ(r.OrdUpperObjA[3], 3);
+  EXPECT_EQ(r.OrdUpperObjB[3], 1);
+  EXPECT_EQ(r.OrdLowerObjA[1], 3);
+  EXPECT_EQ(r.OrdLowerObjB[1], 2);
+  EXPECT_EQ(r.OrdUpperObjA[1], 4);
+}
+
+TEST(DissimRanks, GapHalvingRoundsHalvesToEven) {
+  // Five ranked pairs ((4,3) missing): k1 (2,1) 0.5, k2 (3,1), k3 (3,2),
+  // k4 (4,1), k5 (4,2) all 0.1.  The first gap is 5 * 0.5 = 2.5 -> 2 (a gap
+  // of 3 would put k4 first).  Gap 2: position 1 > 3 swaps k1/k3, position
+  // 3 > 5 swaps k1/k5; gap 1 swaps nothing: k3, k2, k5, k4, k1.
+  auto s = TinyProblem(4, {0.5f, 0.1f, 0.1f, 0.1f, 0.1f, 0.7f});
+  testing::SetMissing(*s, 4, 3);
+  testing::FakePlatform platform;
+  ComputeDissimRanks(*s, platform);
+  const DerivedData& r = s->derived;
+  ASSERT_EQ(r.NRankedPairs, 5);
+  EXPECT_EQ(r.OrdLowerObjA[1], 3);
+  EXPECT_EQ(r.OrdLowerObjB[1], 2);
+  for (int k = 2; k <= 5; ++k) {
+    EXPECT_EQ(r.OrdUpperObjA[k], 2) << k;
+    EXPECT_EQ(r.OrdUpperObjB[k], 1) << k;
+    EXPECT_EQ(r.OrdLowerObjA[k], 0) << k;
+  }
 }
 
 TEST(DissimRanks, SingleRankedPairIsBothTopAndBottom) {
@@ -128,7 +167,8 @@ TEST(DissimRanks, NoProblemDoesNothing) {
 }
 
 // A thousand objects with values on a coarse grid (many ties): ranks rise
-// with the value, neighbours are the first entries of the adjacent groups.
+// with the value, each group has one representative pair that both
+// neighbouring groups point at.
 TEST(DissimRanks, ThousandObjectsRankConsistentlyAndQuickly) {
   auto s = TinyProblem(1000, {});
   RandomSource rnd;
@@ -142,9 +182,8 @@ TEST(DissimRanks, ThousandObjectsRankConsistentlyAndQuickly) {
   EXPECT_LT(seconds, 2.0);
   const DerivedData& r = s->derived;
   ASSERT_EQ(r.NRankedPairs, 499500);
-  // The value and first ranked-pair index of every rank group.
+  // The value of every rank group.
   std::vector<float> value(502, -1.0f);
-  std::vector<int> first(502, 0);
   int k = 0;
   for (int i = 2; i <= 1000; ++i) {
     for (int j = 1; j < i; ++j) {
@@ -155,34 +194,35 @@ TEST(DissimRanks, ThousandObjectsRankConsistentlyAndQuickly) {
       ASSERT_LE(rank, 500);
       float d = s->prob.Dissim(i, j);
       if (value[rank] < 0) {
-        value[rank] = d, first[rank] = k;
+        value[rank] = d;
       } else {
         ASSERT_EQ(value[rank], d);  // grid values are 0.002 apart: no sharing
       }
     }
   }
   for (int g = 2; g <= 500; ++g) ASSERT_GT(value[g], value[g - 1]);
-  auto obj_of = [](int kk) {  // (i, j) of ranked-pair index kk without gaps
-    int i = 2;
-    while (kk > i - 1) kk -= i - 1, ++i;
-    return std::pair<int, int>(i, kk);
-  };
-  for (int kk = 1; kk <= 499500; kk += 997) {
-    int rank = r.DissimRank[kk];
-    if (rank < 500) {
-      auto rep = obj_of(first[rank + 1]);
-      EXPECT_EQ(r.OrdUpperObjA[kk], rep.first);
-      EXPECT_EQ(r.OrdUpperObjB[kk], rep.second);
-    } else {
-      EXPECT_EQ(r.OrdUpperObjA[kk], 1001);
+  // Every member of a group names the same neighbour pairs, and the pair a
+  // group names as its upper neighbour is the one the group above that
+  // names as its lower neighbour: one representative per group.
+  using Pair = std::pair<int, int>;
+  std::vector<Pair> upper(502, Pair(-1, -1)), lower(502, Pair(-1, -1));
+  for (int kk = 1; kk <= 499500; ++kk) {
+    const int rank = r.DissimRank[kk];
+    const Pair up(r.OrdUpperObjA[kk], r.OrdUpperObjB[kk]);
+    const Pair lo(r.OrdLowerObjA[kk], r.OrdLowerObjB[kk]);
+    if (upper[rank].first < 0) upper[rank] = up, lower[rank] = lo;
+    ASSERT_EQ(upper[rank], up) << kk;
+    ASSERT_EQ(lower[rank], lo) << kk;
+  }
+  EXPECT_EQ(upper[500], Pair(1001, 1001));
+  EXPECT_EQ(lower[1], Pair(0, 0));
+  for (int g = 1; g <= 500; ++g) {
+    if (g < 500) {
+      EXPECT_EQ(r.DissimRank[r.FreePairIndex(upper[g].first, upper[g].second)], g + 1);
+      EXPECT_EQ(s->prob.Dissim(upper[g].first, upper[g].second), value[g + 1]);
     }
-    if (rank > 1) {
-      auto rep = obj_of(first[rank - 1]);
-      EXPECT_EQ(r.OrdLowerObjA[kk], rep.first);
-      EXPECT_EQ(r.OrdLowerObjB[kk], rep.second);
-    } else {
-      EXPECT_EQ(r.OrdLowerObjA[kk], 0);
-    }
+    if (g > 1) EXPECT_EQ(r.DissimRank[r.FreePairIndex(lower[g].first, lower[g].second)], g - 1);
+    if (g > 1 && g < 500) EXPECT_EQ(upper[g - 1], lower[g + 1]) << g;
   }
 }
 
