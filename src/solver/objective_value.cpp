@@ -71,7 +71,8 @@ void ComputeObjFnNormaliser(Session& s) {
     }
   }
   // The raw sweep sum visits every pair from both ends, hence the factor 2.
-  s.derived.ObjFnNormaliser = (n >= 2 && sum >= 1e-6f) ? 2 * sum : 2.0f;
+  // The limit is the exact 1e-6 (the single 1e-6f lies just below it).
+  s.derived.ObjFnNormaliser = (n >= 2 && static_cast<double>(sum) >= 1e-6) ? 2 * sum : 2.0f;
   s.derived.ObjFnNormaliserInv = 1.0f / s.derived.ObjFnNormaliser;
 }
 
@@ -96,7 +97,8 @@ float ObjectiveValue(Session& s, float raw_sum) {
       sum += weight[j] * d2;
     }
   }
-  s.derived.Stress1Denominator = sum >= 1e-5f ? 2 * sum : 2.0f;
+  // The exact 1e-5, as for the normaliser.
+  s.derived.Stress1Denominator = static_cast<double>(sum) >= 1e-5 ? 2 * sum : 2.0f;
   return std::sqrt(raw_sum / s.derived.Stress1Denominator);
 }
 

@@ -60,6 +60,20 @@ TEST(ObjFnNormaliser, EmptySumsFallBackToTwo) {
   EXPECT_EQ(s->derived.ObjFnNormaliser, 2.0f);
 }
 
+TEST(ObjFnNormaliser, SumMustBeAtLeastOneMillionth) {
+  // The single 1e-6f is 9.99999997e-7, just short of 1e-6: the fallback.
+  auto s = testing::TinyProblem(2, {0.5f});
+  s->set.BadnessFunctionNum = 3;
+  testing::SetWeight(*s, 2, 1, 1e-6f);
+  ComputeObjFnNormaliser(*s);
+  EXPECT_EQ(s->derived.ObjFnNormaliser, 2.0f);
+  // One float step above: 1.0000001e-6 counts.
+  const float w = std::nextafter(1e-6f, 1.0f);
+  testing::SetWeight(*s, 2, 1, w);
+  ComputeObjFnNormaliser(*s);
+  EXPECT_EQ(s->derived.ObjFnNormaliser, 2 * w);
+}
+
 TEST(ObjectiveValue, DividesTheRawSumByTheNormaliser) {
   auto s = FourObjects(0);
   ComputeObjFnNormaliser(*s);
@@ -91,6 +105,21 @@ TEST(ObjectiveValue, Stress1OnCoincidentObjectsUsesTwo) {
   auto s = FourObjects(1);
   EXPECT_FLOAT_EQ(ObjectiveValue(*s, 0.5f), 0.5f);
   EXPECT_EQ(s->derived.Stress1Denominator, 2.0f);
+}
+
+TEST(ObjectiveValue, Stress1DenominatorMustBeAtLeastOneHundredThousandth) {
+  // W d^2 = 1e-5f (9.99999975e-6, just short of 1e-5) with d = 1: 2.0.
+  auto s = testing::TinyProblem(2, {0.5f});
+  s->set.BadnessFunctionNum = 1;
+  s->set.DimensionsNum = 2;
+  testing::Place(*s, 2, {1.0f, 0.0f});
+  testing::SetWeight(*s, 2, 1, 1e-5f);
+  ObjectiveValue(*s, 0.5f);
+  EXPECT_EQ(s->derived.Stress1Denominator, 2.0f);
+  const float w = std::nextafter(1e-5f, 1.0f);
+  testing::SetWeight(*s, 2, 1, w);
+  ObjectiveValue(*s, 0.5f);
+  EXPECT_EQ(s->derived.Stress1Denominator, 2 * w);
 }
 
 TEST(StepDivisors, TableByBadnessAndType) {
