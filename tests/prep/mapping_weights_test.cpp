@@ -19,12 +19,21 @@ Settings WithFunction(int code, float m, float floor, bool complementary = false
 }
 
 TEST(MappingWeightOfPair, NoneIsOneEverywhereAlsoInverse) {
+  // A floor below 1, so that neither a complement (1 - 1 = 0) nor the 0/0 at
+  // D = 1 could hide behind it.
   for (bool complementary : {false, true}) {
-    Settings t = WithFunction(0, 1.0f, 1.0f, complementary);
+    Settings t = WithFunction(0, 1.0f, 0.5f, complementary);
     EXPECT_EQ(MappingWeightOfPair(t, 0.0f), 1.0f);
     EXPECT_EQ(MappingWeightOfPair(t, 0.5f), 1.0f);
     EXPECT_EQ(MappingWeightOfPair(t, 1.0f), 1.0f);  // m D = 1 with m = 1 gives 1
   }
+}
+
+TEST(MappingWeightOfPair, ProductOneWithMOneIsFullWeight) {
+  // m = 1, D = 1: (1 - D) / (1 - m D) would be 0/0; the rule gives 1.
+  EXPECT_EQ(MappingWeightOfPair(WithFunction(4, 1.0f, 0.001f), 1.0f), 1.0f);
+  // Its complement is 0, so the floor.
+  EXPECT_EQ(MappingWeightOfPair(WithFunction(4, 1.0f, 0.001f, true), 1.0f), 0.001f);
 }
 
 TEST(MappingWeightOfPair, LinearIsOneMinusDWithItsFloor) {
@@ -78,7 +87,16 @@ TEST(ComputeMappingWeights, FixedFunctionsSetTheirConstants) {
 TEST(ComputeMappingWeights, AdjustableKeepsItsMAndRoundsItsFloor) {
   struct Case {
     float m, floor;
-  } cases[] = {{0.0f, 0.01f}, {0.995f, 0.669f}, {-193.0f, 0.001f}, {0.5f, 0.02f}};
+  } cases[] = {{0.0f, 0.01f},
+               {0.995f, 0.669f},
+               {-193.0f, 0.001f},
+               {0.5f, 0.02f},
+               // 0.00999999 / (1 + 0.5439 * 0.99) = 0.0064999960 -> 0.006; with 0.01 in
+               // its place 0.0065000022 -> 0.007.
+               {-0.5439f, 0.006f},
+               // 0.00999999 / (1 - 0.99155f * 0.99f) = 0.54450035 -> 0.545 in single
+               // precision; a double 0.99 gives 0.54449948 -> 0.544.
+               {0.99155f, 0.545f}};
   for (const Case& c : cases) {
     auto s = TinyProblem(2, {0.5f});
     s->set.MappingWtFunctionNum = 4;

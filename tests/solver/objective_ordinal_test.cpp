@@ -103,6 +103,21 @@ TEST(OrdinalTerms, BottomGroupBandIsSmallestPlusOneHundredth) {
   EXPECT_NEAR(EvaluatePair(*s, 3, 2).e, 0.24 - 0.25, 1e-6);
 }
 
+TEST(OrdinalTerms, ASinglePairIsJudgedAsTheTopGroup) {
+  // One ranked pair is both the top and the bottom group; the top rule comes
+  // first: dU = dL = 0.5, so d = 0.505 is above (the bottom band
+  // [0.5, 0.51] would call it inside and give 0).
+  auto s = testing::TinyProblem(2, {0.5f});
+  testing::Place(*s, 1, {0.0f, 0.0f});
+  testing::Place(*s, 2, {0.505f, 0.0f});
+  s->set.BadnessFunctionNum = 0;
+  s->set.MDSAnalysisTypeNum = 4;
+  s->run.OrdinalIterationCount = 1000;
+  testing::FakePlatform platform;
+  ComputeDissimRanks(*s, platform);
+  EXPECT_NEAR(EvaluatePair(*s, 2, 1).e, 0.005, 1e-6);
+}
+
 TEST(OrdinalTerms, WarmUpBlendsTheOrdinalAndTheRatioTerm) {
   auto s = Ordinal(0, 0.75f, 0.0f);   // dU = 0.75, dL = 0.625, m = 0.6875
   s->run.OrdinalIterationCount = 25;  // limit 100 (1 + 1) = 200: t = sqrt(0.125)

@@ -203,6 +203,41 @@ TEST(DistanceFunctions, CoincidentObjects) {
   for (float g : p.gradient) EXPECT_EQ(g, 0.0f);
 }
 
+TEST(DistanceFunctions, MinkowskiPushDependsOnTheSumOfPowersNotOnTheDistance) {
+  auto s = ThreeObjects(0);
+  s->set.DistanceFunctionNum = 2;
+  s->set.MinkowskiExponent = 3.0f;
+  s->set.MinkowskiInverse = 1.0f / 3.0f;
+  // Delta (0.02, 0): S = 8e-6 <= 1e-5 although d = 0.02.
+  testing::Place(*s, 2, {0.02f, 0.0f});
+  PairEvaluation p = EvaluatePair(*s, 2, 1);
+  EXPECT_NEAR(p.d, 0.02, 1e-7);
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(p.u[k], 10.0f) << k;
+  // Delta (0.03, 0): S = 2.7e-5, u = d * delta / S = 0.03 * 0.03 / 2.7e-5.
+  testing::Place(*s, 2, {0.03f, 0.0f});
+  p = EvaluatePair(*s, 2, 1);
+  EXPECT_NEAR(p.u[0], 33.333333, 1e-3);
+  EXPECT_EQ(p.u[1], 0.0f);
+  EXPECT_EQ(p.u[7], 0.0f);
+}
+
+TEST(DistanceFunctions, MultiscaleGradientOnlyAboveTheTinyDistance) {
+  // City Block keeps a direction (10 delta) at any distance, so only the
+  // d > 1e-5 rule keeps the gradient out at d = 5e-6.
+  auto s = ThreeObjects(3);
+  s->set.DistanceFunctionNum = 1;
+  testing::Place(*s, 2, {5e-6f, 0.0f});
+  PairEvaluation p = EvaluatePair(*s, 2, 1);
+  EXPECT_NEAR(p.u[0], 5e-5, 1e-9);
+  EXPECT_NEAR(p.e, -8.4686030, 1e-5);  // ln(0.000105 / 0.5001)
+  EXPECT_EQ(p.gradient[0], 0.0f);
+  // d = 2e-5: 2 e u / d = 2 e (10 delta) / delta = 20 e.
+  testing::Place(*s, 2, {2e-5f, 0.0f});
+  p = EvaluatePair(*s, 2, 1);
+  EXPECT_NEAR(p.e, -8.3350716, 1e-5);  // ln(0.00012 / 0.5001)
+  EXPECT_NEAR(p.gradient[0], -166.70143, 1e-3);
+}
+
 TEST(PairTerms, CodesOutsideTheirTablesAreInternalErrors) {
   auto s = ThreeObjects(5);
   EXPECT_THROW(EvaluatePair(*s, 2, 1), std::logic_error);
