@@ -48,6 +48,11 @@ TEST(DataPrecision, LevelThreeKeepsThirdsToTwoDecimals) {
   EXPECT_EQ(DegradeAt(3, {0.5f, 0.2f, 0.1f}), (std::vector<float>{0.67f, 0.33f, 0.0f}));
 }
 
+TEST(DataPrecision, LevelFourTakesQuarters) {
+  // 0.125 * 4 = 0.5 -> 0; 0.375 * 4 = 1.5 -> 2 -> 0.5; 0.3 * 4 = 1.2 -> 1 -> 0.25.
+  EXPECT_EQ(DegradeAt(4, {0.125f, 0.375f, 0.3f}), (std::vector<float>{0.0f, 0.5f, 0.25f}));
+}
+
 TEST(DataPrecision, LevelFiveTakesFifths) {
   EXPECT_EQ(DegradeAt(5, {0.33f, 0.5f, 0.91f}), (std::vector<float>{0.4f, 0.4f, 1.0f}));
 }
