@@ -81,7 +81,8 @@ bool RestoreFileProximities(Session& s, Platform& platform) {
     p.KeepObjSetup = false;
     s.set.AttributeFunctionNum = MaxAttributeFunctionNum;
   }
-  if (!p.ProximitiesGiven)
+  // A refused re-read has already said why.
+  if (p.NObjects > 0 && !p.ProximitiesGiven)
     platform.ShowMessage(
         "No similarities or dissimilarities were found in the data file.  However, you rotated to "
         "an attribute command that requested finding dissimilarities in the data file.  "

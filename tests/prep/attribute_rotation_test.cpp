@@ -249,3 +249,28 @@ TEST(NotInUseSpecialCaseTest, BuiltInProblemIsGeneratedAgain) {
 
 }  // namespace
 }  // namespace quorel
+
+namespace quorel {
+namespace {
+
+TEST(NotInUseRereadTest, RefusedRereadShowsOnlyItsOwnMessage) {
+  auto s = NewSession();
+  FakePlatform fake;
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "quorel_attribute_reread.txt").string();
+  std::ofstream(path, std::ios::binary) << "NOBJECTS=3\nNATTRIBUTES=1\nATTRIBUTELIST\n1\n2\n4\n";
+  s->set.DataFileName = path;
+  ReadDataFile(*s, fake);
+  ASSERT_EQ(s->prob.NObjects, 3);
+  // The file changes under the program: its attribute list is now short.
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      << "NOBJECTS=3\nNATTRIBUTES=1\nATTRIBUTELIST\n1\n";
+  s->set.AttributeFunctionNum = 13;
+  ComputeAttributeDissimilarities(*s, fake);
+  EXPECT_EQ(s->prob.NObjects, 0);
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_EQ(fake.LastCode(), "ErrMsgR12A");
+}
+
+}  // namespace
+}  // namespace quorel
