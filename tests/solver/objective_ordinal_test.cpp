@@ -143,6 +143,21 @@ TEST(OrdinalTerms, WarmUpBlendsTheOrdinalAndTheRatioTerm) {
   EXPECT_EQ(EvaluatePair(*s, 2, 1).e, 0.0f);
 }
 
+TEST(OrdinalTerms, WarmUpRatioTermKeepsTheUncappedReciprocal) {
+  // delta = 0.02: r = 1 / 0.0201 (the cap of 10 belongs to the Interval
+  // types only).  A lone pair: dU = dL = 0.02; d = 0.625.
+  auto s = testing::TinyProblem(2, {0.02f});
+  testing::Place(*s, 2, {0.625f, 0.0f});
+  s->set.BadnessFunctionNum = 3;
+  s->set.MDSAnalysisTypeNum = 4;
+  s->set.StepSizeNum = 1;
+  s->run.OrdinalIterationCount = 25;  // t = sqrt(25 / 200)
+  testing::FakePlatform platform;
+  ComputeDissimRanks(*s, platform);
+  const double t = std::sqrt(0.125), ln = std::log(0.6251 / 0.0201);
+  EXPECT_NEAR(EvaluatePair(*s, 2, 1).e, t * 2 * ln + (1 - t) * ln, 1e-5);
+}
+
 TEST(OrdinalTerms, UnrankedPairFallsBackToItsRatioTerm) {
   auto s = Ordinal(0, 0.75f, 0.0f);
   s->derived.FreePairIndex(2, 1) = 0;
