@@ -30,4 +30,9 @@ void ReduceAttributesToDissimilarities(Session& s, Platform& platform, bool norm
 // Ratio data and keeps the attribute table.
 void KeepAttributes(Session& s, Platform& platform);
 
+// The data precision level implied by the decimals of Dissim(i, j), j <= i:
+// with m the most decimals of a value's Str text (" .25" has 2), level 1 when
+// m < 1, m + 5 for m = 1..5, and 10 above.
+int DissimilarityPrecisionLevel(const Session& s);
+
 }  // namespace quorel::cases

@@ -47,20 +47,6 @@ void CommonStart(Session& s, Platform& platform) {
   if (s.set.SpecialCaseNum >= 14 && s.set.ReuseRandomNumbers) s.rnd.Reset();
 }
 
-// The precision level implied by the decimals of the generated values: the
-// Str text of each value (" .25") less two characters counts its decimals.
-int PrecisionLevelOfDissimilarities(const Session& s) {
-  int most = 0;
-  for (int i = 1; i <= s.prob.NObjects; ++i)
-    for (int j = 1; j <= i; ++j) {
-      int decimals = static_cast<int>(Str(s.prob.Dissim(i, j)).size()) - 2;
-      if (decimals > most) most = decimals;
-    }
-  if (most < 1) return 1;
-  if (most <= 5) return most + 5;
-  return 10;
-}
-
 // The attribute type check of a data-file read, by the reader's rule:
 // without attributes the attribute function is "(not in use)"; a nonmetric
 // data type with a metric function, Ratio data with a function other than
@@ -82,7 +68,7 @@ void CommonEnd(Session& s, Platform& platform) {
   Problem& p = s.prob;
   int n = p.NObjects;
 
-  int level = PrecisionLevelOfDissimilarities(s);
+  int level = cases::DissimilarityPrecisionLevel(s);
   p.DataDegradeNum = level;
   s.set.DegradeNum = level;
   s.captions.cmdDegrade = DegradeCaption(s);  // "PR&ECISION:" CR LF level " (Max)"
@@ -129,6 +115,23 @@ bool IsDissimilarityCase(int c) {
 }
 
 }  // namespace
+
+namespace cases {
+
+// The Str text of each value (" .25") less two characters counts its decimals.
+int DissimilarityPrecisionLevel(const Session& s) {
+  int most = 0;
+  for (int i = 1; i <= s.prob.NObjects; ++i)
+    for (int j = 1; j <= i; ++j) {
+      int decimals = static_cast<int>(Str(s.prob.Dissim(i, j)).size()) - 2;
+      if (decimals > most) most = decimals;
+    }
+  if (most < 1) return 1;
+  if (most <= 5) return most + 5;
+  return 10;
+}
+
+}  // namespace cases
 
 void GenerateSpecialCase(Session& s, Platform& platform) {
   int c = s.set.SpecialCaseNum;

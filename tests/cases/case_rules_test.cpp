@@ -2,9 +2,11 @@
 // hand, and the rules of the common start.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "cases/special_case_build.h"
 #include "cases/special_cases.h"
 #include "model/random_source.h"
 #include "support/fake_platform.h"
@@ -92,6 +94,54 @@ TEST(CaseRules, StraightLineAttributes) {
   EXPECT_EQ(s.prob.AttribValue(4, 3), 11.0f);
   EXPECT_EQ(s.prob.AttribValue(4, 4), 4.0f);
   EXPECT_FALSE(s.set.NormalizeAttribs);
+}
+
+// The level of generated data: the most decimals m of any value's Str text
+// (diagonal included); 1 when m < 1, m + 5 for 1..5, 10 above.
+TEST(CaseRules, PrecisionLevelFromTheDecimalsOfTheValues) {
+  struct Case {
+    float value;
+    int level;
+  };
+  const Case cases[] = {{1.0f, 1},   {0.0f, 1},        {0.5f, 6},      {0.25f, 7},
+                        {0.125f, 8}, {0.0625f, 9},     {0.03125f, 10}, {0.015625f, 10},
+                        {0.4f, 6},   {0.1414214f, 10}, {1.5e-05f, 10}};  // " 1.5E-05": 6
+  for (const Case& c : cases) {
+    Session s;
+    s.prob.NObjects = 3;
+    s.prob.Dissim(2, 1) = 0.5f;
+    s.prob.Dissim(3, 2) = c.value;
+    int expected = std::max(c.level, 6);  // the 0.5 alone gives level 6
+    EXPECT_EQ(cases::DissimilarityPrecisionLevel(s), expected) << c.value;
+    s.prob.Dissim(2, 1) = 1.0f;
+    EXPECT_EQ(cases::DissimilarityPrecisionLevel(s), c.level) << c.value;
+  }
+  // The diagonal counts too.
+  Session s;
+  s.prob.NObjects = 2;
+  s.prob.Dissim(2, 2) = 0.25f;
+  EXPECT_EQ(cases::DissimilarityPrecisionLevel(s), 7);
+}
+
+// NormalizeAttribs as each attribute case sets it, and the names of functions
+// 1 and 2 that go with it.
+TEST(CaseRules, NormalizeFlagOfEveryAttributeCase) {
+  const int normalized[] = {2, 5, 8, 9, 12, 13, 14, 17, 18};
+  const int raw[] = {0, 1, 4};
+  for (int c : normalized) {
+    Session s;
+    s.set.NormalizeAttribs = false;
+    GenerateInto(s, c);
+    EXPECT_TRUE(s.set.NormalizeAttribs) << c;
+    EXPECT_EQ(s.set.AttributeFunctionName[1], "Euclidean (norm.)") << c;
+  }
+  for (int c : raw) {
+    Session s;
+    s.set.NormalizeAttribs = true;
+    GenerateInto(s, c);
+    EXPECT_FALSE(s.set.NormalizeAttribs) << c;
+    EXPECT_EQ(s.set.AttributeFunctionName[2], "City Block (raw)") << c;
+  }
 }
 
 // The random source is reset before the random cases 14..18 only; the other
