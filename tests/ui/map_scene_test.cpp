@@ -69,6 +69,28 @@ class MapSceneTest : public QObject {
              QPointF(s.map.CentreLeft + s.map.UnitRadius, s.map.CentreTop));
   }
 
+  void movesWaitForTheNextFrameWhileTheSolverRuns() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    MapScene& map = *w.form->map();
+    map.SetDeferMoves(true);
+    s.map.CircleLeft[2] = 1234;
+    s.map.CircleTop[2] = 2345;
+    w.platform->ObjectMoved(2);
+    w.platform->ObjectMoved(2);
+    QVERIFY(map.Circle(2)->pos() != QPointF(1234, 2345));
+    map.Flush();
+    QCOMPARE(map.Circle(2)->pos(), QPointF(1234, 2345));
+    s.map.CircleLeft[2] = 100;
+    w.platform->ObjectMoved(2);
+    map.SetDeferMoves(false);
+    QCOMPARE(map.Circle(2)->pos(), QPointF(100, 2345));
+    s.map.CircleLeft[2] = 200;
+    w.platform->ObjectMoved(2);
+    QCOMPARE(map.Circle(2)->pos(), QPointF(200, 2345));
+  }
+
   void guidesFollowTheSettings() {
     Window w([](Session& s) {
       s.set.ShowAxes = true;
