@@ -113,6 +113,12 @@ TEST(BoundedTerms, OnTheBoundsCountsAsInside) {
     EXPECT_EQ(Bounded(badness, 0.625f, 0.7f).e, 0.0f) << badness;
     EXPECT_EQ(Bounded(badness, 0.45f, 0.625f).gradient[0], 0.0f) << badness;
   }
+  // With centring the inside keeps a tenth of the unbounded term, while a
+  // bound itself would give 0: d - c = 0.625 = U and = L are both inside.
+  EXPECT_NEAR(Bounded(0, 0.45f, 0.625f, true).e, 0.0125, 1e-7);
+  EXPECT_NEAR(Bounded(0, 0.625f, 0.7f, true).e, 0.0125, 1e-7);
+  EXPECT_NEAR(Bounded(4, 0.45f, 0.625f, true).e, 0.02499500100, 1e-7);
+  EXPECT_NEAR(Bounded(4, 0.625f, 0.7f, true).e, 0.02499500100, 1e-7);
 }
 
 TEST(BoundedTerms, InsideKeepsATenthWithCentring) {
