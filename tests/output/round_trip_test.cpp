@@ -170,6 +170,32 @@ TEST(RoundTrip, SlightlyNegativeDissimilarityKeepsItsColumn) {
   EXPECT_FLOAT_EQ(back.prob.Dissim(2, 1), 1.0f);
 }
 
+// Values above 10000 or a tiny non-zero value switch the attribute table to
+// the exponent form "0.0000E+00", which reads back to five significant digits.
+TEST(RoundTrip, AttributesInExponentFormComeBack) {
+  auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.5f});
+  Problem& p = s->prob;
+  p.NAttributes = 2;
+  p.AttributesGiven = true;
+  const float values[4][3] = {{}, {0, 20000.0f, 2e-6f}, {0, 1.5f, 0.75f}, {0, -3.25f, 0.5f}};
+  for (int i = 1; i <= 3; ++i)
+    for (int a = 1; a <= 2; ++a) p.AttribValue(i, a) = values[i][a];
+  p.AttribMax[1] = 20000.0f;
+  p.AttribMax[2] = 0.75f;
+  p.AttribMin[1] = -3.25f;
+  p.AttribMin[2] = 2e-6f;
+  s->set.AttributeFunctionNum = 1;
+  s->set.AttributeDataTypeNum = 0;
+  FakePlatform platform;
+  Session back;
+  WriteAndRead(*s, back, platform, "exponent");
+  ASSERT_TRUE(platform.messages.empty()) << platform.messages[0];
+  ASSERT_EQ(back.prob.NAttributes, 2);
+  for (int i = 1; i <= 3; ++i)
+    for (int a = 1; a <= 2; ++a)
+      EXPECT_FLOAT_EQ(back.prob.AttribValue(i, a), values[i][a]) << i << "," << a;
+}
+
 TEST(RoundTrip, OneDimensionalSolutionComesBackTwoDimensional) {
   auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.5f});
   s->set.DimensionsNum = 1;
