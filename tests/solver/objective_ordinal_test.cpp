@@ -101,6 +101,12 @@ TEST(OrdinalTerms, BottomGroupBandIsSmallestPlusOneHundredth) {
   EXPECT_NEAR(EvaluatePair(*s, 3, 2).e, 0.1 * (0.252 - 0.255), 1e-7);
   s = Ordinal(0, 0.375f, 0.26f);  // d = 0.24 below the band
   EXPECT_NEAR(EvaluatePair(*s, 3, 2).e, 0.24 - 0.25, 1e-6);
+  // d = 0.25 = dL exactly is not inside (the band is open): the distance to
+  // dL, 0, even with centring (inside would give 0.1 (0.25 - 0.255)).
+  s = Ordinal(0, 0.375f, 0.25f);
+  s->set.CentreInBounds = true;
+  EXPECT_EQ(EvaluatePair(*s, 3, 2).d, 0.25f);
+  EXPECT_EQ(EvaluatePair(*s, 3, 2).e, 0.0f);
 }
 
 TEST(OrdinalTerms, ASinglePairIsJudgedAsTheTopGroup) {

@@ -136,6 +136,8 @@ TEST(MappingWtButton, SkipsAdjustableWhileItsMIsNearZero) {
   s->set.AdjustableMappingWt = 0.0099;
   EXPECT_EQ(Rotate(*s, cmdMappingWtFns_Click, code, 4, false), (std::vector<int>{1, 2, 3, 0}));
   EXPECT_EQ(Rotate(*s, cmdMappingWtFns_Click, code, 4, true), (std::vector<int>{3, 2, 1, 0}));
+  s->set.AdjustableMappingWt = 0.01;  // exactly the limit: available
+  EXPECT_EQ(Rotate(*s, cmdMappingWtFns_Click, code, 5, false), (std::vector<int>{1, 2, 3, 4, 0}));
   s->set.AdjustableMappingWt = -0.5;
   EXPECT_EQ(Rotate(*s, cmdMappingWtFns_Click, code, 5, false), (std::vector<int>{1, 2, 3, 4, 0}));
   EXPECT_EQ(Rotate(*s, cmdMappingWtFns_Click, code, 5, true), (std::vector<int>{4, 3, 2, 1, 0}));
