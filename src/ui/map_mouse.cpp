@@ -97,8 +97,10 @@ void MapMouse::MouseMove(double x, double y) {
   object_dragged_ = true;
 }
 
-void MapMouse::MouseUp(int, int, double x, double y) {
+void MapMouse::MouseUp(int button, int, double x, double y) {
   mouse_is_down_ = false;
+  // The right button belongs to the field views (not offered yet).
+  if (button & kRightButton) return;
   if (s_.map.FieldMode) {
     platform_.LabelActiveObjects();
     return;

@@ -72,6 +72,12 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MapView::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Only the left button double-clicks; a fast second press of another
+  // button is a press like any other.
+  if (event->button() != Qt::LeftButton) {
+    mousePressEvent(event);
+    return;
+  }
   if (on_double_click) on_double_click();
   event->accept();
 }
