@@ -114,6 +114,11 @@ class PanelKeysTest : public QObject {
     QTest::mouseClick(f.cmdAttributeFns, Qt::LeftButton, Qt::ShiftModifier);
     QCOMPARE(s.set.AttributeFunctionNum, 1);
     QCOMPARE(s.prob.Dissim(2, 1), d21);
+    // The key A presses the enabled attribute button.
+    QTest::keyClick(w.form.get(), Qt::Key_A);
+    QCOMPARE(s.set.AttributeFunctionNum, 2);
+    QTest::keyClick(w.form.get(), Qt::Key_A, Qt::ShiftModifier);
+    QCOMPARE(s.set.AttributeFunctionNum, 1);
 
     // Parking attribute 3 by a double click moves it to the other list.
     QListWidgetItem* a3 = f.lstActiveAttributes->item(2);
