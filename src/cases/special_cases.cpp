@@ -6,6 +6,7 @@
 #include "cases/special_case_build.h"
 #include "model/captions.h"
 #include "model/text_format.h"
+#include "prep/derived_data.h"
 #include "prep/dissim_ranks.h"
 #include "prep/error_bounds.h"
 #include "solver/objective.h"
@@ -47,23 +48,6 @@ void CommonStart(Session& s, Platform& platform) {
   if (s.set.SpecialCaseNum >= 14 && s.set.ReuseRandomNumbers) s.rnd.Reset();
 }
 
-// The attribute type check of a data-file read, by the reader's rule:
-// without attributes the attribute function is "(not in use)"; a nonmetric
-// data type with a metric function, Ratio data with a function other than
-// 0..3 and Interval data with one other than 1..3 become Unknown.
-void CheckAttributeType(Session& s) {
-  Settings& t = s.set;
-  if (!s.prob.AttributesGiven) {
-    t.AttributeFunctionNum = MaxAttributeFunctionNum;
-    return;
-  }
-  const int type = t.AttributeDataTypeNum;
-  const int fn = t.AttributeFunctionNum;
-  if (type >= 2 && type <= 4 && fn >= 0 && fn <= 4) t.AttributeDataTypeNum = 5;
-  if (type == 0 && !(fn >= 0 && fn <= 3)) t.AttributeDataTypeNum = 5;
-  if (type == 1 && !(fn >= 1 && fn <= 3)) t.AttributeDataTypeNum = 5;
-}
-
 void CommonEnd(Session& s, Platform& platform) {
   Problem& p = s.prob;
   int n = p.NObjects;
@@ -80,7 +64,7 @@ void CommonEnd(Session& s, Platform& platform) {
   }
   p.AnyObjMarked = false;
 
-  CheckAttributeType(s);
+  AdjustAttributeDataType(s);
 
   for (int i = 1; i <= n; ++i) {
     p.Dissim(i, i) = 0.0f;

@@ -6,10 +6,7 @@
 #include "model/settings.h"
 #include "model/text_format.h"
 #include "prep/attribute_functions.h"
-#include "prep/data_precision.h"
-#include "prep/dissim_ranks.h"
-#include "prep/error_bounds.h"
-#include "solver/objective.h"
+#include "prep/derived_data.h"
 
 namespace quorel {
 namespace {
@@ -89,22 +86,6 @@ bool SettleWeights(Session& s, Platform& platform) {
   return true;
 }
 
-// Data types 0 and 1 keep their type with a function the dialog offers for
-// them (0..3 and 1..3); any other combination with a nonmetric type, or with
-// a metric type and another function, becomes Unknown.
-void AdjustDataType(Session& s) {
-  Settings& t = s.set;
-  if (!s.prob.AttributesGiven) {
-    t.AttributeFunctionNum = MaxAttributeFunctionNum;
-    return;
-  }
-  const int type = t.AttributeDataTypeNum;
-  const int fn = t.AttributeFunctionNum;
-  if (type >= 2 && type <= 4 && fn >= 0 && fn <= 4) t.AttributeDataTypeNum = 5;
-  if (type == 0 && !(fn >= 0 && fn <= 3)) t.AttributeDataTypeNum = 5;
-  if (type == 1 && !(fn >= 1 && fn <= 3)) t.AttributeDataTypeNum = 5;
-}
-
 void SettleDimensions(Session& s, Platform& platform) {
   Problem& p = s.prob;
   if (p.LocDimensionsNum > 0 && p.StartDimensionsNum > 0 &&
@@ -134,20 +115,14 @@ void FinishDataFile(Session& s, Platform& platform, bool keep_not_in_use) {
   SetAttributeDefaults(s);
   if (!SettleWeights(s, platform)) return;
   if (keep_not_in_use) s.set.AttributeFunctionNum = MaxAttributeFunctionNum;
-  AdjustDataType(s);
+  AdjustAttributeDataType(s);
   SettleDimensions(s, platform);
   SettlePrecision(s);
   if (p.AttributesGiven && s.set.AttributeFunctionNum != MaxAttributeFunctionNum) {
     ComputeAttributeDissimilarities(s, platform);
     if (p.NObjects == 0) return;
   }
-  const int n = p.NObjects;
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) p.DissimOriginal(i, j) = p.Dissim(i, j);
-  ApplyDataPrecision(s);
-  ComputeDissimRanks(s, platform);
-  ComputeErrorBounds(s);
-  ComputeObjFnNormaliser(s);
+  PrepareDerivedData(s, platform);
 }
 
 }  // namespace quorel
