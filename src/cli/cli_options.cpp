@@ -53,7 +53,8 @@ std::string UsageText() {
          "  --quiet                  no progress line\n"
          "  --help                   this text\n"
          "\n"
-         "Exit status: 0 solved, 2 usage error, 3 problem refused.\n";
+         "Ctrl+C stops the run; the files asked for are still written.\n"
+         "Exit status: 0 solved, 2 usage error, 3 problem refused, 130 interrupted.\n";
 }
 
 bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& error) {

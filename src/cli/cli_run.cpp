@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 
 #include "cases/special_cases.h"
@@ -21,6 +22,12 @@
 
 namespace quorel::cli {
 namespace {
+
+volatile std::sig_atomic_t interrupt_requested = 0;
+
+void OnInterrupt(int) {
+  interrupt_requested = 1;
+}
 
 std::string JsonNumber(double v) {
   if (!std::isfinite(v)) return "null";
@@ -104,8 +111,17 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
   r.TotalSweeps = 0;
 
   ProgressLine progress(!o.quiet);
+  SolveResult result;
+  interrupt_requested = 0;
+  auto previous_handler = std::signal(SIGINT, OnInterrupt);
   platform.on_yield = [&] {
     progress.Update(r.IterationCount, r.ObjFnValue);
+    if (interrupt_requested) {
+      result.interrupted = true;
+      r.RunState = kStopped;
+      r.StopRequested = true;
+      return;
+    }
     // A run that reached the sweep limit ends as if it had converged.
     if (o.max_sweeps > 0 && r.IterationCount >= o.max_sweeps)
       r.SmallChangeCount = r.ConvergeCountLimit;
@@ -123,7 +139,7 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
     while (SolverAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
   }
   progress.Finish();
-  SolveResult result;
+  std::signal(SIGINT, previous_handler);
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return result;
 }

@@ -13,6 +13,9 @@ namespace quorel::cli {
 inline constexpr int kExitSolved = 0;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitRefused = 3;
+// Ctrl+C: the run stops at its next yield, the files asked for are written
+// and the JSON line printed; the exit status is then 130.
+inline constexpr int kExitInterrupted = 130;
 
 // Built-in settings and the default map layout.
 void PrepareSession(Session& s);
@@ -27,6 +30,7 @@ bool ApplyStartLines(Session& s, StderrPlatform& platform, const Options& option
 
 struct SolveResult {
   double seconds = 0;
+  bool interrupted = false;
 };
 
 // Runs the solver to its end as the options ask.

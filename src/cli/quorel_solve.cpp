@@ -41,5 +41,6 @@ int main(int argc, char** argv) {
   if (!options.quiet && !options.json)
     std::cerr << "objective " << s.run.ObjFnValue << " after " << s.run.TotalSweeps << " sweeps in "
               << result.seconds << " s\n";
+  if (result.interrupted) return kExitInterrupted;
   return written ? kExitSolved : 1;
 }

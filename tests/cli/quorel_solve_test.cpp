@@ -34,9 +34,9 @@ class QuorelSolve : public ::testing::Test {
   void TearDown() override { fs::remove_all(folder_); }
 
   // Runs quorel-solve with `args` in the test folder.
-  Outcome Run(const std::string& args) {
-    std::string command = "cd '" + folder_.string() + "' && '" + QUOREL_SOLVE_BINARY + "' " + args +
-                          " 2>'" + (folder_ / "stderr.txt").string() + "'";
+  Outcome Run(const std::string& args, const std::string& prefix = "") {
+    std::string command = "cd '" + folder_.string() + "' && " + prefix + "'" + QUOREL_SOLVE_BINARY +
+                          "' " + args + " 2>'" + (folder_ / "stderr.txt").string() + "'";
     Outcome o;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return o;
@@ -185,6 +185,19 @@ TEST_F(QuorelSolve, UsageErrorsAndRefusedProblems) {
   Outcome repaired = Run(file + " --set STARTBadnessFunctionNum=9 --max-sweeps 2 --json --quiet");
   EXPECT_EQ(repaired.status, 0);
   EXPECT_NE(repaired.err.find("Oops! "), std::string::npos);
+}
+
+TEST_F(QuorelSolve, InterruptStopsTheSeriesAndStillWritesTheFiles) {
+  std::string file = WritePoints("points.txt", 30, 9);
+  // A series that would run for hours, interrupted after a second.
+  Outcome o = Run(file + " --runs 1000000 --json --quiet --out last.txt",
+                  "timeout --preserve-status -s INT 1 ");
+  EXPECT_EQ(o.status, 130) << o.err;
+  auto j = ParseJson(o.out);
+  EXPECT_EQ(j["objects"], "30");
+  EXPECT_GE(std::stoi(j["runs"]), 1);
+  EXPECT_TRUE(fs::exists(folder_ / "last.txt"));
+  EXPECT_TRUE(fs::exists(folder_ / "QuorelSolnBestFound.txt"));
 }
 
 }  // namespace
