@@ -47,7 +47,7 @@ std::string UsageText() {
          "  --max-sweeps N           end each run after at most N sweeps\n"
          "  --seed N                 seed of the random starts\n"
          "  --from-locations         continue from the data file's LOCATIONLIST\n"
-         "  --out FILE               write the solution in the long format\n"
+         "  --out FILE               write the solution (of the last run) in the long format\n"
          "  --short FILE             write the solution in the short format\n"
          "  --json                   print one line of JSON with the result on stdout\n"
          "  --quiet                  no progress line\n"
