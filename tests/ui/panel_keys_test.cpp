@@ -213,6 +213,25 @@ class PanelKeysTest : public QObject {
     QCOMPARE(s.set.MDSAnalysisTypeNum, 1);
   }
 
+  void buttonsRecordTheirOwnKeys() {
+    Window w(ShowAllButtons);
+    w.LoadCase(3);
+    Interaction& ui = w.session->ui;
+    MainForm& f = *w.form;
+    QTest::mouseClick(f.cmdJiggle, Qt::LeftButton, Qt::AltModifier);
+    QVERIFY(ui.AltDown && !ui.CtrlDown && !ui.RotateBackward);
+    QTest::mouseClick(f.cmdJiggle, Qt::LeftButton, Qt::ControlModifier);
+    QVERIFY(!ui.AltDown && ui.CtrlDown);
+    // The MDS type button records Shift only: Ctrl stays as it was.
+    QTest::mouseClick(f.cmdMDSType, Qt::LeftButton, Qt::NoModifier);
+    QVERIFY(ui.CtrlDown);
+    QVERIFY(!ui.RotateBackward);
+    // The boundary button records Shift and Ctrl.
+    QTest::mouseClick(f.cmdBoundary, Qt::LeftButton, Qt::NoModifier);
+    QVERIFY(!ui.CtrlDown);
+    QCOMPARE(f.cmdBoundary->text(), QString("BOUNDAR&Y:\n0.90"));
+  }
+
   void keyXAndQExit() {
     Window a;
     QTest::keyClick(a.form.get(), Qt::Key_X);
