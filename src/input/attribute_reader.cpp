@@ -147,14 +147,16 @@ bool AttributeRead::CheckTable() {
   }
   if (p.NoDataRangeChecks) return true;
   for (int a = 1; a <= p.NAttributes; ++a) {
-    const float m = std::fabs(p.AttribMean[a]);
-    const float range = std::fabs(p.AttribRange[a]);
+    // Single values against the exact decimal limits (0.001 as a single is
+    // slightly above 0.001), the relative limit formed in double.
+    const double m = std::fabs(p.AttribMean[a]);
+    const double range = std::fabs(p.AttribRange[a]);
     const char* which = nullptr;
     const char* code = nullptr;
-    if (m <= 0.001f && range < 0.001f) {
+    if (m <= 0.001 && range < 0.001) {
       which = " has almost the same value for ";
       code = "    ErrMsgR13CC";
-    } else if (m > 0.001f && range <= 0.001f * m) {
+    } else if (m > 0.001 && range <= 0.001 * m) {
       which = " has almost the same relative value for ";
       code = "  ErrMsgR13C";
     }

@@ -77,7 +77,8 @@ bool SettleWeights(Session& s, Platform& platform) {
   }
   for (int i = 2; i <= n; ++i)
     for (int j = 1; j < i; ++j)
-      if (p.PairWeight(i, j) < -0.0001f || p.PairWeight(i, j) > 1.0001f)
+      if (static_cast<double>(p.PairWeight(i, j)) < -0.0001 ||
+          static_cast<double>(p.PairWeight(i, j)) > 1.0001)
         return Refuse(s, platform,
                       "The data file has an invalid weight entry in row" + Str(i) + "." + kStop +
                           "  ErrMsgR4");

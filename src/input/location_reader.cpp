@@ -98,13 +98,14 @@ void ReadLocations(Session& s, Platform& platform, ReaderState& r) {
       p.LocDim[d][i] = ValF(rest);
     }
     // Only the coordinates read are checked: the other dimensions hold
-    // whatever an earlier problem left there.
+    // whatever an earlier problem left there.  The stored single is compared
+    // with the exact limit, so 1.01 (1.00999999 as a single) is below it.
     for (int d = 1; d <= dims; ++d) {
-      const float v = p.LocDim[d][i];
-      if (v < 1.01f && v >= -1.01f) continue;
+      const double v = p.LocDim[d][i];
+      if (v < 1.01 && v >= -1.01) continue;
       platform.ShowMessage("The location data set on line" + Str(i) +
                            " has a value greater than 1.  Processing will stop to avoid a crash." +
-                           std::string(v >= 1.01f ? "  ErrMsgR10B" : "  ErrMsgR10BB"));
+                           std::string(v >= 1.01 ? "  ErrMsgR10B" : "  ErrMsgR10BB"));
       p.NObjects = 0;
       return;
     }

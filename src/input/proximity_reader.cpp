@@ -169,7 +169,9 @@ bool ProximityRead::CheckTable() {
         std::string(kStop) + "   ErrMsgR7B");
     return false;
   }
-  if (!p.NoDataRangeChecks && p.MaxDissim <= 0.001f) {
+  // The limits are exact decimals: 0.001 as a single lies just above 0.001,
+  // so a largest value written as 0.001 is not below the limit.
+  if (!p.NoDataRangeChecks && p.MaxDissim <= 0.001) {
     Fail(
         "Your maximum proximity value is less than 0.001.  This probably means your input data "
         "is messed up." +
@@ -197,7 +199,7 @@ bool ProximityRead::CheckTable() {
   }
   for (int i = 2; i <= n; ++i) {
     for (int j = 1; j < i; ++j) {
-      if (!p.DissimMissing(i, j) && p.Dissim(i, j) > p.MaxDissim + 0.0001f) {
+      if (!p.DissimMissing(i, j) && p.Dissim(i, j) > p.MaxDissim + 0.0001) {
         Fail(
             "You have a similarity value in the interior that is greater than the diagonal "
             "values.  This cannot be right." +

@@ -35,8 +35,11 @@ void ReadWeights(Session& s, Platform& platform, ReaderState& r) {
              " weights.  Processing will stop to let you check the data file.  ErrMsgR11B");
         return;
       }
+      // The weight as stored (single) against the exact limits: 1.0001 as a
+      // single is 1.00010002, above the limit, as the final check of the
+      // stored table would also find.
       const float w = ValF(rest);
-      if (w > 1.0001f || w < -0.0001f) {
+      if (static_cast<double>(w) > 1.0001 || static_cast<double>(w) < -0.0001) {
         fail("This data file contains an invalid" + kind + " weight in row" + Str(i) +
              ".  All weights must be [0,1].  Processing will stop to let you check the data file.  "
              "ErrMsgR11C");

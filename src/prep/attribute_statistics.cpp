@@ -52,12 +52,14 @@ void ComputeAttributeRanks(Session& s) {
         }
       }
     }
-    // Dense ranks: values within 0.0001 of the group's first value share it.
+    // Dense ranks: values less than 0.0001 from the group's first value
+    // share it.  The single difference is compared with the exact 0.0001
+    // (a difference of 0.0001f = 9.99999975e-05 is less).
     int rank = 1;
     float reference = value[1];
     float rank_sum = 0.0f;
     for (int q = 1; q <= n; ++q) {
-      if (q > 1 && std::abs(value[q] - reference) >= 0.0001f) {
+      if (q > 1 && static_cast<double>(std::abs(value[q] - reference)) >= 0.0001) {
         ++rank;
         reference = value[q];
       }

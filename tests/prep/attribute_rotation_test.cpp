@@ -51,6 +51,21 @@ TEST(AttributeRanksTest, DenseRanksWithTiesWithinTheTolerance) {
   EXPECT_FLOAT_EQ(p.AttribMeanRank[1], 10.0f / 5.0f);
 }
 
+// 0.0001 as a single is 9.99999975e-05, which differs from 0 by less than
+// 0.0001: it shares the rank of 0.  0.0002 (1.99999995e-04) starts rank 2;
+// 0.0003 - 0.0002 in single precision is 1.00000019e-04, so 0.0003 starts
+// rank 3.
+TEST(AttributeRanksTest, TieToleranceIsTheExactTenThousandth) {
+  auto s = NewSession();
+  SetAttributeRows(*s, {{0.0003f}, {0.0001f}, {0.0f}, {0.0002f}});
+  const Problem& p = s->prob;
+  EXPECT_EQ(p.AttribRank(3, 1), 1.0f);
+  EXPECT_EQ(p.AttribRank(2, 1), 1.0f);
+  EXPECT_EQ(p.AttribRank(4, 1), 2.0f);
+  EXPECT_EQ(p.AttribRank(1, 1), 3.0f);
+  EXPECT_FLOAT_EQ(p.AttribMeanRank[1], 7.0f / 4.0f);
+}
+
 TEST(AttributeRanksTest, LongColumnIsSorted) {
   auto s = NewSession();
   std::vector<std::vector<float>> rows;
