@@ -1,8 +1,10 @@
 // The solver driven from the window: Start converges, Stop, Continue,
 // Jiggle, the objective labels, Timer1, and closing the window during a run.
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextStream>
 #include <cmath>
 
 #include "ui/online_button.h"
@@ -185,6 +187,40 @@ class RunControlTest : public QObject {
       QCOMPARE(w.form->map()->Circle(i)->pos(), QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]));
     }
     QCOMPARE(w.form->lblInitialPositionsMsg->text(), QString(" 4 objects loaded "));
+  }
+
+  void thousandObjectsKeepTheWindowResponsive() {
+    Window w;
+    // 1000 random points in the plane, as attributes.
+    QString path = w.dir.filePath("points.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QTextStream out(&file);
+    out << "NOBJECTS=1000\r\nNATTRIBUTES=2\r\nATTRIBUTELIST\r\n";
+    RandomSource rnd;
+    for (int i = 0; i < 1000; ++i)
+      out << QString::number(rnd.Next(), 'f', 4) << ", " << QString::number(rnd.Next(), 'f', 4)
+          << "\r\n";
+    file.close();
+    w.session->set.DataFileName = path.toStdString();
+    w.session->ui.ReadWithoutDialog = true;
+    w.form->mnuReadDataFile->trigger();
+    Session& s = *w.session;
+    QCOMPARE(s.prob.NObjects, 1000);
+    QCOMPARE(w.form->map()->CircleCount(), 1000);
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(3));
+    // Events are served between sweeps: a zero timer fires at once.
+    QElapsedTimer clock;
+    clock.start();
+    bool fired = false;
+    QTimer::singleShot(0, [&] { fired = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(fired, 2000);
+    QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle(5000));
+    for (int i = 1; i <= 1000; i += 111)
+      QCOMPARE(w.form->map()->Circle(i)->pos(), QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]));
   }
 
   void closingDuringARunEndsCleanly() {
