@@ -236,6 +236,40 @@ TEST_P(MissingPairTest, NoUsableAttributeMakesThePairMissing) {
 
 INSTANTIATE_TEST_SUITE_P(EveryCode, MissingPairTest, ::testing::Range(0, 13));
 
+// The value of a pair without usable attributes: the distances start from 0;
+// the cosine and the correlations clamp what the cell held to [-1, 1]; the
+// others leave it as it was.
+TEST(MissingPairTest, ValueOfTheCellFollowsItsFunction) {
+  struct Case {
+    int code;
+    float before, after;
+  };
+  for (const Case& c :
+       {Case{kCos, 3.0f, 1.0f}, Case{kCos, -2.5f, -1.0f}, Case{kCos, 0.25f, 0.25f},
+        Case{kPearson, 3.0f, 1.0f}, Case{kSpearman, -4.0f, -1.0f}, Case{kEuclidean, 0.75f, 0.0f},
+        Case{kCityBlock, 0.75f, 0.0f}, Case{kNominal, 3.0f, 3.0f}, Case{kJaccard, 0.75f, 0.75f},
+        Case{kAskin, 3.0f, 3.0f}}) {
+    auto s = NewSession();
+    SetAttributeRows(*s, {{1, NA}, {NA, 5}, {2, 6}});
+    s->prob.Dissim(2, 1) = s->prob.Dissim(1, 2) = c.before;
+    Dissimilarity(*s, c.code, 2, 1);
+    EXPECT_EQ(s->prob.Dissim(2, 1), c.after) << "code " << c.code << " from " << c.before;
+    EXPECT_EQ(s->prob.Dissim(1, 2), c.after) << "code " << c.code;
+    EXPECT_EQ(s->prob.DissimMissing(2, 1), 1);
+  }
+}
+
+// Binary coercion by the fixed threshold: 0.00001 as a single (9.99999975e-06)
+// is not above 1e-5; 0.00002 is.
+TEST(BinaryCoercionTest, FixedThresholdIsStrict) {
+  auto s = NewSession();
+  s->set.CoercionRulesNum = 0;
+  SetAttributeRows(*s, {{0.00001f, 0.00002f}, {0.00002f, 0.00002f}});
+  // Object 2 present in both, object 1 in attribute 2 only: A = 1, B = 1.
+  EXPECT_FLOAT_EQ(Dissimilarity(*s, kJaccard, 2, 1), 0.5f);
+  EXPECT_FLOAT_EQ(Dissimilarity(*s, kBinarySMC, 2, 1), 0.5f);
+}
+
 TEST(MissingValueTest, OnlyAttributesPresentForBothCount) {
   auto s = NewSession();
   SetAttributeRows(*s, {{0, 0, NA}, {10, 5, 3}, {5, NA, 1}});
