@@ -58,6 +58,13 @@ struct AttributeRead {
     return true;
   }
 
+  // A missing value still takes part in the ranks with the value it holds:
+  // 0, not whatever an earlier file left in the table.
+  void MarkMissing(int i, int a) {
+    s.prob.AttribMissing(i, a) = 1;
+    s.prob.AttribValue(i, a) = 0.0f;
+  }
+
   bool ReadRow(int i);
   bool CheckTable();
 };
@@ -80,7 +87,7 @@ bool AttributeRead::ReadRow(int i) {
   } else if (UpperAscii(p.ObjName[i]) == "NA") {
     // The object is already named "NA": the leading token is a missing value.
     NextToken(row, pos);
-    if (p.NAttributes >= 1) p.AttribMissing(i, 1) = 1;
+    if (p.NAttributes >= 1) MarkMissing(i, 1);
     attribute = 2;
   } else {
     size_t comma = row.find(',');
@@ -97,7 +104,7 @@ bool AttributeRead::ReadRow(int i) {
   for (int a = attribute; a <= p.NAttributes; ++a) {
     std::string token = NextToken(row, pos);
     if (StartsWithNA(token)) {
-      p.AttribMissing(i, a) = 1;
+      MarkMissing(i, a);
       continue;
     }
     // "/" starts a row's number but not a value.

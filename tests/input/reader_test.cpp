@@ -105,6 +105,23 @@ TEST_F(ReaderTest, HundredAndOneAttributesAreCutToHundred) {
   EXPECT_FLOAT_EQ(s->prob.AttribValue(2, 100), 2.0f * 100 + 1 * 4);
 }
 
+// Missing values take part in the dense ranks with the value they hold; that
+// value is 0, not whatever an earlier file left in the table.
+TEST_F(ReaderTest, MissingAttributeValuesRankAsZeroWhateverCameBefore) {
+  Read(WriteFile("attr_first.txt", "NOBJECTS=3\nNATTRIBUTES=2\nATTRIBUTELIST\n5 1\n6 9\n7 3\n"));
+  ASSERT_EQ(s->prob.NObjects, 3);
+  EXPECT_EQ(s->prob.AttribRank(2, 2), 3.0f);
+  Read(WriteFile("attr_second.txt", "NOBJECTS=3\nNATTRIBUTES=2\nATTRIBUTELIST\n5 1\n6 NA\n7 3\n"));
+  ASSERT_EQ(s->prob.NObjects, 3) << (fake.messages.empty() ? "" : fake.messages.back());
+  EXPECT_EQ(s->prob.AttribMissing(2, 2), 1);
+  EXPECT_EQ(s->prob.AttribValue(2, 2), 0.0f);
+  // Sorted column 0 (missing), 1, 3: ranks 1, 2, 3.
+  EXPECT_EQ(s->prob.AttribRank(2, 2), 1.0f);
+  EXPECT_EQ(s->prob.AttribRank(1, 2), 2.0f);
+  EXPECT_EQ(s->prob.AttribRank(3, 2), 3.0f);
+  EXPECT_FLOAT_EQ(s->prob.AttribMean[2], 2.0f) << "the statistics skip the missing value";
+}
+
 TEST_F(ReaderTest, SecondReadForgetsNamesAndParkedFlagsOfTheFirst) {
   Read(Data("park_objects.txt"));
   Read(Data("prox_dissim_named.txt"));
