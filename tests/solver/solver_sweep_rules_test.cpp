@@ -1,0 +1,267 @@
+// The coordinate rules applied after each object step and the bookkeeping
+// after each sweep, value by value.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/captions.h"
+#include "solver/solver_geometry.h"
+#include "solver/solver_sweep_end.h"
+#include "support/tiny_problem.h"
+
+namespace quorel {
+namespace {
+
+TEST(BoundaryRule, CircularProjectionKeepsTheRatiosToCoordinateOne) {
+  // s = 1 + 4 = 5 > 1: x3 *= 1/5 -> 0.4; r2 = 0, r3 = 0.4;
+  // x1 = 1 / sqrt(1.16) = 0.9284767, x3 = 0.4 x1 = 0.3713907.
+  float x[8] = {1.0f, 0.0f, 2.0f, 0, 0, 0, 0, 0};
+  ApplyBoundary(0, 1.0f, x);
+  EXPECT_NEAR(x[0], 0.9284767f, 1e-7f);
+  EXPECT_EQ(x[1], 0.0f);
+  EXPECT_NEAR(x[2], 0.3713907f, 1e-7f);
+  // Negative signs are kept: (-0.6, 0.8) scaled by R = 0.5 from s = 1 x 4.
+  float y[8] = {-1.2f, 1.6f, 0, 0, 0, 0, 0, 0};
+  ApplyBoundary(0, 0.5f, y);
+  EXPECT_NEAR(y[0], -0.3f, 1e-7f);
+  EXPECT_NEAR(y[1], 0.4f, 1e-7f);
+}
+
+TEST(BoundaryRule, CircularWithCoordinateOneNearZeroUsesTheLargeRatio) {
+  // |x1| <= 1e-6: r2 = |x2| 1e7 = 2e7, x1 = 1e-6 sign... = 1 / sqrt(1 + 4e14),
+  // x2 = r2 x1 = 1 (to float precision).
+  float x[8] = {1e-6f, 2.0f, 0, 0, 0, 0, 0, 0};
+  ApplyBoundary(0, 1.0f, x);
+  EXPECT_NEAR(x[0], 5e-8f, 1e-10f);
+  EXPECT_NEAR(x[1], 1.0f, 1e-6f);
+}
+
+TEST(BoundaryRule, PathAllowsASmallExcessAndLeavesCoordinateOne) {
+  float inside[8] = {7.0f, 1.000004f, 0, 0, 0, 0, 0, 0};  // s = 1.000008 <= 1 + 1e-5
+  ApplyBoundary(1, 1.0f, inside);
+  EXPECT_EQ(inside[0], 7.0f);
+  EXPECT_EQ(inside[1], 1.000004f);
+  float outside[8] = {7.0f, -3.0f, 4.0f, 0, 0, 0, 0, 0};  // s = 25
+  ApplyBoundary(1, 1.0f, outside);
+  // x3 = 4/25 = 0.16, r3 = 0.16/3, x2 = -1/sqrt(1 + 0.0028444) = -0.9985808,
+  // x3 = r3 |x2| = 0.0532578.
+  EXPECT_EQ(outside[0], 7.0f);
+  EXPECT_NEAR(outside[1], -0.9985808f, 1e-6f);
+  EXPECT_NEAR(outside[2], 0.0532578f, 1e-6f);
+}
+
+TEST(EmphasisRule, TheMiddleRowOfSmallProblemsDrawsForCoordinateThree) {
+  Session s;
+  s.prob.NObjects = 10;
+  s.set.XYSectionEmphasis = true;
+  s.set.DimensionsNum = 3;
+  RandomSource replay;
+  for (int it : {35, 74}) {
+    s.run.IterationCount = it;
+    float x[8] = {1, 1, 0.5f, 1, 1, 1, 1, 1};
+    ApplyXYEmphasis(s, x);
+    EXPECT_EQ(x[0], 1.0f);
+    EXPECT_EQ(x[1], 1.0f);
+    EXPECT_FLOAT_EQ(x[2], 0.7f * 0.5f + 0.1f * replay.Next()) << it;
+    EXPECT_FLOAT_EQ(x[3], 0.5f);
+    for (int k = 4; k < 8; ++k) EXPECT_FLOAT_EQ(x[k], 0.3f);
+  }
+  s.run.IterationCount = 75;
+  float late[8] = {1, 1, 1, 1, 1, 1, 1, 1};
+  ApplyXYEmphasis(s, late);
+  EXPECT_FLOAT_EQ(late[2], 0.9f);
+  EXPECT_FLOAT_EQ(late[3], 0.8f);
+  EXPECT_FLOAT_EQ(late[7], 0.7f);
+  s.run.IterationCount = 100;  // nothing from iteration 100 on
+  float none[8] = {1, 1, 1, 1, 1, 1, 1, 1};
+  ApplyXYEmphasis(s, none);
+  for (float v : none) EXPECT_EQ(v, 1.0f);
+  EXPECT_EQ(s.rnd.Next(), replay.Next());  // two draws, both in the middle row
+}
+
+TEST(EmphasisRule, LargeProblemsByIteration) {
+  Session s;
+  s.prob.NObjects = 11;
+  s.set.XYSectionEmphasis = true;
+  s.set.DimensionsNum = 8;
+  struct Row {
+    int it;
+    float f[6];
+  };
+  for (Row r : {Row{99, {0.8f, 0.7f, 0.7f, 0.7f, 0.6f, 0.6f}},
+                Row{100, {0.9f, 0.8f, 0.8f, 0.8f, 0.7f, 0.7f}},
+                Row{149, {0.9f, 0.8f, 0.8f, 0.8f, 0.7f, 0.7f}},
+                Row{150, {0.95f, 0.9f, 0.85f, 0.8f, 0.75f, 0.7f}},
+                Row{199, {0.95f, 0.9f, 0.85f, 0.8f, 0.75f, 0.7f}}, Row{200, {1, 1, 1, 1, 1, 1}}}) {
+    s.run.IterationCount = r.it;
+    float x[8] = {2, 2, 2, 2, 2, 2, 2, 2};
+    ApplyXYEmphasis(s, x);
+    EXPECT_EQ(x[0], 2.0f);
+    for (int k = 2; k < 8; ++k) EXPECT_FLOAT_EQ(x[k], 2 * r.f[k - 2]) << r.it << " " << k;
+  }
+  // Only with more than two dimensions and no given locations, and only when
+  // asked for.
+  s.run.IterationCount = 1;
+  for (int variant = 0; variant < 3; ++variant) {
+    Session t;
+    t.prob.NObjects = 11;
+    t.set.XYSectionEmphasis = variant != 0;
+    t.set.DimensionsNum = variant == 1 ? 2 : 3;
+    t.prob.LocationsGiven = variant == 2;
+    t.run.IterationCount = 1;
+    float x[8] = {1, 1, 1, 1, 1, 1, 1, 1};
+    ApplyXYEmphasis(t, x);
+    for (float v : x) EXPECT_EQ(v, 1.0f) << variant;
+  }
+}
+
+TEST(RunawayRule, ResetsByTheRandomSourceAndSign) {
+  Session s;
+  RandomSource replay;
+  float x[8] = {-1000.5f, 2000.0f, 50.0f, 10.0f, -10.5f, 10.5f, -10.0f, 0.0f};
+  ResetRunaway(s, x);
+  float x1 = replay.Next() * -1.0f;
+  EXPECT_EQ(x[0], x1);
+  EXPECT_EQ(x[1], 21.0f * x1 + 0.5f - replay.Next());
+  EXPECT_EQ(x[2], 50.0f);
+  EXPECT_EQ(x[3], 10.0f);  // not beyond 10
+  EXPECT_EQ(x[4], -0.2f);
+  EXPECT_EQ(x[5], 0.2f);
+  EXPECT_EQ(x[6], -10.0f);
+  // Within range: no draw at all.
+  float calm[8] = {1000.0f, -1000.0f, 0, 0, 0, 0, 0, 0};
+  ResetRunaway(s, calm);
+  EXPECT_EQ(calm[0], 1000.0f);
+  EXPECT_EQ(s.rnd.Next(), replay.Next());
+}
+
+TEST(SweepLabels, TextsAndTheBestSeries) {
+  EXPECT_EQ(ObjectiveText(9000.0f), "9000.000000");
+  EXPECT_EQ(ObjectiveText(9000.001f), "> 9000             ");
+  EXPECT_EQ(ObjectiveText(0.0000004f), "0.000000");
+  Session s;
+  s.set.AutoRepeat = true;
+  s.run.BestObjFnValue = 100.0f;  // not below 100: no series text
+  s.run.BestHitCount = 2, s.run.RunCount = 5;
+  EXPECT_EQ(BestSeriesText(s), "");
+  s.run.BestObjFnValue = 99.5f;
+  EXPECT_EQ(BestSeriesText(s), "[99.500000 : 2 of 5]");
+  s.set.AutoRepeat = false;
+  EXPECT_EQ(BestSeriesText(s), "");
+  // The final labels leave the series label alone without automatic repeat.
+  s.captions.lblBestObjFnValue = "[kept]";
+  s.run.ObjFnValue = 12345.0f;
+  ShowFinalLabels(s);
+  EXPECT_EQ(s.captions.lblObjFnValue, "> 9000             ");
+  EXPECT_EQ(s.captions.lblBestObjFnValue, "[kept]");
+  s.set.AutoRepeat = true;
+  s.run.ObjFnValue = 0.25f;
+  ShowFinalLabels(s);
+  EXPECT_EQ(s.captions.lblObjFnValue, "0.250000");
+  EXPECT_EQ(s.captions.lblBestObjFnValue, "[99.500000 : 2 of 5]");
+  // During a run the plain phase empties the series label without repeat.
+  s.set.AutoRepeat = false;
+  s.run.NextDisplayTime = 10.0;
+  ShowSweepLabels(s, 9.9);
+  EXPECT_EQ(s.captions.lblBestObjFnValue, "");
+}
+
+TEST(ConvergenceCount, CountsSmallChangesAndNeverResets) {
+  Session s;
+  s.set.AutoStop = true;
+  s.run.ConvergeObjFnLimit = 1e-3f;
+  s.run.SmallChangeCount = 0;
+  s.run.PrevObjFnValue = 1.0f;
+  for (float v : {0.9995f, 0.5f, 0.5005f, 0.5f}) {
+    s.run.ObjFnValue = v;
+    CountConvergence(s);
+  }
+  EXPECT_EQ(s.run.SmallChangeCount, 3);
+  EXPECT_EQ(s.run.PrevObjFnValue, 0.5f);
+  s.set.AutoStop = false;
+  CountConvergence(s);
+  EXPECT_EQ(s.run.SmallChangeCount, -1);
+}
+
+TEST(IntervalConstant, RatesByBadnessSizeAndIteration) {
+  struct Case {
+    int badness, objects, iteration;
+    float d, expected;
+  };
+  for (Case c :
+       {Case{2, 24, 1, -100.0f, 0.01f},     // SStress, fewer than 25: 1e-4
+        Case{0, 25, 1, -100.0f, 0.001f},    // 25 or more: 1e-5
+        Case{3, 10, 11, -1000.0f, 0.002f},  // Multiscale 11..50: 2e-6
+        Case{4, 10, 50, -1000.0f, 0.002f},  // Fractional
+        Case{3, 10, 51, -1000.0f, 0.01f},   // 51..200: 1e-5
+        Case{4, 10, 200, -1000.0f, 0.01f}, Case{3, 10, 201, -100.0f, 0.005f},  // above 200: 5e-5
+        Case{3, 10, 201, 1000.0f, -0.025f}}) {                                 // limited to 0.025
+    Session s;
+    s.prob.NObjects = c.objects;
+    s.set.MDSAnalysisTypeNum = 3;  // Interval + Bounds adjusts too
+    s.set.BadnessFunctionNum = c.badness;
+    s.run.IterationCount = c.iteration;
+    s.derived.MinPairDissim = 0.5f;
+    s.derived.MaxPairDissim = 0.5f;
+    AdjustIntervalConstant(s, c.d);
+    EXPECT_FLOAT_EQ(s.prob.IntervalConstant, c.expected)
+        << c.badness << " " << c.objects << " " << c.iteration;
+  }
+  // Ordinal: no change, but the clamp holds.
+  Session s;
+  s.set.MDSAnalysisTypeNum = 4;
+  s.derived.MinPairDissim = 0.2f;
+  s.derived.MaxPairDissim = 0.7f;
+  s.prob.IntervalConstant = -0.3f;
+  AdjustIntervalConstant(s, -1000.0f);
+  EXPECT_FLOAT_EQ(s.prob.IntervalConstant, -0.2f);
+}
+
+TEST(IntervalConstant, CaptionEveryTenThenEveryThousandSweeps) {
+  Session s;
+  s.set.MDSAnalysisTypeNum = 2;
+  s.prob.IntervalConstant = -0.03125f;  // rounds to -0.0312 (halves to even)
+  for (auto [it, due] : {std::pair{10, true},
+                         {15, false},
+                         {990, true},
+                         {1000, true},
+                         {1010, false},
+                         {2000, true},
+                         {2500, false}}) {
+    s.captions.cmdMDSType.clear();
+    s.run.IterationCount = it;
+    EXPECT_EQ(ShowIntervalConstant(s), due) << it;
+    EXPECT_EQ(s.captions.cmdMDSType, due ? "MDS &TYPE:\r\nInterval  (-0.0312)" : "") << it;
+  }
+  s.set.MDSAnalysisTypeNum = 3;  // not for Interval + Bounds
+  s.run.IterationCount = 10;
+  EXPECT_FALSE(ShowIntervalConstant(s));
+}
+
+TEST(OrdinalExpansion, AppliesOnlyBeyondTheThresholds) {
+  auto sp = testing::TinyProblem(3, {0.8f, 0.8f, 0.8f});
+  Session& s = *sp;
+  s.set.MDSAnalysisTypeNum = 4;
+  s.prob.ObjParked[3] = 1;         // only the pair (2,1) counts
+  s.derived.MapDist(2, 1) = 0.5f;  // q = 1.6 -> 1.1
+  s.derived.MapDist(3, 1) = s.derived.MapDist(3, 2) = 100.0f;
+  testing::Place(s, 1, {0.5f, 0, 0, 0, 0, 0, 0, 0.25f});
+  testing::Place(s, 3, {0.5f});
+  ExpandOrdinal(s);
+  EXPECT_FLOAT_EQ(s.prob.LocDim[1][1], 0.55f);
+  EXPECT_FLOAT_EQ(s.prob.LocDim[8][1], 0.275f);
+  EXPECT_EQ(s.prob.LocDim[1][3], 0.5f);  // parked
+  s.derived.MapDist(2, 1) = 0.64f;       // q = 1.25 -> 0.75: no change
+  ExpandOrdinal(s);
+  EXPECT_FLOAT_EQ(s.prob.LocDim[1][1], 0.55f);
+  s.derived.MapDist(2, 1) = 0.0f;  // A <= 1e-5: q = 1
+  ExpandOrdinal(s);
+  EXPECT_FLOAT_EQ(s.prob.LocDim[1][1], 0.55f);
+  s.derived.MapDist(2, 1) = 0.5f;
+  s.prob.AnyObjMarked = true;  // a marked object holds the scale
+  ExpandOrdinal(s);
+  EXPECT_FLOAT_EQ(s.prob.LocDim[1][1], 0.55f);
+}
+
+}  // namespace
+}  // namespace quorel
