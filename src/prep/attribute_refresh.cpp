@@ -7,10 +7,17 @@ namespace quorel {
 
 void RefreshAttributeDissimilarities(Session& s, Platform& platform) {
   Problem& p = s.prob;
+  // Whether this computation found the data file missing; a flag left set by
+  // an earlier one stays set (the callers that care clear it first).
+  const bool earlier_error = s.run.FileOpenError;
+  s.run.FileOpenError = false;
   ComputeAttributeDissimilarities(s, platform);
-  // A missing file leaves the dissimilarities as they were; a refused
-  // re-read or a negative value leaves no problem to prepare.
-  if (!s.run.FileOpenError && p.NObjects > 0) {
+  const bool file_missing = s.run.FileOpenError;
+  s.run.FileOpenError = earlier_error || file_missing;
+  // A missing file leaves the dissimilarities (possibly degraded) as they
+  // were, so they are not copied as originals; a refused re-read or a
+  // negative value leaves no problem to prepare.
+  if (!file_missing && p.NObjects > 0) {
     PrepareDerivedData(s, platform);
   }
   s.run.BestObjFnValue = 1e20f;

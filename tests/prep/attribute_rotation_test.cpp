@@ -195,6 +195,17 @@ TEST_F(AttributeFileTest, WithoutAttributesTheButtonChangesNothing) {
   EXPECT_EQ(fake.clicks, 1);
 }
 
+// A "File Opening error" left over from an earlier rotation says nothing
+// about this computation: parking still refreshes the derived data.
+TEST_F(AttributeFileTest, ParkingIgnoresAnEarlierFileOpenError) {
+  Load("NOBJECTS=3\nNATTRIBUTES=2\nATTRIBUTELIST\n0 0\n5 10\n10 5\n");
+  s->run.FileOpenError = true;
+  EXPECT_TRUE(lstActiveAttributes_DblClick(*s, fake, 2));
+  EXPECT_FLOAT_EQ(s->prob.Dissim(2, 1), 0.5f);
+  EXPECT_FLOAT_EQ(s->prob.DissimOriginal(2, 1), 0.5f) << "the derived data follow";
+  EXPECT_TRUE(s->run.FileOpenError) << "parking neither clears nor tests the flag";
+}
+
 TEST_F(AttributeFileTest, ParkingAnAttributeRecomputes) {
   Load("NOBJECTS=3\nNATTRIBUTES=2\nATTRIBUTELIST\n0 0\n5 10\n10 5\n");
   EXPECT_FLOAT_EQ(s->prob.Dissim(2, 1), std::sqrt(1.25f / 2));
