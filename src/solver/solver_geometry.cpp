@@ -29,17 +29,20 @@ void ProjectOntoSphere(float x[8], int lead, float r, float s) {
 }  // namespace
 
 void ApplyBoundary(int boundary_type, float r, float x[8]) {
+  // The sums are single precision; the limits R^2 and R^2 + 1e-5 are the
+  // exact values, not their nearest floats.
+  const double r_sq = static_cast<double>(r) * r;
   switch (boundary_type) {
     case 0: {
       float s = 0.0f;
       for (int k = 0; k < 8; ++k) s += x[k] * x[k];
-      if (s > r * r) ProjectOntoSphere(x, 0, r, s);
+      if (s > r_sq) ProjectOntoSphere(x, 0, r, s);
       break;
     }
     case 1: {
       float s = 0.0f;
       for (int k = 1; k < 8; ++k) s += x[k] * x[k];
-      if (s > r * r + 1e-5f) ProjectOntoSphere(x, 1, r, s);
+      if (s > r_sq + 1e-5) ProjectOntoSphere(x, 1, r, s);
       break;
     }
     case 2:

@@ -54,7 +54,9 @@ Outcome EndRun(Session& s, Platform& platform) {
   int level = s.set.PrecisionLevelNum;
   r.BestTolerance = level == 0 ? 0.0005f : (level == 2 ? 5e-6f : 5e-5f);
   if (r.ObjFnValue < r.BestObjFnValue + r.BestTolerance) {
-    if (std::fabs(r.BestObjFnValue - r.ObjFnValue) >= r.BestTolerance + 1e-5f)
+    // A clearly better value: by at least BestTolerance + 1e-5, the sum taken
+    // exactly.
+    if (std::fabs(r.BestObjFnValue - r.ObjFnValue) >= static_cast<double>(r.BestTolerance) + 1e-5)
       r.BestHitCount = 1;
     else
       ++r.BestHitCount;

@@ -53,7 +53,8 @@ void CountConvergence(Session& s) {
 
 bool Recentre(Session& s) {
   Problem& p = s.prob;
-  double mean[9] = {};
+  // Single precision, like every sum of the solver.
+  float mean[9] = {};
   int free = 0;
   for (int i = 1; i <= p.NObjects; ++i) {
     if (p.ObjParked[i]) continue;
@@ -63,7 +64,7 @@ bool Recentre(Session& s) {
   if (free == 0) return false;
   if (p.AnyObjMarked) return true;
   for (int d = 1; d <= 8; ++d) {
-    float m = static_cast<float>(mean[d] / free);
+    float m = mean[d] / static_cast<float>(free);
     for (int i = 1; i <= p.NObjects; ++i)
       if (!p.ObjParked[i]) p.LocDim[d][i] -= m;
   }
@@ -73,7 +74,7 @@ bool Recentre(Session& s) {
 void ExpandOrdinal(Session& s) {
   Problem& p = s.prob;
   if (p.AnyObjMarked || s.set.MDSAnalysisTypeNum != 4) return;
-  double map_sum = 0, dissim_sum = 0;
+  float map_sum = 0, dissim_sum = 0;
   for (int i = 2; i <= p.NObjects; ++i) {
     if (p.ObjParked[i]) continue;
     for (int j = 1; j < i; ++j) {
@@ -82,9 +83,9 @@ void ExpandOrdinal(Session& s) {
       dissim_sum += p.Dissim(i, j);
     }
   }
-  float q = map_sum <= 1e-5 ? 1.0f : static_cast<float>(dissim_sum / map_sum);
+  float q = static_cast<double>(map_sum) <= 1e-5 ? 1.0f : dissim_sum / map_sum;
   q = q >= 1.25f ? q - 0.5f : 1.0f;
-  if (q <= 1.001f) return;
+  if (static_cast<double>(q) <= 1.001) return;
   for (int i = 1; i <= p.NObjects; ++i) {
     if (p.ObjParked[i]) continue;
     for (int d = 1; d <= 8; ++d) p.LocDim[d][i] *= q;

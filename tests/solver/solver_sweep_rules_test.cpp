@@ -265,3 +265,90 @@ TEST(OrdinalExpansion, AppliesOnlyBeyondTheThresholds) {
 
 }  // namespace
 }  // namespace quorel
+
+namespace quorel {
+namespace {
+
+// The sums of the recentring and of the ordinal expansion are single
+// precision like all solver arithmetic: 2^24 + 1 + 1 adds up to 2^24.
+TEST(SinglePrecision, RecentringSumsInFloat) {
+  Session s;
+  s.prob.NObjects = 3;
+  testing::Place(s, 1, {16777216.0f});
+  testing::Place(s, 2, {1.0f});
+  testing::Place(s, 3, {1.0f});
+  ASSERT_TRUE(Recentre(s));
+  // Mean 16777216 / 3 = 5592405.33, as a float 5592405.5; in double the sum
+  // would be 16777218 and the mean 5592406.
+  EXPECT_EQ(s.prob.LocDim[1][2], 1.0f - 5592405.5f);
+  EXPECT_EQ(s.prob.LocDim[1][1], 16777216.0f - 5592405.5f);
+}
+
+TEST(SinglePrecision, OrdinalExpansionSumsInFloat) {
+  // 200 free objects: the first pair (2,1) has MapDist 2^24, the other 19899
+  // pairs 1.  In float every + 1 rounds back to 2^24 (a tie, to even), so
+  // A = 16777216; in double A would be 16797115.  B = 25199378 (pair (2,1)
+  // only): q = 1.5020000 -> 1.0020000, applied; in double q = 1.5002 ->
+  // 1.0002, not above 1.001.
+  auto sp = testing::TinyProblem(200, {});
+  Session& s = *sp;
+  s.set.MDSAnalysisTypeNum = 4;
+  for (int i = 2; i <= 200; ++i)
+    for (int j = 1; j < i; ++j) s.derived.MapDist(i, j) = 1.0f;
+  s.derived.MapDist(2, 1) = 16777216.0f;
+  testing::SetPair(s, 2, 1, 25199378.0f);
+  testing::Place(s, 1, {1.0f});
+  ExpandOrdinal(s);
+  EXPECT_FLOAT_EQ(s.prob.LocDim[1][1], 25199378.0f / 16777216.0f - 0.5f);
+}
+
+}  // namespace
+}  // namespace quorel
+
+namespace quorel {
+namespace {
+
+// The limits of the projections are the exact values R^2 and R^2 + 1e-5, not
+// their nearest floats.
+TEST(ExactLimits, PathProjectsJustAboveOnePlusTenToTheMinusFive) {
+  // x2 = 1.000005f: s = x2^2 = 1.0000100135803223 as a float, which is the
+  // float nearest to 1.00001 but above the exact 1.00001.
+  float x[8] = {0.5f, 1.000005f, 0, 0, 0, 0, 0, 0};
+  ApplyBoundary(1, 1.0f, x);
+  EXPECT_EQ(x[0], 0.5f);
+  EXPECT_EQ(x[1], 1.0f);  // sign(x2) R / sqrt(1 + 0)
+}
+
+TEST(ExactLimits, CircularComparesWithTheExactSquare) {
+  // R = 0.02f: R^2 = 0.000400000012 exactly, its nearest float lies just
+  // above.  This point's float s equals that float, so it is outside the
+  // exact circle and is projected (its coordinates change in the last bit).
+  float x[8] = {0.014787389896810055f, 0.013465997762978077f, 0, 0, 0, 0, 0, 0};
+  float s = x[0] * x[0] + x[1] * x[1];
+  ASSERT_EQ(s, 0.02f * 0.02f);
+  ASSERT_GT(static_cast<double>(s), static_cast<double>(0.02f) * static_cast<double>(0.02f));
+  ApplyBoundary(0, 0.02f, x);
+  EXPECT_EQ(x[0], 0.01478738896548748f);
+  EXPECT_EQ(x[1], 0.013465996831655502f);
+}
+
+}  // namespace
+}  // namespace quorel
+
+namespace quorel {
+namespace {
+
+TEST(ExactLimits, OrdinalExpansionAboveTheExactThreshold) {
+  // B / A = 1.501f; less 0.5 it is 1.00100004673, the float nearest to 1.001
+  // but above the exact 1.001: applied.
+  auto sp = testing::TinyProblem(2, {1.501f});
+  Session& s = *sp;
+  s.set.MDSAnalysisTypeNum = 4;
+  s.derived.MapDist(2, 1) = 1.0f;
+  testing::Place(s, 1, {1.0f});
+  ExpandOrdinal(s);
+  EXPECT_EQ(s.prob.LocDim[1][1], 1.501f - 0.5f);
+}
+
+}  // namespace
+}  // namespace quorel
