@@ -81,6 +81,26 @@ TEST(MapLayout, ParkingSlots) {
   EXPECT_EQ(ParkingSlot(s, 193).top, first.top);
 }
 
+TEST(MapLayout, ParkingSlotLayersAndSmallAreas) {
+  Session s;
+  LayOutMap(s, DefaultWindowMetrics());
+  ScreenPoint first = ParkingSlot(s, 1);
+  // Columns 8, 12 and 16 begin the layers staggered by D \ 6, D \ 4, D \ 2.
+  EXPECT_EQ(ParkingSlot(s, 65).left, first.left - 66);
+  EXPECT_EQ(ParkingSlot(s, 97).left, first.left - 100);
+  EXPECT_EQ(ParkingSlot(s, 129).left, first.left - 200);
+  // Column 5 is the second of its layer: one diameter left, D \ 8 staggered,
+  // odd: 0.6 D lower.
+  ScreenPoint odd = ParkingSlot(s, 41);
+  EXPECT_EQ(odd.left, first.left - 400 - 50);
+  EXPECT_EQ(odd.top, first.top + 240);
+  // An area too low for two rows still has two: object 3 opens column 1.
+  s.map.ParkingHeight = 1000;  // round(1000 - 1100) \ 400 = 0
+  EXPECT_EQ(ParkingSlot(s, 2).left, first.left);
+  EXPECT_EQ(ParkingSlot(s, 2).top, first.top + 480);
+  EXPECT_EQ(ParkingSlot(s, 3).left, first.left - 400);
+}
+
 TEST(MapLayout, FirstPlacementSpreadsObjectsOnTheHorizontalLine) {
   Session s;
   testing::FakePlatform platform;
