@@ -9,8 +9,15 @@ WindowMetrics DefaultWindowMetrics() {
   return WindowMetrics{};
 }
 
-float MapScaleFor(int boundary_radius_px) {
-  return boundary_radius_px < 1e-4 ? 1e20f : 1.0f / static_cast<float>(boundary_radius_px);
+float MapScaleFor(int radius) {
+  return radius < 1e-4 ? 1e20f : 1.0f / static_cast<float>(radius);
+}
+
+void UpdateBoundaryGeometry(Session& s) {
+  MapGeometry& g = s.map;
+  g.BoundaryRadiusPx = RoundToInt(g.UnitRadius * static_cast<double>(s.set.ConstraintRadius));
+  g.BoundaryRadiusPxSq = g.BoundaryRadiusPx * g.BoundaryRadiusPx;
+  g.MapScale = MapScaleFor(g.UnitRadius);
 }
 
 void LayOutMap(Session& s, const WindowMetrics& window) {
@@ -24,9 +31,7 @@ void LayOutMap(Session& s, const WindowMetrics& window) {
   g.MapCentreY =
       window.maximized ? IntDiv(window.inner_height, 2) : IntDiv(RoundHalfEven(bottom), 2);
   g.UnitRadius = RoundToInt(diameter * 0.5);
-  g.BoundaryRadiusPx = g.UnitRadius;
-  g.BoundaryRadiusPxSq = g.BoundaryRadiusPx * g.BoundaryRadiusPx;
-  g.MapScale = MapScaleFor(g.BoundaryRadiusPx);
+  UpdateBoundaryGeometry(s);
   g.CentreLeft = g.MapCentreX - s.set.CircleHalfDiameter;
   g.CentreTop = g.MapCentreY - s.set.CircleHalfDiameter;
   // The parking area keeps its design size at the right-hand edge.

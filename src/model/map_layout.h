@@ -19,12 +19,19 @@ struct WindowMetrics {
 // The window the batch solver and the tests lay the map out in.
 WindowMetrics DefaultWindowMetrics();
 
-// Sets MapCentreX/Y, UnitRadius, BoundaryRadiusPx (= UnitRadius), its
-// square, MapScale, CentreLeft/Top and the parking area from the window.
+// Sets MapCentreX/Y, UnitRadius, CentreLeft/Top, the parking area and the
+// boundary geometry from the window.
 void LayOutMap(Session& s, const WindowMetrics& window);
 
+// BoundaryRadiusPx = round(UnitRadius * ConstraintRadius), its square, and
+// MapScale.  MapScale converts twips to map units the way the map is drawn:
+// one map unit is UnitRadius twips, whatever the boundary size, so that a
+// position taken from the screen (a random start, a jiggle, a drop, the
+// first placement) agrees with where PlaceObject draws the object.
+void UpdateBoundaryGeometry(Session& s);
+
 // 1 / radius, or 1e20 for a radius below 1e-4.
-float MapScaleFor(int boundary_radius_px);
+float MapScaleFor(int radius);
 
 // Moves object i's circle to the map position of coordinates 1 and 2.
 void PlaceObject(Session& s, Platform& platform, int i);

@@ -32,13 +32,6 @@ void OffsetForNewDimensions(Session& s, int m) {
 
 }  // namespace
 
-void UpdateBoundaryGeometry(Session& s) {
-  MapGeometry& g = s.map;
-  g.BoundaryRadiusPx = RoundToInt(g.UnitRadius * static_cast<double>(s.set.ConstraintRadius));
-  g.BoundaryRadiusPxSq = g.BoundaryRadiusPx * g.BoundaryRadiusPx;
-  g.MapScale = MapScaleFor(g.BoundaryRadiusPx);
-}
-
 void cmdDimensions_Click(Session& s, Platform& platform) {
   platform.PlayClickSound();
   int old_value = s.set.DimensionsNum;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "model/map_layout.h"
 #include "model/platform.h"
 #include "model/session.h"
 
@@ -17,10 +18,6 @@ void cmdDimensions_Click(Session& s, Platform& platform);
 // Steps ConstraintRadius by 0.1 (Ctrl: 0.01) down (Shift: up), wrapping
 // from below 0 to 1 and from above 1 to 0.
 void cmdBoundary_Click(Session& s, Platform& platform);
-
-// BoundaryRadiusPx = round(UnitRadius * ConstraintRadius), its square and
-// MapScale.
-void UpdateBoundaryGeometry(Session& s);
 
 // OK of the dialog: prepares the coordinates when the number of dimensions
 // changes, stores the settings and sets both button captions.

@@ -65,8 +65,6 @@ void MainForm::LayOutForm() {
   metrics.bottom_group_top = bottom_top * kTwipsPerPixel;
   metrics.maximized = isMaximized();
   LayOutMap(s_, metrics);
-  // The boundary keeps its size relative to the unit circle.
-  UpdateBoundaryGeometry(s_);
   map_->UpdateGuides();
 
   // The titles use the width between the control panel and the parking

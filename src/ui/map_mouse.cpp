@@ -173,9 +173,7 @@ void MapMouse::DropOnMap(int i, double x, double y) {
   std::int64_t dy = y1 - g.MapCentreY;
   std::int64_t d2 = dx * dx + dy * dy;
   auto& loc = s_.prob.LocDim;
-  // Coordinates are map units of the drawing (UnitRadius twips each), so
-  // that a dropped object stays where it is drawn whatever the boundary size.
-  float scale = g.UnitRadius >= 1 ? 1.0f / static_cast<float>(g.UnitRadius) : g.MapScale;
+  const float scale = g.MapScale;
   if (d2 <= g.BoundaryRadiusPxSq) {
     if (object_dragged_) {
       loc[1][i] = static_cast<float>(dx) * scale;

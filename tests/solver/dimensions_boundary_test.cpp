@@ -189,7 +189,7 @@ TEST(DimensionsDialog, PreparesCoordinatesOnlyWhenTheNumberChanges) {
     EXPECT_EQ(s.prob.LocDim[5][i], 0.0f) << i;
   }
   EXPECT_EQ(s.map.BoundaryRadiusPx, 1800);
-  EXPECT_FLOAT_EQ(s.map.MapScale, 1.0f / 1800);
+  EXPECT_FLOAT_EQ(s.map.MapScale, 1.0f / 3600);
   EXPECT_EQ(s.set.BoundaryTypeNum, 1);
   EXPECT_TRUE(s.set.XYSectionEmphasis);
   // The same number again: nothing drawn, nothing cleared.

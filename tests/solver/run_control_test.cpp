@@ -6,8 +6,10 @@
 
 #include <cmath>
 
+#include "solver/convergence.h"
 #include "solver/dimensions_boundary.h"
 #include "solver/solver_fixture.h"
+#include "solver/solver_loop.h"
 #include "solver/solver_sweep_end.h"
 
 namespace quorel {
@@ -72,6 +74,32 @@ TEST(Jiggle, LeavesMarkedAndParkedObjectsAndSetsCoordinates) {
   EXPECT_GE(s.prob.LocDim[3][1], x3);
   EXPECT_LE(s.prob.LocDim[3][1], x3 + 0.2f * 180 / 3600 + 1e-6f);
   EXPECT_EQ(e.platform.label_all, 1);  // relabelled when not running
+}
+
+// With a boundary smaller than the unit circle, positions taken from the
+// screen must still convert with the drawing's scale (UnitRadius twips per
+// map unit): a jiggled object's coordinates put it back where its circle is,
+// and a random start lies inside the boundary.
+TEST(Jiggle, ScreenPositionsAgreeWithTheDrawingInsideASmallBoundary) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 30, 2);
+  Session& s = *e.session;
+  s.set.ConstraintRadius = 0.5f;
+  UpdateBoundaryGeometry(s);
+  ASSERT_EQ(s.map.BoundaryRadiusPx, 1800);
+  cmdJiggle_Click(s, e.platform);
+  for (int i = 1; i <= 30; ++i) {
+    EXPECT_NEAR(s.prob.LocDim[1][i] * 3600 + s.map.CentreLeft, s.map.CircleLeft[i], 0.5) << i;
+    EXPECT_NEAR(-s.prob.LocDim[2][i] * 3600 + s.map.CentreTop, s.map.CircleTop[i], 0.5) << i;
+  }
+  s.set.AutoStop = true;
+  SetConvergenceLimits(s);
+  s.run.RunState = kRunning;
+  ASSERT_EQ(SolverBegin(s, e.platform), SolverProgress::kYielded);
+  for (int i = 1; i <= 30; ++i) {
+    double r = std::hypot(s.prob.LocDim[1][i], s.prob.LocDim[2][i]);
+    EXPECT_LE(r, 0.5 + 1e-6) << i;
+  }
 }
 
 TEST(Jiggle, ObjectsNearTheEdgeAreReflectedInside) {
@@ -185,7 +213,7 @@ TEST(Boundary, ButtonStepsAndWraps) {
   EXPECT_FLOAT_EQ(s.set.ConstraintRadius, 0.9f);
   EXPECT_EQ(s.captions.cmdBoundary, "BOUNDAR&Y:\r\n0.90");
   EXPECT_EQ(s.map.BoundaryRadiusPx, 3240);
-  EXPECT_FLOAT_EQ(s.map.MapScale, 1.0f / 3240);
+  EXPECT_FLOAT_EQ(s.map.MapScale, 1.0f / 3600);  // one map unit stays UnitRadius twips
   s.ui.CtrlDown = true;
   cmdBoundary_Click(s, e.platform);
   EXPECT_FLOAT_EQ(s.set.ConstraintRadius, 0.89f);
@@ -198,7 +226,7 @@ TEST(Boundary, ButtonStepsAndWraps) {
   cmdBoundary_Click(s, e.platform);  // above 1 wraps to 0
   EXPECT_FLOAT_EQ(s.set.ConstraintRadius, 0.0f);
   EXPECT_EQ(s.map.BoundaryRadiusPx, 0);
-  EXPECT_FLOAT_EQ(s.map.MapScale, 1e20f);
+  EXPECT_FLOAT_EQ(s.map.MapScale, 1.0f / 3600);
 }
 
 TEST(Boundary, DialogPreparesCoordinatesAndStoresSettings) {

@@ -103,8 +103,8 @@ TEST(SolverEntry, SweepsPerYieldRoundsHalvesToEven) {
   }
 }
 
-// A boundary of size 0: the random start is drawn with MapScale 1e20, and
-// the first step of every object projects it onto the origin.  With every
+// A boundary of size 0: the random start puts every object within a twip
+// of the centre, and the first step of every object projects it onto the origin.  With every
 // distance 0, Stress is sum W delta^2 / sum W delta^2 = 1.
 TEST(ZeroBoundary, CircularCollapsesToTheOriginAndStressIsOne) {
   testing::EmbeddedProblem e;
