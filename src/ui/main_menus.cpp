@@ -2,9 +2,6 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 
 #include "cases/special_case_command.h"
@@ -163,18 +160,6 @@ void MainForm::ClearCommand() {
   Focus(FocusTarget::cmdExit);
 }
 
-void MainForm::PrintWindow() {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  // The window as it is on the screen, scaled to the page.
-  QPixmap image = grab();
-  QPainter painter(&printer);
-  QRect page = painter.viewport();
-  QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-  painter.setViewport(page.x(), page.y(), size.width(), size.height());
-  painter.setWindow(image.rect());
-  painter.drawPixmap(0, 0, image);
-}
+void MainForm::PrintWindow() { PrintWidget(this); }
 
 }  // namespace quorel
