@@ -3,10 +3,10 @@
 # random points in 2 dimensions (Stress), and prints sweeps per second and
 # pair evaluations per second (a sweep evaluates every ordered pair of free
 # objects: N (N - 1) evaluations).
-#   usage: bench/time_solve.sh [BUILD_DIR]   (default build-solver)
+#   usage: bench/time_solve.sh [BUILD_DIR]   (default build)
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-build=${1:-$here/../build-solver}
+build=$(cd "${1:-$here/../build}" && pwd)
 solve=$build/bin/quorel-solve
 [ -x "$solve" ] || { echo "no $solve: build the quorel-solve target first" >&2; exit 1; }
 work=$(mktemp -d)
