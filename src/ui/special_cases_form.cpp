@@ -62,7 +62,7 @@ SpecialCasesForm::SpecialCasesForm(Session& s, QWidget* parent) : QDialog(parent
   cmdCancel->setObjectName("cmdCancel");
   cmdCancel->setToolTip(kSpecialCasesCancelToolTip);
   connect(cmdOK, &QPushButton::clicked, this, [this] { Ok(); });
-  connect(cmdCancel, &QPushButton::clicked, this, [this] { Cancel(); });
+  connect(cmdCancel, &QPushButton::clicked, this, &SpecialCasesForm::reject);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -102,18 +102,14 @@ void SpecialCasesForm::Ok() {
   accept();
 }
 
-void SpecialCasesForm::Cancel() {
+void SpecialCasesForm::reject() {
   s_.ui.SpecialCaseCancelled = true;
-  reject();
+  QDialog::reject();
 }
 
 void SpecialCasesForm::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_P && (event->modifiers() & Qt::ControlModifier)) {
     PrintWidget(this);
-    return;
-  }
-  if (event->key() == Qt::Key_Escape) {
-    Cancel();
     return;
   }
   QDialog::keyPressEvent(event);

@@ -30,11 +30,13 @@ class SpecialCasesForm : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Every way of leaving without OK (the Cancel button, Escape, the close
+  // box) is a Cancel.
+  void reject() override;
 
  private:
   void ShowDescription(int case_num);
   void Ok();
-  void Cancel();
 
   Session& s_;
 };

@@ -223,6 +223,80 @@ class FileMenuTest : public QObject {
     QCOMPARE(w.session->set.SpecialCaseNum, 10);
   }
 
+  void specialCaseOptionsAreCaptionedInCaseOrder() {
+    Window w;
+    SpecialCasesForm form(*w.session, w.form.get());
+    const char* captions[19] = {"Perfect Circle in 2D",
+                                "Puckered Ring in 3D",
+                                "Three Perpendicular Vectors 3D",
+                                "Regular Tetrahedron in 3D",
+                                "Straight Line in 4D",
+                                "Nonzero Dij Base Value",
+                                "Long Box Kite in 3D",
+                                "Two Stacked Triangles in 3D",
+                                "Short-Period Helix in 3D",
+                                "Long-Period Helix in 3D",
+                                "Ten Object Simplex",
+                                "Twenty Four Object Simplex",
+                                "5 by 5 Matrix in 2D",
+                                "3 by 3 by 3 Matrix in 3D",
+                                "300 Objects From Hyperspace",
+                                "Random Dissims, Obeys T-Rule",
+                                "Random Dissims, Violates T-Rule",
+                                "Random Attributes",
+                                "2 Corr., 3 Sig.., 9  Rnd. Attributes"};
+    for (int k = 0; k <= 18; ++k) QCOMPARE(form.optSpecialCase[k]->text(), QString(captions[k]));
+    QCOMPARE(form.chkRandomOptions->text(), QString("Reuse Random Numbers"));
+    QCOMPARE(form.Text1->toPlainText(),
+             QString("Use these special cases to confirm that QUOREL works properly and to help "
+                     "you understand what it means to make a two dimensional picture of objects "
+                     "that have multidimensional relationships."));
+    QCOMPARE(form.cmdCancel->toolTip(), QString("Ignore all changes and exit."));
+    // A number of 50 or more selects the first case.
+    w.session->set.SpecialCaseNum = 50;
+    SpecialCasesForm none(*w.session, w.form.get());
+    QVERIFY(none.optSpecialCase[0]->isChecked());
+    QVERIFY(none.txtDescription->toPlainText().startsWith("This case has twenty four objects"));
+  }
+
+  void closingTheSpecialCasesDialogCancelsIt() {
+    Window w;
+    w.session->set.SpecialCaseNum = 4;
+    SpecialCasesForm form(*w.session, w.form.get());
+    form.show();
+    QTest::mouseClick(form.optSpecialCase[9], Qt::LeftButton);
+    // The window's close box (or Escape) is a Cancel like the button.
+    form.close();
+    QCOMPARE(form.result(), int(QDialog::Rejected));
+    QVERIFY(w.session->ui.SpecialCaseCancelled);
+    QCOMPARE(w.session->set.SpecialCaseNum, 4);
+  }
+
+  void closedDialogsEnableTimer1WhileIdle() {
+    Window w;
+    w.LoadCase(3);
+    QVERIFY(w.form->Timer1->isSingleShot());
+    QTRY_VERIFY(!w.form->Timer1->isActive());
+    QTimer::singleShot(50, [] {
+      if (auto* form = qobject_cast<ConvergenceOptionsForm*>(QApplication::activeModalWidget()))
+        form->cmdCancel->click();
+    });
+    w.form->mnuConvergence->trigger();
+    QVERIFY(w.form->Timer1->isActive());
+    QTRY_VERIFY(!w.form->Timer1->isActive());
+    // While a run is in progress the dialog leaves Timer1 alone.
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QCOMPARE(w.session->run.RunState, kRunning);
+    QTimer::singleShot(50, [] {
+      if (auto* form = qobject_cast<ConvergenceOptionsForm*>(QApplication::activeModalWidget()))
+        form->cmdOK->click();
+    });
+    w.form->mnuConvergence->trigger();
+    QVERIFY(!w.form->Timer1->isActive());
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+  }
+
   void specialCaseMenuWithTheRealDialog() {
     Window w;
     QTimer::singleShot(100, [] {
@@ -246,8 +320,20 @@ class FileMenuTest : public QObject {
       QCOMPARE(form.windowTitle(), QString("Convergence Options"));
       QVERIFY(form.optConvergLimits[1]->isChecked());
       QVERIFY(form.optStepSize[1]->isChecked());
+      QCOMPARE(form.optConvergLimits[2]->text(),
+               QString("High precision (slower, highly reproducible)"));
+      QCOMPARE(form.optConvergLimits[1]->text(),
+               QString("Normal precision (about right for most cases)"));
+      QCOMPARE(form.optConvergLimits[0]->text(),
+               QString("Low precision (faster, for quick screening)"));
       QCOMPARE(form.optStepSize[2]->text(),
                QString("Us a smal step size (slower but more stable)."));
+      QCOMPARE(form.optStepSize[1]->text(),
+               QString("Use a normal step size (about right for most cases)."));
+      QCOMPARE(form.optStepSize[0]->text(),
+               QString("Use a large step size (faster but less stable)."));
+      QCOMPARE(form.cmdOK->toolTip(), QString("Implement all changes and exit."));
+      QCOMPARE(form.cmdCancel->toolTip(), QString("Ignore all changes and exit."));
       form.optStepSize[0]->setChecked(true);
       QTest::mouseClick(form.cmdOK, Qt::LeftButton);
     }
@@ -262,6 +348,14 @@ class FileMenuTest : public QObject {
     QCOMPARE(s.set.PrecisionLevelNum, 2);
     QCOMPARE(s.run.RunCount, 0);
     QCOMPARE(s.run.BestObjFnValue, 1e20f);
+    // The limits follow the new level at once (Auto Stop is on).
+    s.set.AutoStop = true;
+    {
+      ConvergenceOptionsForm form(s, w.form.get());
+      QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+    }
+    QCOMPARE(s.run.ConvergeCountLimit, 7000);
+    QCOMPARE(s.run.ConvergeMoveLimit, 1e-7f);
     {
       ConvergenceOptionsForm form(s, w.form.get());
       form.optConvergLimits[0]->setChecked(true);

@@ -150,6 +150,22 @@ class MapSceneTest : public QObject {
     map.ClearMapCanvas();
     map.LabelAllObjects();
     QCOMPARE(map.canvas().PrintsSinceClear(), 0);
+    // Once the run has stopped every object is labelled again, but the
+    // active pass stays silent as long as automatic repeat is on.
+    w.session->run.RunState = kStopped;
+    map.LabelAllObjects();
+    QCOMPARE(map.canvas().PrintsSinceClear(), 13);
+    map.ClearMapCanvas();
+    map.LabelActiveObjects();
+    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
+    // In field mode the full pass prints nothing, the active pass does.
+    w.session->set.AutoRepeat = false;
+    w.session->map.FieldMode = true;
+    map.LabelAllObjects();
+    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
+    map.LabelActiveObjects();
+    QCOMPARE(map.canvas().PrintsSinceClear(), 12);
+    w.session->map.FieldMode = false;
   }
 
   void labelIsCentredOnTheLabelCentre() {

@@ -113,6 +113,85 @@ class MouseTest : public QObject {
     QCOMPARE(s.derived.ObjFnNormaliser, normaliser);
   }
 
+  void parkAndUnparkResetTheBestRecordAndUnparkRelabels() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    QTRY_VERIFY(!w.form->Timer1->isActive());
+    auto spoil = [&s] {
+      s.run.BestObjFnValue = 0.125f;
+      s.run.RunCount = 4;
+      s.run.BestHitCount = 2;
+    };
+    spoil();
+    QPoint parking = w.At(s.map.ParkingLeft + s.map.ParkingWidth / 2,
+                          s.map.ParkingTop + s.map.ParkingHeight / 2);
+    w.Drag(w.LabelCentre(5), parking);
+    QVERIFY(s.prob.ObjParked[5]);
+    QCOMPARE(s.run.BestObjFnValue, 1e20f);
+    QCOMPARE(s.run.RunCount, 0);
+    QCOMPARE(s.run.BestHitCount, 0);
+
+    spoil();
+    w.form->map()->ClearMapCanvas();
+    w.Drag(w.LabelCentre(5), w.At(s.map.MapCentreX + 600, s.map.MapCentreY - 600));
+    QVERIFY(!s.prob.ObjParked[5]);
+    QCOMPARE(s.run.BestObjFnValue, 1e20f);
+    QCOMPARE(s.run.RunCount, 0);
+    QCOMPARE(s.run.BestHitCount, 0);
+    // The pick erased one label; the unpark labelled every object.
+    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1 + s.prob.NObjects);
+  }
+
+  void droppedLabelIsBlackWhateverTheRimColour() {
+    Window w([](Session& s) { s.set.RimColorNum = 12; });
+    w.LoadCase(3);
+    Session& s = *w.session;
+    QTRY_VERIFY(w.form->map()->canvas().PrintsSinceClear() >= 4);
+    const QImage& image = w.form->map()->canvas().Image();
+    // Pixels of the label of object i: red ones and black ones.
+    auto count = [&](int i, QRgb colour) {
+      int cx = (s.map.CircleLeft[i] + s.set.PickRadius) / 15;
+      int cy = (s.map.CircleTop[i] + s.set.PickRadius) / 15;
+      int n = 0;
+      for (int y = cy - 8; y <= cy + 8; ++y)
+        for (int x = cx - 8; x <= cx + 8; ++x)
+          if (image.valid(x, y) && image.pixel(x, y) == colour) ++n;
+      return n;
+    };
+    const QRgb red = qRgb(255, 0, 0), black = qRgb(0, 0, 0);
+    // The label pass prints in the rim colour.
+    QVERIFY(count(2, red) > 0);
+    QCOMPARE(count(2, black), 0);
+    w.Drag(w.LabelCentre(2), w.At(s.map.MapCentreX - 300, s.map.MapCentreY - 1800));
+    QVERIFY(count(2, black) > 0);
+    QCOMPARE(count(2, red), 0);
+  }
+
+  void emptyClickWhileIdleLabelsEveryObject() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    QTRY_VERIFY(!w.form->Timer1->isActive());
+    w.form->map()->ClearMapCanvas();
+    QPoint empty = w.At(60, s.map.MapCentreY * 2 - 60);
+    QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
+    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 4);
+    QTest::mouseRelease(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
+    QCOMPARE(s.run.RunState, kLoadedIdle);
+    QVERIFY(!w.Running());
+  }
+
+  void ctrlAltClickDoesNotMark() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    w.Click(w.LabelCentre(2), Qt::ControlModifier | Qt::AltModifier);
+    QVERIFY(!s.prob.ObjMarked[2]);
+    QCOMPARE(w.form->map()->RimWidth(2), s.set.RimWidth);
+    QVERIFY(s.ui.CtrlDown && s.ui.AltDown);
+  }
+
   void parkedObjectsKeepTheirLabelsAtStart() {
     Window w;
     w.LoadCase(0);

@@ -171,6 +171,34 @@ class RunControlTest : public QObject {
     QVERIFY(QFile::exists(w.dir.filePath("QuorelSolnBestFound.txt")));
   }
 
+  void loadingHidesTheObjectiveLabelsAndAutoRepeatShowsTheBest() {
+    Window w;
+    w.LoadCase(3);
+    MainForm& f = *w.form;
+    QVERIFY(!f.lblObjFn->isVisible());
+    QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(20));
+    QTest::mouseClick(f.cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+    QVERIFY(f.lblObjFn->isVisible());
+    QVERIFY(f.lblObjFnValue->isVisible());
+    QVERIFY(!f.lblObjFnValue->text().isEmpty());
+    QTRY_VERIFY(!f.Timer1->isActive());
+    w.LoadCase(0);
+    QVERIFY(!f.lblObjFn->isVisible());
+    QVERIFY(!f.lblObjFnValue->isVisible());
+    QVERIFY(!f.lblBestObjFnValue->isVisible());
+    QCOMPARE(f.lblInitialPositionsMsg->text(), QString(" 24 objects loaded "));
+    QVERIFY(f.Timer1->isActive());
+    // The best-value label shows, emptied, exactly while Auto Repeat is on.
+    f.lblBestObjFnValue->setText("[ old ]");
+    QTest::mouseClick(f.chkAutoRepeat, Qt::LeftButton);
+    QVERIFY(f.lblBestObjFnValue->isVisible());
+    QCOMPARE(f.lblBestObjFnValue->text(), QString());
+    QTest::mouseClick(f.chkAutoRepeat, Qt::LeftButton);
+    QVERIFY(!f.lblBestObjFnValue->isVisible());
+  }
+
   void loadingAnotherProblemDuringARunEndsTheRun() {
     Window w;
     w.LoadCase(14);
