@@ -113,6 +113,66 @@ class MouseTest : public QObject {
     QCOMPARE(s.derived.ObjFnNormaliser, normaliser);
   }
 
+  void parkingTestUsesThePickDiscAgainstThreeEdges() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    MapMouse& mouse = *w.form->mouse();
+    const int pr = s.set.PickRadius, inset = s.set.PickInset, d = s.set.CircleDiameter;
+    const MapGeometry& g = s.map;
+    // Drags object i so that its circle's corner lands on (left, top):
+    // 0 when the object was not picked, 1 dropped on the map, 2 parked.
+    auto drop = [&](int i, int left, int top) {
+      mouse.MouseDown(kLeftButton, 0, g.CircleLeft[i] + pr, g.CircleTop[i] + pr);
+      if (mouse.SelectedObject() != i) return 0;
+      mouse.MouseMove(left + pr, top + pr);
+      mouse.MouseUp(kLeftButton, 0, left + pr, top + pr);
+      return s.prob.ObjParked[i] ? 2 : 1;
+    };
+    int mid = g.ParkingTop + g.ParkingHeight / 2;
+    // Left edge: the disc's right edge A = D + Left - PickInset must pass it.
+    int left_limit = g.ParkingLeft - d + inset;
+    QCOMPARE(drop(1, left_limit, mid), 1);
+    QCOMPARE(drop(2, left_limit + 1, mid), 2);
+    // Bottom edge: the disc's top B = PickInset + Top must lie above it.
+    int x = g.ParkingLeft + 100;
+    int bottom_limit = g.ParkingTop + g.ParkingHeight - inset;
+    QCOMPARE(drop(3, x, bottom_limit), 1);
+    QCOMPARE(drop(4, x, bottom_limit - 1), 2);
+    // Top edge: the disc's bottom C = B + PickDiameter must lie below it.
+    int top_limit = g.ParkingTop - inset - s.set.PickDiameter;
+    QCOMPARE(drop(5, x, top_limit), 1);
+    QCOMPARE(drop(6, x, top_limit + 1), 2);
+    // The right edge is not tested.
+    QCOMPARE(drop(7, g.ParkingLeft + g.ParkingWidth + 2000, mid), 2);
+    QCOMPARE(s.prob.NParkedObjects, 4);
+  }
+
+  void dropOutsideFollowsTheRoundedRay() {
+    Window w;
+    w.LoadCase(3);
+    Session& s = *w.session;
+    MapMouse& mouse = *w.form->mouse();
+    const MapGeometry& g = s.map;
+    const int pr = s.set.PickRadius, half = s.set.CircleHalfDiameter;
+    // Release 3 R/4 right of and R/2 + 777 twips above the centre: outside.
+    int x = g.MapCentreX + 3 * g.BoundaryRadiusPx / 4;
+    int y = g.MapCentreY - g.BoundaryRadiusPx / 2 - 777;
+    mouse.MouseDown(kLeftButton, 0, g.CircleLeft[3] + pr, g.CircleTop[3] + pr);
+    mouse.MouseMove(x, y);
+    mouse.MouseUp(kLeftButton, 0, x, y);
+    // The circle centre is the release point moved by PickInset.
+    long long dx = x - pr + half - g.MapCentreX, dy = y - pr + half - g.MapCentreY;
+    double dist = std::nearbyint(std::sqrt(double(dx * dx + dy * dy)));
+    int left = int(std::nearbyint(dx * g.BoundaryRadiusPx / dist)) + g.CentreLeft;
+    int top = int(std::nearbyint(dy * g.BoundaryRadiusPx / dist)) + g.CentreTop;
+    QCOMPARE(g.CircleLeft[3], left);
+    QCOMPARE(g.CircleTop[3], top);
+    QCOMPARE(s.prob.LocDim[1][3], float(half - g.MapCentreX + left) * g.MapScale);
+    QCOMPARE(s.prob.LocDim[2][3], float(g.MapCentreY - half - top) * g.MapScale);
+    QCOMPARE(w.form->map()->Circle(3)->pos(), QPointF(left, top));
+  }
+
   void parkAndUnparkResetTheBestRecordAndUnparkRelabels() {
     Window w;
     w.LoadCase(0);

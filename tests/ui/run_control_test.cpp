@@ -47,6 +47,17 @@ class RunControlTest : public QObject {
       QCOMPARE(w.ItemCentre(i), QPointF(s.map.CircleLeft[i] + 200, s.map.CircleTop[i] + 200));
     }
     QVERIFY(s.map.CircleLeft[1] < s.map.CircleLeft[2]);
+    // step = (2 R - D) / (N + 1); x = (i step - R + D \ 2) map units per twip.
+    double step = (2.0 * s.map.BoundaryRadiusPx - s.set.CircleDiameter) / 5;
+    for (int i = 1; i <= 4; ++i) {
+      float x =
+          float((i * step - s.map.BoundaryRadiusPx + s.set.CircleHalfDiameter) * s.map.MapScale);
+      QCOMPARE(s.prob.LocDim[1][i], x);
+      QCOMPARE(s.prob.LocDim[2][i], 0.0f);
+      QCOMPARE(s.map.CircleLeft[i], int(std::nearbyint(x * s.map.UnitRadius + s.map.CentreLeft)));
+    }
+    QVERIFY(!w.form->lblObjFn->isVisible());
+    QVERIFY(!w.form->lblObjFnValue->isVisible());
     QCOMPARE(s.set.StartupProblem, std::string("SpecialCase3"));
     // Timer1 labels the map once after the load.
     QTRY_VERIFY(w.form->map()->canvas().PrintsSinceClear() >= 4);
@@ -93,7 +104,15 @@ class RunControlTest : public QObject {
     QCOMPARE(s.run.RunState, kRunning);
     QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
     QCOMPARE(s.run.RunState, kStopped);
+    // The labels Stop printed stay on their circles: nothing moves after it.
+    std::vector<QPointF> at_stop;
+    for (int i = 1; i <= s.prob.NObjects; ++i)
+      at_stop.push_back(QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]));
     QVERIFY(w.WaitUntilIdle());
+    for (int i = 1; i <= s.prob.NObjects; ++i) {
+      QCOMPARE(QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]), at_stop[i - 1]);
+      QCOMPARE(w.form->map()->Circle(i)->pos(), at_stop[i - 1]);
+    }
     int iterations = s.run.IterationCount;
     long long sweeps = s.run.TotalSweeps;
     QVERIFY(iterations >= 20);
