@@ -160,6 +160,8 @@ void MainForm::ClearCommand() {
   Focus(FocusTarget::cmdExit);
 }
 
-void MainForm::PrintWindow() { PrintWidget(this); }
+void MainForm::PrintWindow() {
+  PrintWidget(this);
+}
 
 }  // namespace quorel
