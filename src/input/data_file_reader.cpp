@@ -189,15 +189,18 @@ bool ReadDataFile(Session& s, Platform& platform, std::string* io_error) {
   return true;
 }
 
+std::string ReadFailureMessage(const std::string& io_error, const std::string& file_name) {
+  return io_error +
+         " -- the operating system reported this error when you attempted to read the file: " +
+         file_name +
+         ".  Sorry that this is so vague.  If you can't find the problem, try sending the file as "
+         "an email attachment to Tamsel.  ";
+}
+
 void ReadDataFile(Session& s, Platform& platform) {
   std::string io_error;
   if (ReadDataFile(s, platform, &io_error)) return;
-  platform.ShowMessage(io_error +
-                       " -- the operating system reported this error when you attempted to read "
-                       "the file: " +
-                       s.set.DataFileName +
-                       ".  Sorry that this is so vague.  If you can't find the problem, try "
-                       "sending the file as an email attachment to Tamsel.  ");
+  platform.ShowMessage(ReadFailureMessage(io_error, s.set.DataFileName));
 }
 
 }  // namespace quorel

@@ -17,6 +17,9 @@ void ReadDataFile(Session& s, Platform& platform);
 // result is false and `io_error` holds its description (NObjects is 0).
 bool ReadDataFile(Session& s, Platform& platform, std::string* io_error);
 
+// The message for a file the operating system failed to read.
+std::string ReadFailureMessage(const std::string& io_error, const std::string& file_name);
+
 // The keyword of a line: its leading run of letters, upper-cased.
 std::string KeywordOf(const std::string& line);
 

@@ -37,12 +37,7 @@ void LoadDataFileCommand(Session& s, Platform& platform) {
   s.run.RunState = kNoProblem;
   std::string io_error;
   if (!ReadDataFile(s, platform, &io_error)) {
-    platform.ShowMessage(io_error +
-                         " -- the operating system reported this error when you attempted to read "
-                         "the file: " +
-                         s.set.DataFileName +
-                         ".  Sorry that this is so vague.  If you can't find the problem, try "
-                         "sending the file as an email attachment to Tamsel.  ");
+    platform.ShowMessage(ReadFailureMessage(io_error, s.set.DataFileName));
     Refused(s, platform);
     return;
   }
