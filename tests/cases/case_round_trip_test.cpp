@@ -8,6 +8,7 @@
 #include "input/data_file_reader.h"
 #include "output/solution_writer.h"
 #include "support/fake_platform.h"
+#include "support/temp_path.h"
 
 namespace quorel {
 namespace {
@@ -23,7 +24,7 @@ void GenerateWriteRead(int case_num, Session& s, Session& back, FakePlatform& pl
     s.prob.LocDim[1][i] = 0.01f * i - 0.5f;
     s.prob.LocDim[2][i] = 0.5f - 0.02f * i;
   }
-  auto path = std::filesystem::temp_directory_path() / "quorel_case_round_trip.txt";
+  auto path = ::quorel::testing::TempPath("quorel_case_round_trip.txt");
   ASSERT_TRUE(WriteSolution(s, platform, path.string(), true));
   back.set.DataFileName = path.string();
   ReadDataFile(back, platform);
@@ -76,7 +77,7 @@ TEST(CaseRoundTrip, EveryCaseComesBack) {
       s.prob.LocDim[1][i] = 0.001f * i;
       s.prob.LocDim[2][i] = -0.002f * i;
     }
-    auto path = std::filesystem::temp_directory_path() / "quorel_every_case.txt";
+    auto path = ::quorel::testing::TempPath("quorel_every_case.txt");
     ASSERT_TRUE(WriteSolution(s, platform, path.string(), true));
     back.set.DataFileName = path.string();
     ReadDataFile(back, platform);

@@ -9,6 +9,7 @@
 #include "cases/special_case_texts.h"
 #include "cases/special_cases.h"
 #include "support/fake_platform.h"
+#include "support/temp_path.h"
 
 namespace quorel {
 namespace {
@@ -53,7 +54,7 @@ TEST(SpecialCaseCommand, StartupCaseOutOfRangeLoadsNothing) {
 }
 
 TEST(SpecialCaseCommand, StartupLoadOfADataFileOrOfNothing) {
-  auto folder = std::filesystem::temp_directory_path() / "quorel_cases_startup";
+  auto folder = ::quorel::testing::TempPath("quorel_cases_startup");
   std::filesystem::create_directories(folder);
   auto path = folder / "three.txt";
   {

@@ -12,6 +12,7 @@
 #include "input/data_file_reader.h"
 #include "input/load_command.h"
 #include "support/fake_platform.h"
+#include "support/temp_path.h"
 
 namespace quorel {
 namespace {
@@ -19,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string TempPath(const std::string& name) {
-  return (fs::temp_directory_path() / ("quorel_input_" + name)).string();
+  return (::quorel::testing::TempPath("quorel_input_" + name)).string();
 }
 
 std::string WriteFile(const std::string& name, const std::string& text) {

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "model/session.h"
+#include "support/temp_path.h"
 #include "support/tiny_problem.h"
 
 namespace quorel::testing {
 
 // A fresh empty folder under the system's temporary folder.
 inline std::filesystem::path FreshFolder(const std::string& name) {
-  auto folder = std::filesystem::temp_directory_path() / ("quorel_output_" + name);
+  auto folder = ::quorel::testing::TempPath("quorel_output_" + name);
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder;

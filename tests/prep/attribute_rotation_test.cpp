@@ -9,6 +9,7 @@
 #include "attribute_test_support.h"
 #include "input/data_file_reader.h"
 #include "prep/attribute_refresh.h"
+#include "support/temp_path.h"
 
 namespace quorel {
 namespace {
@@ -105,8 +106,7 @@ class AttributeFileTest : public ::testing::Test {
  protected:
   std::unique_ptr<Session> s = NewSession();
   FakePlatform fake;
-  std::string path =
-      (std::filesystem::temp_directory_path() / "quorel_attribute_file.txt").string();
+  std::string path = (::quorel::testing::TempPath("quorel_attribute_file.txt")).string();
 
   void Load(const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -282,8 +282,7 @@ namespace {
 TEST(NotInUseRereadTest, RefusedRereadShowsOnlyItsOwnMessage) {
   auto s = NewSession();
   FakePlatform fake;
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "quorel_attribute_reread.txt").string();
+  const std::string path = (::quorel::testing::TempPath("quorel_attribute_reread.txt")).string();
   std::ofstream(path, std::ios::binary) << "NOBJECTS=3\nNATTRIBUTES=1\nATTRIBUTELIST\n1\n2\n4\n";
   s->set.DataFileName = path;
   ReadDataFile(*s, fake);

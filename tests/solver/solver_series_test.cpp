@@ -15,6 +15,7 @@
 #include "solver/solver_run_start.h"
 #include "solver/solver_sweep.h"
 #include "support/fake_platform.h"
+#include "support/temp_path.h"
 #include "support/tiny_problem.h"
 
 namespace quorel {
@@ -25,7 +26,7 @@ namespace {
 // the precision level (0.0005 at level 0) and its margin of 1e-5.
 TEST(SeriesEnd, HitsAndTheBestFoundFileByTolerance) {
   namespace fs = std::filesystem;
-  fs::path folder = fs::temp_directory_path() / "quorel_series_end_test";
+  fs::path folder = ::quorel::testing::TempPath("quorel_series_end_test");
   fs::remove_all(folder);
   fs::create_directories(folder);
   fs::path old = fs::current_path();
@@ -93,7 +94,7 @@ TEST(SeriesEnd, ToleranceByPrecisionLevel) {
       s.run.SmallChangeCount = s.run.ConvergeCountLimit;
     };
     namespace fs = std::filesystem;
-    fs::path folder = fs::temp_directory_path() / "quorel_series_tolerance_test";
+    fs::path folder = ::quorel::testing::TempPath("quorel_series_tolerance_test");
     fs::create_directories(folder);
     fs::path old = fs::current_path();
     fs::current_path(folder);
@@ -110,7 +111,7 @@ TEST(SeriesEnd, ToleranceByPrecisionLevel) {
 // exact 5.99999987e-5: a run better by exactly that float is still a hit.
 TEST(SeriesEnd, MarginIsTheExactToleranceAndTenToTheMinusFive) {
   namespace fs = std::filesystem;
-  fs::path folder = fs::temp_directory_path() / "quorel_series_margin_test";
+  fs::path folder = ::quorel::testing::TempPath("quorel_series_margin_test");
   fs::create_directories(folder);
   fs::path old = fs::current_path();
   fs::current_path(folder);

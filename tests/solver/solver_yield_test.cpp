@@ -8,6 +8,7 @@
 #include "solver/run_control.h"
 #include "solver/solver_fixture.h"
 #include "solver/solver_loop.h"
+#include "support/temp_path.h"
 
 namespace quorel {
 namespace {
@@ -200,7 +201,7 @@ TEST(SolverYield, HostDrivenLoopRunsSliceBySlice) {
 
 TEST(SolverYield, AutomaticRepeatWritesTheBestFoundFileAndCountsHits) {
   namespace fs = std::filesystem;
-  fs::path folder = fs::temp_directory_path() / "quorel_solver_repeat_test";
+  fs::path folder = ::quorel::testing::TempPath("quorel_solver_repeat_test");
   fs::remove_all(folder);
   fs::create_directories(folder);
   fs::path old = fs::current_path();
