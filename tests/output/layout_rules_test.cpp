@@ -16,29 +16,6 @@ namespace {
 
 using testing::FakePlatform;
 
-std::vector<std::string> WriteLines(Session& s, bool long_format = true) {
-  auto folder = testing::FreshFolder("layout");
-  std::string path = (folder / "soln.txt").string();
-  FakePlatform platform;
-  EXPECT_TRUE(WriteSolution(s, platform, path, long_format));
-  auto lines = testing::CrLfLines(testing::ReadAll(path));
-  std::filesystem::remove_all(folder);
-  return lines;
-}
-
-// The `count` lines after the first line equal to `heading`.
-std::vector<std::string> After(const std::vector<std::string>& lines, const std::string& heading,
-                               int count) {
-  auto at = std::find(lines.begin(), lines.end(), heading);
-  EXPECT_NE(at, lines.end()) << "no line " << heading;
-  if (at == lines.end()) return {};
-  return std::vector<std::string>(at + 1, at + 1 + count);
-}
-
-bool Contains(const std::vector<std::string>& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 TEST(LayoutRules, CoordinateSigns) {
   EXPECT_EQ(output::CoordinateText(-0.00005f), " +0.0000");
   EXPECT_EQ(output::CoordinateText(-0.25f), " -0.2500");
@@ -67,7 +44,7 @@ TEST(LayoutRules, DissimilarityPatternsAndMissingTextsByLevel) {
     testing::SetMissing(*s, 3, 2);
     s->set.DegradeNum = c.level;
     s->prob.DataDegradeNum = 12;
-    auto rows = After(WriteLines(*s), "DISSIMILARITYLIST", 3);
+    auto rows = testing::LinesAfter(testing::WrittenLines(*s), "DISSIMILARITYLIST", 3);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[2], c.row3) << "level " << c.level;
   }
@@ -75,13 +52,13 @@ TEST(LayoutRules, DissimilarityPatternsAndMissingTextsByLevel) {
 
 TEST(LayoutRules, NoNamesNoColumnAndLongNamesCutToTen) {
   auto plain = testing::TinyProblem(2, {1.0f});
-  auto rows = After(WriteLines(*plain), "LOCATIONLIST", 2);
+  auto rows = testing::LinesAfter(testing::WrittenLines(*plain), "LOCATIONLIST", 2);
   EXPECT_EQ(rows[0], " +0.0000 +0.0000");
 
   auto named = testing::TinyProblem(2, {1.0f});
   named->prob.ObjName[1] = "Fourteen chars";
   named->prob.ObjName[2] = "B";
-  rows = After(WriteLines(*named), "LOCATIONLIST", 2);
+  rows = testing::LinesAfter(testing::WrittenLines(*named), "LOCATIONLIST", 2);
   EXPECT_EQ(rows[0], "Fourteen c,  +0.0000 +0.0000");
   EXPECT_EQ(rows[1], "B         ,  +0.0000 +0.0000");
 }
@@ -89,17 +66,17 @@ TEST(LayoutRules, NoNamesNoColumnAndLongNamesCutToTen) {
 TEST(LayoutRules, WeightListOnlyWhenSomeWeightDiffersFromOne) {
   auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.5f});
   s->prob.PairWeight(3, 1) = s->prob.PairWeight(1, 3) = 0.99995f;
-  auto lines = WriteLines(*s);
-  EXPECT_FALSE(Contains(lines, "WEIGHTLIST"));
+  auto lines = testing::WrittenLines(*s);
+  EXPECT_FALSE(testing::HasLine(lines, "WEIGHTLIST"));
   EXPECT_EQ(lines.back(), " ");
   s->prob.PairWeight(3, 1) = s->prob.PairWeight(1, 3) = 0.9998f;
-  lines = WriteLines(*s);
-  auto rows = After(lines, "WEIGHTLIST", 3);
+  lines = testing::WrittenLines(*s);
+  auto rows = testing::LinesAfter(lines, "WEIGHTLIST", 3);
   EXPECT_EQ(rows[2], " 1.000 1.000 1.000");  // 0.9998 shown to three decimals
   // A differing weight of a missing pair does not count.
   s->prob.PairWeight(3, 1) = s->prob.PairWeight(1, 3) = 0.5f;
   testing::SetMissing(*s, 3, 1);
-  EXPECT_FALSE(Contains(WriteLines(*s), "WEIGHTLIST"));
+  EXPECT_FALSE(testing::HasLine(testing::WrittenLines(*s), "WEIGHTLIST"));
 }
 
 TEST(LayoutRules, RankTableMarksPairsOfParkedObjects) {
@@ -109,7 +86,8 @@ TEST(LayoutRules, RankTableMarksPairsOfParkedObjects) {
   s->set.MDSAnalysisTypeNum = 4;
   FakePlatform platform;
   ComputeDissimRanks(*s, platform);
-  auto rows = After(WriteLines(*s), "The dissimilarity rank orders are:", 3);
+  auto rows =
+      testing::LinesAfter(testing::WrittenLines(*s), "The dissimilarity rank orders are:", 3);
   EXPECT_EQ(rows[0], " 0");
   EXPECT_EQ(rows[1], " -- 0 (parked)");
   EXPECT_EQ(rows[2], " 1 -- 0");
@@ -122,20 +100,21 @@ TEST(LayoutRules, IntervalConstantLineAndFixedBounds) {
   s->set.ErrorBoundsTypeNum = 0;
   s->set.FixedErrorBound = 0.05f;
   s->prob.IntervalConstant = -0.125f;
-  auto lines = WriteLines(*s);
-  EXPECT_TRUE(Contains(
+  auto lines = testing::WrittenLines(*s);
+  EXPECT_TRUE(testing::HasLine(
       lines, "Type of MDS Analysis = Interval + Bounds and 0.050 fixed error bounds are used."));
-  auto after = After(lines, "The Objective Function is the sum over all objects ", 3);
+  auto after = testing::LinesAfter(lines, "The Objective Function is the sum over all objects ", 3);
   EXPECT_EQ(after[0],
             "of the weighted squares of the Badness terms, divided by a normalizing factor.  "
             "Interval MDS Constant = -0.125000");
   EXPECT_EQ(after[1], "");
   EXPECT_EQ(after[2], "Solution Coordinates = ");
-  EXPECT_TRUE(Contains(lines, "The dissimilarity value's fixed error bounds are +- 0.050."));
-  s->set.ErrorBoundsTypeNum = 2;
   EXPECT_TRUE(
-      Contains(WriteLines(*s),
-               "Type of MDS Analysis = Interval + Bounds and mid-rank error bounds are used."));
+      testing::HasLine(lines, "The dissimilarity value's fixed error bounds are +- 0.050."));
+  s->set.ErrorBoundsTypeNum = 2;
+  EXPECT_TRUE(testing::HasLine(
+      testing::WrittenLines(*s),
+      "Type of MDS Analysis = Interval + Bounds and mid-rank error bounds are used."));
 }
 
 TEST(LayoutRules, AttributeRanksForSpearmanAndExponentForm) {
@@ -154,11 +133,11 @@ TEST(LayoutRules, AttributeRanksForSpearmanAndExponentForm) {
   p.AttribMin[1] = 1.5f;
   p.AttribMin[2] = 3.0f;
   s->set.AttributeFunctionNum = 1;
-  auto rows = After(WriteLines(*s), "ATTRIBUTELIST", 2);
+  auto rows = testing::LinesAfter(testing::WrittenLines(*s), "ATTRIBUTELIST", 2);
   EXPECT_EQ(rows[0], " 2.0000E+04 3.0000E+00");
   EXPECT_EQ(rows[1], " 1.5000E+00 NA ");
   s->set.AttributeFunctionNum = 4;
-  rows = After(WriteLines(*s), "ATTRIBUTELIST", 2);
+  rows = testing::LinesAfter(testing::WrittenLines(*s), "ATTRIBUTELIST", 2);
   EXPECT_EQ(rows[0], "2  1  ");
   EXPECT_EQ(rows[1], "1   NA ");
   // A tiny non-zero value would be written 0.0 by the plain pattern.
@@ -166,11 +145,11 @@ TEST(LayoutRules, AttributeRanksForSpearmanAndExponentForm) {
   p.AttribValue(1, 1) = 0.000002f;
   p.AttribMax[1] = 1.5f;
   p.AttribMin[1] = 0.000002f;
-  rows = After(WriteLines(*s), "ATTRIBUTELIST", 1);
+  rows = testing::LinesAfter(testing::WrittenLines(*s), "ATTRIBUTELIST", 1);
   EXPECT_EQ(rows[0], " 2.0000E-06 3.0000E+00");
   p.AttribValue(1, 1) = 0.0f;
   p.AttribMin[1] = 0.0f;
-  rows = After(WriteLines(*s), "ATTRIBUTELIST", 1);
+  rows = testing::LinesAfter(testing::WrittenLines(*s), "ATTRIBUTELIST", 1);
   EXPECT_EQ(rows[0], " 0.0 3.0");
 }
 
@@ -178,10 +157,11 @@ TEST(LayoutRules, DegradedLevelIsNotMarkedUnchangedAndHasNoComments) {
   auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.25f});
   s->set.DegradeNum = 8;
   s->prob.DataDegradeNum = 10;
-  auto lines = WriteLines(*s);
-  EXPECT_TRUE(Contains(lines, "STARTDegradeNum= 8"));
-  EXPECT_TRUE(Contains(lines, "Precision Level = 0.001"));
-  EXPECT_FALSE(Contains(lines, "While your actual dissimilarity data have many decimal places,"));
+  auto lines = testing::WrittenLines(*s);
+  EXPECT_TRUE(testing::HasLine(lines, "STARTDegradeNum= 8"));
+  EXPECT_TRUE(testing::HasLine(lines, "Precision Level = 0.001"));
+  EXPECT_FALSE(
+      testing::HasLine(lines, "While your actual dissimilarity data have many decimal places,"));
 }
 
 TEST(LayoutRules, ShortFormatIsRefusedAsDataFile) {
@@ -203,14 +183,14 @@ TEST(LayoutRules, AttributeCountsWithoutParking) {
   s->prob.NAttributes = 3;
   s->prob.AttribValue(1, 1) = 1.0f;
   s->set.AttributeFunctionNum = 3;
-  auto lines = WriteLines(*s, false);
-  auto after = After(lines, "Solution Dimensions =  2", 2);
+  auto lines = testing::WrittenLines(*s, false);
+  auto after = testing::LinesAfter(lines, "Solution Dimensions =  2", 2);
   EXPECT_EQ(after[0], "Number of attributes = 3, none parked");
   EXPECT_EQ(after[1], "The dissimilarities were obtained from attributes using Pearson.");
-  EXPECT_FALSE(Contains(lines, "NATTRIBUTES=3"));  // short format
-  lines = WriteLines(*s, true);
-  EXPECT_TRUE(Contains(lines, "NATTRIBUTES=3"));
-  EXPECT_TRUE(Contains(lines, "STARTAttributeFunctionNum= 3"));
+  EXPECT_FALSE(testing::HasLine(lines, "NATTRIBUTES=3"));  // short format
+  lines = testing::WrittenLines(*s, true);
+  EXPECT_TRUE(testing::HasLine(lines, "NATTRIBUTES=3"));
+  EXPECT_TRUE(testing::HasLine(lines, "STARTAttributeFunctionNum= 3"));
   EXPECT_EQ(lines.back(), "");  // no parked attribute: an empty line ends the file
 }
 

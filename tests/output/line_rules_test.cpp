@@ -13,65 +13,41 @@ namespace {
 
 using testing::FakePlatform;
 
-std::vector<std::string> Lines(Session& s) {
-  auto folder = testing::FreshFolder("line_rules");
-  std::string path = (folder / "soln.txt").string();
-  FakePlatform platform;
-  EXPECT_TRUE(WriteSolution(s, platform, path, true));
-  auto lines = testing::CrLfLines(testing::ReadAll(path));
-  std::filesystem::remove_all(folder);
-  return lines;
-}
-
-bool Has(const std::vector<std::string>& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-std::vector<std::string> After(const std::vector<std::string>& lines, const std::string& heading,
-                               int count) {
-  auto at = std::find(lines.begin(), lines.end(), heading);
-  if (at == lines.end() || lines.end() - at <= count) {
-    ADD_FAILURE() << "no line " << heading << " followed by " << count << " lines";
-    return std::vector<std::string>(count);
-  }
-  return std::vector<std::string>(at + 1, at + 1 + count);
-}
-
 TEST(LineRules, ConstraintRadiusBelowAndAtTheLimit) {
   auto s = testing::TinyProblem(2, {1.0f});
   s->set.ConstraintRadius = 0.9f;
-  auto lines = Lines(*s);
-  EXPECT_TRUE(Has(lines, "Constraint Radius =  0.900"));
-  EXPECT_TRUE(Has(lines, "STARTConstraintRadius= .9"));
+  auto lines = testing::WrittenLines(*s);
+  EXPECT_TRUE(testing::HasLine(lines, "Constraint Radius =  0.900"));
+  EXPECT_TRUE(testing::HasLine(lines, "STARTConstraintRadius= .9"));
   s->set.ConstraintRadius = 1.18f;
-  lines = Lines(*s);
-  EXPECT_TRUE(Has(lines, "Constraint Radius =  1.180"));
-  EXPECT_TRUE(Has(lines, "STARTConstraintRadius= 1.18"));
+  lines = testing::WrittenLines(*s);
+  EXPECT_TRUE(testing::HasLine(lines, "Constraint Radius =  1.180"));
+  EXPECT_TRUE(testing::HasLine(lines, "STARTConstraintRadius= 1.18"));
   s->set.ConstraintRadius = 1.19f;
-  lines = Lines(*s);
-  EXPECT_TRUE(Has(lines, "Constraint Radius = 1.0, unconstrained"));
-  EXPECT_TRUE(Has(lines, "STARTConstraintRadius= 1.0 Unconstrained"));
+  lines = testing::WrittenLines(*s);
+  EXPECT_TRUE(testing::HasLine(lines, "Constraint Radius = 1.0, unconstrained"));
+  EXPECT_TRUE(testing::HasLine(lines, "STARTConstraintRadius= 1.0 Unconstrained"));
 }
 
 TEST(LineRules, DegradeLineAndCommentLines) {
   auto s = testing::TinyProblem(2, {1.0f});
   s->set.DegradeNum = 12;
   s->prob.DataDegradeNum = 10;  // above the data level still counts as unchanged
-  auto lines = Lines(*s);
-  EXPECT_TRUE(Has(lines, "STARTDegradeNum= 12 Unchanged"));
-  EXPECT_TRUE(Has(lines, "Precision Level = 0.0000001"));
+  auto lines = testing::WrittenLines(*s);
+  EXPECT_TRUE(testing::HasLine(lines, "STARTDegradeNum= 12 Unchanged"));
+  EXPECT_TRUE(testing::HasLine(lines, "Precision Level = 0.0000001"));
   s->set.DegradeNum = 11;
   s->prob.DataDegradeNum = 11;
-  lines = Lines(*s);
-  EXPECT_TRUE(Has(lines, "Precision Level = 0.000001, unchanged from input."));
-  auto comments = After(lines, "STARTDegradeNum= 11 Unchanged", 3);
+  lines = testing::WrittenLines(*s);
+  EXPECT_TRUE(testing::HasLine(lines, "Precision Level = 0.000001, unchanged from input."));
+  auto comments = testing::LinesAfter(lines, "STARTDegradeNum= 11 Unchanged", 3);
   EXPECT_EQ(comments[0], "While your actual dissimilarity data have many decimal places,");
   EXPECT_EQ(comments[1], "  only 5 are shown here to save output.  If this file ");
   EXPECT_EQ(comments[2], "  is used for input, the input precision level will be reset to 10. ");
   s->set.DegradeNum = 10;
   s->prob.DataDegradeNum = 10;
-  lines = Lines(*s);
-  auto next = After(lines, "STARTDegradeNum= 10 Unchanged", 1);
+  lines = testing::WrittenLines(*s);
+  auto next = testing::LinesAfter(lines, "STARTDegradeNum= 10 Unchanged", 1);
   EXPECT_EQ(next[0], "");  // no comment lines at level 10
 }
 
@@ -90,7 +66,7 @@ TEST(LineRules, DissimilarityPatternsOfLevels3_6_10_11) {
     testing::SetMissing(*s, 3, 2);
     s->set.DegradeNum = c.level;
     s->prob.DataDegradeNum = c.level;
-    auto rows = After(Lines(*s), "DISSIMILARITYLIST", 3);
+    auto rows = testing::LinesAfter(testing::WrittenLines(*s), "DISSIMILARITYLIST", 3);
     EXPECT_EQ(rows[2], c.row3) << "level " << c.level;
   }
 }
@@ -101,7 +77,8 @@ TEST(LineRules, RankTableWritesNAForAMissingPair) {
   s->set.MDSAnalysisTypeNum = 4;
   FakePlatform platform;
   ComputeDissimRanks(*s, platform);
-  auto rows = After(Lines(*s), "The dissimilarity rank orders are:", 5);
+  auto rows =
+      testing::LinesAfter(testing::WrittenLines(*s), "The dissimilarity rank orders are:", 5);
   // Ranked values 0.2 0.9 0.5 0.1 0.3 in ascending order: 0.1 (1), 0.2 (2),
   // 0.3 (3), 0.5 (4), 0.9 (5).
   EXPECT_EQ(rows[0], " 0");
@@ -113,15 +90,15 @@ TEST(LineRules, RankTableWritesNAForAMissingPair) {
 
 TEST(LineRules, ParkedObjectsAndCounts) {
   auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.25f});
-  auto lines = Lines(*s);
-  EXPECT_TRUE(Has(lines, "Number of objects = 3, none parked. "));
+  auto lines = testing::WrittenLines(*s);
+  EXPECT_TRUE(testing::HasLine(lines, "Number of objects = 3, none parked. "));
   s->prob.ObjParked[1] = s->prob.ObjParked[3] = 1;
-  lines = Lines(*s);
-  auto counts = After(lines, "", 3);  // the empty line after the date
+  lines = testing::WrittenLines(*s);
+  auto counts = testing::LinesAfter(lines, "", 3);  // the empty line after the date
   EXPECT_EQ(counts[0], "Original number of objects = 3");
   EXPECT_EQ(counts[1], "Number of parked objects = 2");
   EXPECT_EQ(counts[2], "The parked objects are:   1  3");
-  auto parked = After(lines, "STARTParkedObjectsList ", 2);
+  auto parked = testing::LinesAfter(lines, "STARTParkedObjectsList ", 2);
   EXPECT_EQ(parked[0], "  1  3");
   EXPECT_EQ(parked[1], "");
 }
@@ -131,11 +108,11 @@ TEST(LineRules, OneDimensionalDistancesUseTheFirstCoordinateOnly) {
   s->set.DimensionsNum = 1;
   testing::Place(*s, 1, {0.25f, 0.9f});
   testing::Place(*s, 2, {-0.5f, -0.9f});
-  auto lines = Lines(*s);
-  EXPECT_EQ(After(lines, "LOCATIONLIST", 1)[0], " +0.2500 +0.9000");
-  auto rows = After(lines, "The 1 dimensional distances are:", 2);
+  auto lines = testing::WrittenLines(*s);
+  EXPECT_EQ(testing::LinesAfter(lines, "LOCATIONLIST", 1)[0], " +0.2500 +0.9000");
+  auto rows = testing::LinesAfter(lines, "The 1 dimensional distances are:", 2);
   EXPECT_EQ(rows[1], " 0.7500 0.0000");
-  EXPECT_TRUE(Has(lines, "Solution Dimensions =  1"));
+  EXPECT_TRUE(testing::HasLine(lines, "Solution Dimensions =  1"));
 }
 
 TEST(LineRules, ObjectiveValueAndRelativeBoundsPatterns) {
@@ -144,11 +121,12 @@ TEST(LineRules, ObjectiveValueAndRelativeBoundsPatterns) {
   s->set.MDSAnalysisTypeNum = 3;
   s->set.ErrorBoundsTypeNum = 1;
   s->set.RelErrorBound = 0.125f;
-  auto lines = Lines(*s);
-  EXPECT_TRUE(Has(lines, "Objective Function Value = 1234.500000"));
-  EXPECT_TRUE(
-      Has(lines, "Type of MDS Analysis = Interval + Bounds and 12.5 pct error bounds are used."));
-  EXPECT_TRUE(Has(lines, "The dissimilarity value's relative error bounds are +- 12.5 percent."));
+  auto lines = testing::WrittenLines(*s);
+  EXPECT_TRUE(testing::HasLine(lines, "Objective Function Value = 1234.500000"));
+  EXPECT_TRUE(testing::HasLine(
+      lines, "Type of MDS Analysis = Interval + Bounds and 12.5 pct error bounds are used."));
+  EXPECT_TRUE(testing::HasLine(
+      lines, "The dissimilarity value's relative error bounds are +- 12.5 percent."));
 }
 
 TEST(LineRules, AttributeExponentLimitAndGuttmanRanks) {
@@ -162,15 +140,15 @@ TEST(LineRules, AttributeExponentLimitAndGuttmanRanks) {
   p.AttribRank(1, 1) = 12.0f;
   p.AttribRank(2, 1) = 1.0f;
   s->set.AttributeFunctionNum = 1;
-  auto rows = After(Lines(*s), "ATTRIBUTELIST", 2);
+  auto rows = testing::LinesAfter(testing::WrittenLines(*s), "ATTRIBUTELIST", 2);
   EXPECT_EQ(rows[0], " 10000.0");  // at most 10000: the plain pattern
   EXPECT_EQ(rows[1], " 0.25");
   p.AttribValue(1, 1) = p.AttribMax[1] = 10001.0f;
-  rows = After(Lines(*s), "ATTRIBUTELIST", 2);
+  rows = testing::LinesAfter(testing::WrittenLines(*s), "ATTRIBUTELIST", 2);
   EXPECT_EQ(rows[0], " 1.0001E+04");
   EXPECT_EQ(rows[1], " 2.5000E-01");
   s->set.AttributeFunctionNum = 5;
-  rows = After(Lines(*s), "ATTRIBUTELIST", 2);
+  rows = testing::LinesAfter(testing::WrittenLines(*s), "ATTRIBUTELIST", 2);
   EXPECT_EQ(rows[0], "12  ");
   EXPECT_EQ(rows[1], "1  ");
 }

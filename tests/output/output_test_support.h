@@ -1,6 +1,9 @@
 // Problems and file helpers shared by the solution file tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -9,6 +12,8 @@
 #include <vector>
 
 #include "model/session.h"
+#include "output/solution_writer.h"
+#include "support/fake_platform.h"
 #include "support/temp_path.h"
 #include "support/tiny_problem.h"
 
@@ -48,6 +53,32 @@ inline std::vector<std::string> CrLfLines(const std::string& text) {
 
 // Four named objects (one name cut, one empty), object 3 parked, pair (4,1)
 // missing, pair (3,2) weighted 0.5, Ratio + Bounds with 5 pct bounds.
+// Writes the solution of `s` to a fresh folder and returns its lines.
+inline std::vector<std::string> WrittenLines(Session& s, bool long_format = true) {
+  auto folder = FreshFolder("written");
+  std::string path = (folder / "soln.txt").string();
+  FakePlatform platform;
+  EXPECT_TRUE(WriteSolution(s, platform, path, long_format));
+  auto lines = CrLfLines(ReadAll(path));
+  std::filesystem::remove_all(folder);
+  return lines;
+}
+
+inline bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// The `count` lines after the first line equal to `heading`.
+inline std::vector<std::string> LinesAfter(const std::vector<std::string>& lines,
+                                           const std::string& heading, int count) {
+  auto at = std::find(lines.begin(), lines.end(), heading);
+  if (at == lines.end() || lines.end() - at <= count) {
+    ADD_FAILURE() << "no line " << heading << " followed by " << count << " lines";
+    return std::vector<std::string>(count);
+  }
+  return std::vector<std::string>(at + 1, at + 1 + count);
+}
+
 inline std::unique_ptr<Session> ProblemA() {
   auto s = TinyProblem(4, {0.5f, 1.0f, 0.25f, 0.0f, 0.125f, 0.75f});
   Problem& p = s->prob;
