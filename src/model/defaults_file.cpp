@@ -10,6 +10,7 @@
 
 #include "model/captions.h"
 #include "model/numeric.h"
+#include "model/safe_write.h"
 #include "model/text_file.h"
 #include "solver/convergence.h"
 
@@ -247,19 +248,16 @@ bool SaveDefaults(Session& s, Platform& platform) {
   KeepLast(t.SolnBestFileName, 28);
 
   std::string path = DefaultsFilePath(s);
-  TextWriter out(path);
-  bool written = out.IsOpen();
-  if (written) {
-    for (const Line& line : DefaultsLayout(s)) {
-      std::string text;
-      for (const FieldRef& field : line) {
-        if (!text.empty()) text += ",";
-        text += FieldText(field);
-      }
-      out.Line(text);
+  TextWriter out;
+  for (const Line& line : DefaultsLayout(s)) {
+    std::string text;
+    for (const FieldRef& field : line) {
+      if (!text.empty()) text += ",";
+      text += FieldText(field);
     }
-    written = out.Close();
+    out.Line(text);
   }
+  bool written = WriteFileSafely(path, out.Text()) == WriteOutcome::kWritten;
   if (!written) {
     platform.ShowMessage("The settings could not be saved to the defaults file " + path +
                          ".  Check that the folder exists and can be written to.");

@@ -2,22 +2,9 @@
 
 namespace quorel {
 
-TextWriter::TextWriter(const std::string& path) : out_(path, std::ios::binary | std::ios::trunc) {}
-
-void TextWriter::Line(const std::string& text) {
-  out_ << text << "\r\n";
-}
-
-void TextWriter::Write(const std::string& text) {
-  out_ << text;
-}
-
-bool TextWriter::Close() {
-  if (!out_.is_open()) return false;
-  out_.flush();
-  bool good = out_.good();
-  out_.close();
-  return good && !out_.fail();
+void TextWriter::Line(std::string_view text) {
+  text_ += text;
+  text_ += "\r\n";
 }
 
 TextReader::TextReader(const std::string& path) : in_(path, std::ios::binary) {}

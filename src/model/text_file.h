@@ -1,26 +1,26 @@
-// Plain single-byte text files: lines written with CR LF, and a reader that
+// Plain single-byte text files: lines built with CR LF ends, and a reader that
 // takes lines ending in CR LF, LF or CR, or comma-separated items in the way
 // the defaults file and the parked lists are read.
 #pragma once
 
 #include <fstream>
 #include <string>
+#include <string_view>
 
 namespace quorel {
 
+// Builds the text of a file in memory, each line ended with CR LF; the
+// whole text is then written at once by WriteFileSafely.
 class TextWriter {
  public:
-  explicit TextWriter(const std::string& path);
-  bool IsOpen() const { return out_.is_open(); }
   // Writes the text followed by CR LF.
-  void Line(const std::string& text = "");
+  void Line(std::string_view text = {});
   // Writes the text without a line end.
-  void Write(const std::string& text);
-  // Flushes and closes; false when anything failed to reach the file.
-  bool Close();
+  void Write(std::string_view text) { text_ += text; }
+  const std::string& Text() const { return text_; }
 
  private:
-  std::ofstream out_;
+  std::string text_;
 };
 
 class TextReader {

@@ -1,8 +1,6 @@
 #include "output/solution_writer.h"
 
-#include <filesystem>
-#include <system_error>
-
+#include "model/safe_write.h"
 #include "model/text_file.h"
 #include "output/name_column.h"
 #include "output/solution_sections.h"
@@ -10,44 +8,33 @@
 namespace quorel {
 namespace {
 
-std::string WriteFailedMessage(const std::string& file_name) {
+std::string WriteFailedMessage(const std::string& file_name, WriteOutcome outcome) {
+  if (outcome == WriteOutcome::kNotARegularFile)
+    return "The solution file " + file_name +
+           " could not be written: that name belongs to a folder or a device, not to a file.  "
+           "Nothing was changed.  ErrMsgW1";
   return "The solution file " + file_name +
          " could not be written.  The folder may not exist or may be read-only, or the disk may "
          "be full.  Any earlier file of that name was left unchanged.  ErrMsgW1";
 }
 
-// The temporary file sits in the target's folder so that the final rename
-// never crosses file systems.
-std::string TemporaryName(const std::string& file_name) {
-  return file_name + ".tmp~";
-}
-
-bool WriteBody(const std::string& path, Session& s, const std::string& file_name,
-               const DateTime& when, bool long_format) {
-  TextWriter out(path);
-  if (!out.IsOpen()) return false;
+std::string SolutionText(Session& s, const std::string& file_name, const DateTime& when,
+                         bool long_format) {
+  TextWriter out;
   NameColumn names(s);
   output::WriteHeader(out, s, file_name, when);
   output::WriteSolutionPart(out, s, names);
   if (long_format) output::WriteInputSection(out, s, names);
-  return out.Close();
+  return out.Text();
 }
 
 }  // namespace
 
 bool WriteSolution(Session& s, Platform& platform, const std::string& file_name, bool long_format) {
-  std::string temporary = TemporaryName(file_name);
-  bool ok = WriteBody(temporary, s, file_name, platform.Now(), long_format);
-  std::error_code error;
-  if (ok) {
-    std::filesystem::rename(temporary, file_name, error);
-    ok = !error;
-  }
-  if (!ok) {
-    // Remove what this write left behind, but never a folder of that name.
-    if (!std::filesystem::is_directory(std::filesystem::symlink_status(temporary, error)))
-      std::filesystem::remove(temporary, error);
-    platform.ShowMessage(WriteFailedMessage(file_name));
+  std::string text = SolutionText(s, file_name, platform.Now(), long_format);
+  WriteOutcome outcome = WriteFileSafely(file_name, text);
+  if (outcome != WriteOutcome::kWritten) {
+    platform.ShowMessage(WriteFailedMessage(file_name, outcome));
     return false;
   }
   platform.PlayClickSound();

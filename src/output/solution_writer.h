@@ -9,9 +9,9 @@
 namespace quorel {
 
 // Writes the current problem and solution to `file_name`, long or short.
-// The file is written beside the target and renamed over it, so a failed
-// write never leaves a truncated file; a failure is reported with an "Oops!"
-// message and false.
+// The file is written through WriteFileSafely, so a failed write never
+// leaves a truncated file; a failure (also a target that is not a regular
+// file) is reported with an "Oops!" message and false.
 bool WriteSolution(Session& s, Platform& platform, const std::string& file_name, bool long_format);
 
 }  // namespace quorel
