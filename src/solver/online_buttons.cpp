@@ -9,16 +9,10 @@
 #include "prep/error_bounds.h"
 #include "prep/mapping_weights.h"
 #include "solver/objective.h"
+#include "solver/run_control.h"
 
 namespace quorel {
 namespace {
-
-// A new series: values of different settings are never compared.
-void ResetSeries(Session& s) {
-  s.run.BestObjFnValue = 1e20f;
-  s.run.RunCount = 0;
-  s.run.IterationCount = 0;
-}
 
 // One step through 0..highest with wrap-around.
 int Step(int code, int highest, bool backward) {

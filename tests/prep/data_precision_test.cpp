@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
+#include "support/fake_platform.h"
 #include "support/tiny_problem.h"
 
 namespace quorel {
@@ -76,6 +79,63 @@ TEST(DataPrecision, EveryCellIncludingMissingAndParkedPairsIsRebuilt) {
   EXPECT_EQ(s->prob.Dissim(2, 2), 0.0f);
   // The original is never touched.
   EXPECT_EQ(s->prob.DissimOriginal(2, 1), 0.44f);
+}
+
+TEST(PrecisionExamples, LevelArrowsStayWithinOneToNineAndBeepAtTheEnds) {
+  testing::FakePlatform platform;
+  int level = kFinestExampleLevel;
+  EXPECT_EQ(StepExampleLevel(level, true, platform), 9);
+  EXPECT_EQ(platform.beeps, 1);
+  for (int expected = 8; expected >= 1; --expected) {
+    level = StepExampleLevel(level, false, platform);
+    EXPECT_EQ(level, expected);
+  }
+  EXPECT_EQ(StepExampleLevel(level, false, platform), 1);
+  EXPECT_EQ(StepExampleLevel(level, true, platform), 2);
+  EXPECT_EQ(platform.beeps, 2);
+}
+
+TEST(PrecisionExamples, DegradedValuesHalvesToEven) {
+  // Line by line: 0.1111 0.5001 / 0.2001 0.7499 / 0.4449 0.75 / 0.5 0.9996.
+  struct Case {
+    int level;
+    int line;
+    const char* text;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {9, 0, "0.1111  ~  0.1111         0.5001  ~  0.5001"},
+           {8, 2, "0.4449  ~   0.445         0.7500  ~   0.750"},
+           {6, 1, "0.2001  ~    0.20         0.7499  ~    0.70"},
+           {3, 3, "0.5000  ~    0.67         0.9996  ~    1.00"},
+           {2, 2, "0.4449  ~     0.5         0.7500  ~     1.0"},
+           {1, 3, "0.5000  ~       0         0.9996  ~       1"},
+       }) {
+    std::string text = PrecisionExamples(c.level);
+    size_t start = 0;
+    for (int k = 0; k < c.line; ++k) start = text.find("\r\n", start) + 2;
+    EXPECT_EQ(text.substr(start, text.find("\r\n", start) - start), c.text) << c.level;
+  }
+}
+
+TEST(PrecisionExamples, EveryDegradedValueSitsUnderItsHeading) {
+  const std::string heading = kPrecisionExampleHeading;
+  const size_t first = heading.find("Degraded"), second = heading.rfind("Degraded");
+  for (int level = 1; level <= 9; ++level) {
+    std::string text = PrecisionExamples(level);
+    int lines = 0;
+    for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+         start = end + 2, ++lines) {
+      std::string line = text.substr(start, end - start);
+      // Each value's last digit ends inside its heading word.
+      for (size_t word : {first, second}) {
+        size_t last = line.find_last_not_of(' ', word + 7);
+        ASSERT_NE(last, std::string::npos);
+        EXPECT_TRUE(last >= word && last < word + 8) << level << ": " << line;
+        EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(line[last]))) << line;
+      }
+    }
+    EXPECT_EQ(lines, 4);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fake_platform.h"
 #include "support/tiny_problem.h"
 
 namespace quorel {
@@ -55,6 +56,82 @@ TEST(ErrorBounds, UnknownBoundKindIsAnInternalError) {
   auto s = TinyProblem(2, {0.5f});
   s->set.ErrorBoundsTypeNum = 2;
   EXPECT_THROW(ComputeErrorBounds(*s), std::logic_error);
+}
+
+TEST(ErrorBoundArrows, WalkTheWholeSequenceBothWaysAndBeepAtTheEnds) {
+  std::vector<float> sequence;  // 0, 0.01, ..., 0.1, 0.15, ..., 1.0
+  for (int k = 0; k <= 10; ++k) sequence.push_back(static_cast<float>(k) / 100);
+  for (int k = 3; k <= 20; ++k) sequence.push_back(static_cast<float>(k) / 20);
+  for (BoundKind kind : {BoundKind::kFixed, BoundKind::kPercentage}) {
+    testing::FakePlatform platform;
+    float v = 0.0f;
+    for (size_t k = 1; k < sequence.size(); ++k) {
+      v = StepErrorBound(v, true, kind, platform);
+      EXPECT_FLOAT_EQ(v, sequence[k]) << "up " << k;
+    }
+    EXPECT_EQ(platform.beeps, 0);
+    EXPECT_EQ(StepErrorBound(v, true, kind, platform), v);
+    for (size_t k = sequence.size() - 1; k-- > 0;) {
+      v = StepErrorBound(v, false, kind, platform);
+      EXPECT_FLOAT_EQ(v, sequence[k]) << "down " << k;
+    }
+    EXPECT_EQ(StepErrorBound(v, false, kind, platform), 0.0f);
+    EXPECT_EQ(platform.beeps, 2);
+  }
+}
+
+TEST(ErrorBoundArrows, ValuesOffTheSequence) {
+  struct Case {
+    float from;
+    bool up;
+    BoundKind kind;
+    float to;
+    int beeps;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {0.97f, true, BoundKind::kFixed, 0.97f, 1},
+           {0.96f, true, BoundKind::kFixed, 1.01f, 0},
+           {0.123f, true, BoundKind::kPercentage, 0.17f, 0},
+           {0.001f, false, BoundKind::kFixed, 0.001f, 1},
+           {0.001f, false, BoundKind::kPercentage, 0.0f, 0},
+           {0.0005f, false, BoundKind::kPercentage, 0.0005f, 1},
+       }) {
+    testing::FakePlatform platform;
+    EXPECT_FLOAT_EQ(StepErrorBound(c.from, c.up, c.kind, platform), c.to) << c.from;
+    EXPECT_EQ(platform.beeps, c.beeps) << c.from;
+  }
+}
+
+TEST(ErrorBoundArrows, LabelShowsTwoDecimalsWithoutALeadingZero) {
+  EXPECT_EQ(ErrorBoundLabel(0.05f, BoundKind::kFixed), "( Dij \xB1 .05 )");
+  EXPECT_EQ(ErrorBoundLabel(0.1f, BoundKind::kPercentage), "( Dij \xB1 .10 Dij )");
+  EXPECT_EQ(ErrorBoundLabel(0.0f, BoundKind::kFixed), "( Dij \xB1 .00 )");
+  EXPECT_EQ(ErrorBoundLabel(1.0f, BoundKind::kFixed), "( Dij \xB1 1.00 )");
+}
+
+TEST(MDSTypeChoice, OkStoresTheChoiceRecomputesBoundsAndResetsTheSeries) {
+  for (int type = 0; type <= MaxMDSTypeNum; ++type) {
+    auto s = TinyProblem(3, {0.5f, 0.2f, 0.9f});
+    testing::FakePlatform platform;
+    s->prob.IntervalConstant = 0.125f;
+    s->run.BestObjFnValue = 0.5f, s->run.RunCount = 3, s->run.IterationCount = 9;
+    MDSTypeChoice c{type, BoundKind::kFixed, 0.1f, 0.25f, true};
+    ApplyMDSTypeChoice(*s, platform, c);
+    const bool interval = type == 2 || type == 3;
+    EXPECT_EQ(s->set.MDSAnalysisTypeNum, type);
+    EXPECT_EQ(s->set.ErrorBoundsTypeNum, 0);
+    EXPECT_EQ(s->set.FixedErrorBound, 0.1f);
+    EXPECT_EQ(s->set.RelErrorBound, 0.25f);
+    EXPECT_TRUE(s->set.CentreInBounds);
+    EXPECT_EQ(s->set.IsOrdinalMDS, type == 4);
+    EXPECT_EQ(s->prob.IntervalConstant, interval ? 0.125f : 0.0f);
+    EXPECT_EQ(s->captions.cmdMDSType.find("0.1250") != std::string::npos, interval) << type;
+    EXPECT_FLOAT_EQ(s->derived.ErrBoundUpper(2, 1), 0.6f);
+    EXPECT_FLOAT_EQ(s->derived.ErrBoundLower(3, 2), 0.8f);
+    EXPECT_EQ(s->run.BestObjFnValue, 1e20f);
+    EXPECT_EQ(s->run.RunCount + s->run.IterationCount, 0);
+    EXPECT_EQ(platform.caption_refreshes, 1);
+  }
 }
 
 }  // namespace
