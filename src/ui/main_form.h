@@ -11,6 +11,7 @@
 
 class QAction;
 class QCheckBox;
+class QDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -118,6 +119,11 @@ class MainForm : public QMainWindow {
   void CreateMap();
   void ConnectCommands();
   void ConnectMenus();
+  void ConnectAnalysisMenus();
+  // Shows a dialog of the Analysis Parameters menu modally; afterwards the
+  // captions of the buttons it concerns are rewritten and, unless a run is
+  // in progress, the map relabelled.
+  void ShowAnalysisDialog(QDialog& form, const std::function<void()>& rewrite_captions);
   void ConnectPlatform();
   void SizeAndCentre();
   void ApplyCaptionsNow();

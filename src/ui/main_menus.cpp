@@ -68,11 +68,9 @@ void MainForm::CreateMenus() {
 
   // Entries whose windows are not part of this build stay visible but
   // disabled.
-  for (QAction* later :
-       {mnuEditOnlineHelpFile, mnuEditActiveDataFile, mnuSavedSolutionFile,
-        mnuSavedSolutionShortFile, mnuBestSolutionFile, mnuView, mnuMDSTypeAndErrBounds,
-        mnuDistanceAndBadnessFns, mnuBoundaryDimensions, mnuMappingWtFns, mnuPrecision,
-        mnuAttributeFns, mnuObjects, mnuLinks, mnuAttributes, mnuOnlineHelp})
+  for (QAction* later : {mnuEditOnlineHelpFile, mnuEditActiveDataFile, mnuSavedSolutionFile,
+                         mnuSavedSolutionShortFile, mnuBestSolutionFile, mnuView, mnuMappingWtFns,
+                         mnuAttributeFns, mnuObjects, mnuLinks, mnuAttributes, mnuOnlineHelp})
     later->setEnabled(false);
 }
 
@@ -96,6 +94,7 @@ void MainForm::ConnectMenus() {
     Command([] {});
     EnableTimer1();
   });
+  ConnectAnalysisMenus();
 }
 
 QString MainForm::AskFileName(const QString& caption, const QString& initial, bool save) {
