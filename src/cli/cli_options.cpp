@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/settings.h"
+#include "solver/objective_choice.h"
 
 namespace quorel::cli {
 namespace {
@@ -30,6 +31,15 @@ bool Level(std::string_view text, const char* low, const char* normal, const cha
   return true;
 }
 
+bool MinkowskiExponent(std::string_view text, std::optional<float>& out) {
+  double p = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), p);
+  if (ec != std::errc() || end != text.data() + text.size() || !MinkowskiExponentAllowed(p))
+    return false;
+  out = static_cast<float>(p);
+  return true;
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -40,6 +50,9 @@ std::string UsageText() {
          "\n"
          "  --set KEYWORD=VALUE      a START setting as in a data file, applied after the\n"
          "                           problem is loaded (repeatable)\n"
+         "  --minkowski P            the Minkowski distance with exponent P (0.5 to 3.0, the\n"
+         "                           range of the Objective Functions dialog), set as its OK\n"
+         "                           sets it, after the --set settings\n"
          "  --precision low|normal|high   convergence precision (default normal)\n"
          "  --step large|normal|small     step size (default normal)\n"
          "  --runs N                 N runs from random starts with automatic repeat; the\n"
@@ -84,6 +97,11 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& er
         return false;
       }
       o.start_lines.emplace_back(v);
+    } else if (arg == "--minkowski") {
+      if (!value(v) || !MinkowskiExponent(v, o.minkowski)) {
+        if (error.empty()) error = "--minkowski wants an exponent from 0.5 to 3.0";
+        return false;
+      }
     } else if (arg == "--precision") {
       if (!value(v) || !Level(v, "low", "normal", "high", o.precision_level)) {
         if (error.empty()) error = "--precision wants low, normal or high";

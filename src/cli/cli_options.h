@@ -12,6 +12,7 @@ struct Options {
   std::string data_file;
   int special_case = -1;
   std::vector<std::string> start_lines;  // "KEYWORD=VALUE"
+  std::optional<float> minkowski;        // the Minkowski distance with this exponent
   int precision_level = 1;
   int step_size = 1;
   int runs = 1;

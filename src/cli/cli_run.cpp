@@ -18,6 +18,7 @@
 #include "prep/mapping_weights.h"
 #include "solver/convergence.h"
 #include "solver/objective.h"
+#include "solver/objective_choice.h"
 #include "solver/solver_loop.h"
 
 namespace quorel::cli {
@@ -95,6 +96,12 @@ bool ApplyStartLines(Session& s, StderrPlatform& platform, const Options& o, std
   }
   RefreshDerivedData(s, platform, mapping_weights);
   return true;
+}
+
+void ApplyMinkowskiOption(Session& s, StderrPlatform& platform, const Options& o) {
+  if (!o.minkowski) return;
+  ApplyObjectiveChoice(s, platform,
+                       {s.set.BadnessFunctionNum, MaxDistanceFunctionNum, *o.minkowski});
 }
 
 SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {

@@ -28,6 +28,10 @@ bool LoadProblem(Session& s, StderrPlatform& platform, const Options& options);
 bool ApplyStartLines(Session& s, StderrPlatform& platform, const Options& options,
                      std::string& error);
 
+// --minkowski: the Minkowski distance with the exponent given, as the
+// Objective Functions dialog's OK applies it.
+void ApplyMinkowskiOption(Session& s, StderrPlatform& platform, const Options& options);
+
 struct SolveResult {
   double seconds = 0;
   bool interrupted = false;

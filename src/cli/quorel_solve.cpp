@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     std::cerr << "quorel-solve: " << error << "\n";
     return kExitUsage;
   }
+  ApplyMinkowskiOption(s, platform, options);
   SolveResult result = Solve(s, platform, options);
   bool written = true;
   if (!options.long_file.empty()) written &= WriteSolution(s, platform, options.long_file, true);

@@ -187,6 +187,24 @@ TEST_F(QuorelSolve, UsageErrorsAndRefusedProblems) {
   EXPECT_NE(repaired.err.find("Oops! "), std::string::npos);
 }
 
+TEST_F(QuorelSolve, MinkowskiExponentWithinTheDialogsRange) {
+  std::string file = WritePoints("points.txt", 12, 4);
+  auto objective = [&](const std::string& p) {
+    Outcome o = Run(file + " --minkowski " + p + " --seed 3 --json --quiet --out m.txt");
+    EXPECT_EQ(o.status, 0) << o.err;
+    std::ifstream solution(folder_ / "m.txt");
+    std::stringstream text;
+    text << solution.rdbuf();
+    EXPECT_NE(text.str().find("Distance Function = Minkowski"), std::string::npos);
+    return std::stod(ParseJson(o.out)["objective"]);
+  };
+  // Points of a plane: p = 2 reproduces them, p = 1 cannot.
+  EXPECT_LT(objective("2"), 1e-4);
+  EXPECT_GT(objective("1"), 1e-2);
+  for (const char* bad : {"0.4", "3.01", "x", "1.5abc"})
+    EXPECT_EQ(Run(file + " --minkowski " + bad + " --quiet").status, 2) << bad;
+}
+
 TEST_F(QuorelSolve, InterruptStopsTheSeriesAndStillWritesTheFiles) {
   std::string file = WritePoints("points.txt", 30, 9);
   // A series that would run for hours, interrupted after a second.
