@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <string_view>
 
@@ -40,6 +42,43 @@ bool MinkowskiExponent(std::string_view text, std::optional<float>& out) {
   return true;
 }
 
+// The m the Mapping Weights dialog's arrows can reach.
+constexpr double kLowestAdjustableM = -194.0;
+constexpr double kHighestAdjustableM = 0.995;
+
+bool SameLetters(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// FUNCTION[:m][,inverse]
+bool MappingWeights(std::string_view text, MappingWeightsRequest& out) {
+  MappingWeightsRequest request;
+  if (size_t comma = text.find(','); comma != std::string_view::npos) {
+    if (text.substr(comma + 1) != "inverse") return false;
+    request.inverse = true;
+    text = text.substr(0, comma);
+  }
+  if (size_t colon = text.find(':'); colon != std::string_view::npos) {
+    std::string_view number = text.substr(colon + 1);
+    double m = 0;
+    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), m);
+    if (ec != std::errc() || end != number.data() + number.size()) return false;
+    if (!(m >= kLowestAdjustableM && m <= kHighestAdjustableM)) return false;
+    request.adjustable_m = m;
+    text = text.substr(0, colon);
+  }
+  request.function = -1;
+  for (int code = 0; code <= MaxMappingWtFunctionNum; ++code)
+    if (SameLetters(text, MappingWtFunctionName[code])) request.function = code;
+  if (request.function < 0) return false;
+  if (request.adjustable_m && request.function != MaxMappingWtFunctionNum) return false;
+  out = request;
+  return true;
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -48,11 +87,19 @@ std::string UsageText() {
          "\n"
          "Solves an MDS problem with the built-in settings and prints the result.\n"
          "\n"
-         "  --set KEYWORD=VALUE      a START setting as in a data file, applied after the\n"
-         "                           problem is loaded (repeatable)\n"
+         "  --set KEYWORD=VALUE      a START setting, read as if the line stood at the end\n"
+         "                           of the data file (repeatable); with --special N it is\n"
+         "                           applied to the generated case.  Like that line it\n"
+         "                           computes no mapping weights: STARTMappingWtFunctionNum\n"
+         "                           only names the function (see --mapping-weights)\n"
          "  --minkowski P            the Minkowski distance with exponent P (0.5 to 3.0, the\n"
          "                           range of the Objective Functions dialog), set as its OK\n"
          "                           sets it, after the --set settings\n"
+         "  --mapping-weights FUNCTION[:m][,inverse]\n"
+         "                           compute mapping weights as the Mapping Weights dialog\n"
+         "                           does: none, weak, linear, strong or adjustable; m for\n"
+         "                           adjustable only, from -194 to 0.995; inverse for the\n"
+         "                           complementary form\n"
          "  --precision low|normal|high   convergence precision (default normal)\n"
          "  --step large|normal|small     step size (default normal)\n"
          "  --runs N                 N runs from random starts with automatic repeat; the\n"
@@ -102,6 +149,16 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& er
         if (error.empty()) error = "--minkowski wants an exponent from 0.5 to 3.0";
         return false;
       }
+    } else if (arg == "--mapping-weights") {
+      MappingWeightsRequest request;
+      if (!value(v) || !MappingWeights(v, request)) {
+        if (error.empty())
+          error =
+              "--mapping-weights wants FUNCTION[:m][,inverse]: none, weak, linear, strong or "
+              "adjustable; m for adjustable only, from -194 to 0.995";
+        return false;
+      }
+      o.mapping_weights = request;
     } else if (arg == "--precision") {
       if (!value(v) || !Level(v, "low", "normal", "high", o.precision_level)) {
         if (error.empty()) error = "--precision wants low, normal or high";

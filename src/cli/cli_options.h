@@ -8,11 +8,19 @@
 
 namespace quorel::cli {
 
+// --mapping-weights FUNCTION[:m][,inverse]
+struct MappingWeightsRequest {
+  int function = 0;                    // MappingWtFunctionNum
+  std::optional<double> adjustable_m;  // Adjustable only
+  bool inverse = false;
+};
+
 struct Options {
   std::string data_file;
   int special_case = -1;
   std::vector<std::string> start_lines;  // "KEYWORD=VALUE"
   std::optional<float> minkowski;        // the Minkowski distance with this exponent
+  std::optional<MappingWeightsRequest> mapping_weights;
   int precision_level = 1;
   int step_size = 1;
   int runs = 1;

@@ -7,7 +7,6 @@
 
 #include "cases/special_cases.h"
 #include "input/data_file_reader.h"
-#include "input/start_settings.h"
 #include "model/captions.h"
 #include "model/defaults_file.h"
 #include "model/map_layout.h"
@@ -15,7 +14,7 @@
 #include "prep/data_precision.h"
 #include "prep/dissim_ranks.h"
 #include "prep/error_bounds.h"
-#include "prep/mapping_weights.h"
+#include "prep/mapping_weights_choice.h"
 #include "solver/convergence.h"
 #include "solver/objective.h"
 #include "solver/objective_choice.h"
@@ -37,9 +36,10 @@ std::string JsonNumber(double v) {
   return buf;
 }
 
-// Dissimilarities, weights, precision, ranks, bounds and the normaliser
-// again, after settings they depend on changed.
-void RefreshDerivedData(Session& s, StderrPlatform& platform, bool mapping_weights) {
+// Dissimilarities, precision, ranks, bounds and the normaliser again, after
+// START settings changed a built-in problem.  Mapping weights are left as
+// they are, as a START line of a data file leaves them.
+void RefreshDerivedData(Session& s, StderrPlatform& platform) {
   Problem& p = s.prob;
   if (p.AttributesGiven && s.set.AttributeFunctionNum >= 0 &&
       s.set.AttributeFunctionNum != MaxAttributeFunctionNum) {
@@ -48,7 +48,6 @@ void RefreshDerivedData(Session& s, StderrPlatform& platform, bool mapping_weigh
       for (int j = 1; j <= p.NObjects; ++j) p.DissimOriginal(i, j) = p.Dissim(i, j);
   }
   ApplyDataPrecision(s);
-  if (mapping_weights) ComputeMappingWeights(s);
   ComputeDissimRanks(s, platform);
   ComputeErrorBounds(s);
   ComputeObjFnNormaliser(s);
@@ -64,16 +63,25 @@ void PrepareSession(Session& s) {
   LayOutMap(s, DefaultWindowMetrics());
 }
 
-bool LoadProblem(Session& s, StderrPlatform& platform, const Options& o) {
+bool LoadProblem(Session& s, StderrPlatform& platform, const Options& o, std::string& error) {
+  std::string rejected;
   if (o.special_case >= 0) {
     s.set.SpecialCaseNum = o.special_case;
     GenerateSpecialCase(s, platform);
+    if (s.prob.NObjects > 0 && !o.start_lines.empty()) {
+      rejected = ApplyGivenStartLines(s, platform, o.start_lines);
+      RefreshDerivedData(s, platform);
+    }
   } else {
     s.set.DataFileName = o.data_file;
-    ReadDataFile(s, platform);
+    ReadDataFile(s, platform, o.start_lines, rejected);
   }
   if (s.prob.NObjects <= 0) {
     s.run.RunState = kNoProblem;
+    return false;
+  }
+  if (!rejected.empty()) {
+    error = "--set " + rejected + ": not a START setting of a data file";
     return false;
   }
   s.run.RunState = kLoadedIdle;
@@ -83,19 +91,14 @@ bool LoadProblem(Session& s, StderrPlatform& platform, const Options& o) {
   return true;
 }
 
-bool ApplyStartLines(Session& s, StderrPlatform& platform, const Options& o, std::string& error) {
-  if (o.start_lines.empty()) return true;
-  bool mapping_weights = false;
-  for (const std::string& line : o.start_lines) {
-    std::string keyword = KeywordOf(line);
-    if (!ApplyStartSetting(s, platform, keyword, line)) {
-      error = "--set " + line + ": not a START setting of a data file";
-      return false;
-    }
-    if (keyword.find("MAPPINGWT") != std::string::npos) mapping_weights = true;
-  }
-  RefreshDerivedData(s, platform, mapping_weights);
-  return true;
+void ApplyMappingWeights(Session& s, StderrPlatform& platform, const Options& o) {
+  if (!o.mapping_weights) return;
+  const MappingWeightsRequest& request = *o.mapping_weights;
+  MappingWeightsChoice choice = LoadMappingWeightsChoice(s);
+  choice.complementary = request.inverse;
+  if (request.adjustable_m) choice.adjustable_m = *request.adjustable_m;
+  ChooseMappingWtFunction(s.set, choice, request.function);
+  ApplyMappingWeightsChoice(s, platform, choice);
 }
 
 void ApplyMinkowskiOption(Session& s, StderrPlatform& platform, const Options& o) {

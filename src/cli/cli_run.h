@@ -20,13 +20,15 @@ inline constexpr int kExitInterrupted = 130;
 // Built-in settings and the default map layout.
 void PrepareSession(Session& s);
 
-// Reads the data file or generates the special case; false when refused.
-bool LoadProblem(Session& s, StderrPlatform& platform, const Options& options);
+// Reads the data file, with the --set lines read as if they stood at its
+// end, or generates the special case and applies the --set lines to it.
+// False when the problem was refused (the message was shown) or a --set line
+// is not a START setting (`error` says which).
+bool LoadProblem(Session& s, StderrPlatform& platform, const Options& options, std::string& error);
 
-// Applies the START lines and recomputes what they affect.  False, with
-// `error` set, for a line that is not a START setting.
-bool ApplyStartLines(Session& s, StderrPlatform& platform, const Options& options,
-                     std::string& error);
+// --mapping-weights: the function chosen and applied as the Mapping Weights
+// dialog's OK applies it (the weights computed, a new series).
+void ApplyMappingWeights(Session& s, StderrPlatform& platform, const Options& options);
 
 // --minkowski: the Minkowski distance with the exponent given, as the
 // Objective Functions dialog's OK applies it.

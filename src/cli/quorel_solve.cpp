@@ -24,16 +24,17 @@ int main(int argc, char** argv) {
   Session& s = *session;
   StderrPlatform platform;
   PrepareSession(s);
-  if (!LoadProblem(s, platform, options)) return kExitRefused;
+  if (!LoadProblem(s, platform, options, error)) {
+    if (error.empty()) return kExitRefused;
+    std::cerr << "quorel-solve: " << error << "\n";
+    return kExitUsage;
+  }
   if (options.from_locations && !s.prob.LocationsGiven) {
     platform.ShowMessage("The data file gives no LOCATIONLIST to continue from.");
     return kExitUsage;
   }
-  if (!ApplyStartLines(s, platform, options, error)) {
-    std::cerr << "quorel-solve: " << error << "\n";
-    return kExitUsage;
-  }
   ApplyMinkowskiOption(s, platform, options);
+  ApplyMappingWeights(s, platform, options);
   SolveResult result = Solve(s, platform, options);
   bool written = true;
   if (!options.long_file.empty()) written &= WriteSolution(s, platform, options.long_file, true);

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "input/data_file_finish.h"
 #include "input/line_tokenizer.h"
@@ -138,6 +139,9 @@ bool FileExists(const std::string& path) {
          !std::filesystem::is_directory(path, ec);
 }
 
+bool ReadDataFileWith(Session& s, Platform& platform, std::string* io_error,
+                      const std::vector<std::string>& extra_start_lines, std::string* rejected);
+
 }  // namespace
 
 std::string KeywordOf(const std::string& line) {
@@ -146,7 +150,34 @@ std::string KeywordOf(const std::string& line) {
   return UpperAscii(line.substr(0, n));
 }
 
+std::string ApplyGivenStartLines(Session& s, Platform& platform,
+                                 const std::vector<std::string>& lines) {
+  std::string rejected;
+  std::string list_kind_memo;
+  for (const std::string& text : lines) {
+    std::string line = TrimBlanks(text);
+    NormalizeKeywordLine(line, list_kind_memo);
+    if (!ApplyStartSetting(s, platform, KeywordOf(line), line) && rejected.empty()) rejected = text;
+  }
+  s.captions.cmdMDSType = MDSTypeCaptionWithConstant(s);
+  return rejected;
+}
+
 bool ReadDataFile(Session& s, Platform& platform, std::string* io_error) {
+  return ReadDataFileWith(s, platform, io_error, {}, nullptr);
+}
+
+void ReadDataFile(Session& s, Platform& platform, const std::vector<std::string>& start_lines,
+                  std::string& rejected) {
+  std::string io_error;
+  if (ReadDataFileWith(s, platform, &io_error, start_lines, &rejected)) return;
+  platform.ShowMessage(ReadFailureMessage(io_error, s.set.DataFileName));
+}
+
+namespace {
+
+bool ReadDataFileWith(Session& s, Platform& platform, std::string* io_error,
+                      const std::vector<std::string>& extra_start_lines, std::string* rejected) {
   Problem& p = s.prob;
   // A re-read that restores the file's proximities keeps "(not in use)".
   const bool keep_not_in_use =
@@ -184,10 +215,15 @@ bool ReadDataFile(Session& s, Platform& platform, std::string* io_error) {
     return false;
   }
   if (p.NObjects == 0) return true;
+  // Settings given beside the file act as if they stood at its end.
+  std::string first_rejected = ApplyGivenStartLines(s, platform, extra_start_lines);
+  if (rejected) *rejected = first_rejected;
   FinishDataFile(s, platform, keep_not_in_use);
   if (p.NObjects > 0) ++p.ProblemGeneration;
   return true;
 }
+
+}  // namespace
 
 std::string ReadFailureMessage(const std::string& io_error, const std::string& file_name) {
   return io_error +

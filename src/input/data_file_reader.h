@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/platform.h"
 #include "model/session.h"
@@ -16,6 +17,19 @@ void ReadDataFile(Session& s, Platform& platform);
 // As above, but an I/O failure of the operating system is not shown: the
 // result is false and `io_error` holds its description (NObjects is 0).
 bool ReadDataFile(Session& s, Platform& platform, std::string* io_error);
+
+// As ReadDataFile(s, platform), with `start_lines` ("KEYWORD=VALUE") read as
+// if they stood at the end of the file, after its own lines.  A line that is
+// not a START setting is not applied; the first such line is kept in
+// `rejected`.
+void ReadDataFile(Session& s, Platform& platform, const std::vector<std::string>& start_lines,
+                  std::string& rejected);
+
+// START settings given beside a data file ("KEYWORD=VALUE"), each applied as
+// the same line in the file would be.  Returns the first line that is not a
+// START setting (not applied), or an empty text.
+std::string ApplyGivenStartLines(Session& s, Platform& platform,
+                                 const std::vector<std::string>& lines);
 
 // The message for a file the operating system failed to read.
 std::string ReadFailureMessage(const std::string& io_error, const std::string& file_name);

@@ -2,6 +2,7 @@
 // data type allows, "(not in use)" included when the file gave proximities.
 #include "model/captions.h"
 #include "model/settings.h"
+#include "prep/attribute_choice.h"
 #include "prep/attribute_refresh.h"
 
 namespace quorel {
@@ -51,9 +52,7 @@ int NextAttributeFunction(int current, int data_type, bool backward, bool proxim
 
 void cmdAttributeFns_Click(Session& s, Platform& platform) {
   platform.PlayClickSound();
-  // Without an attribute table there is nothing to rotate through: the
-  // proximities of the file would be replaced by missing pairs.
-  if (s.prob.NObjects < 1 || !s.prob.AttributesGiven || s.prob.NAttributes < 1) return;
+  if (!AttributeFunctionsAvailable(s.prob)) return;
   s.set.AttributeFunctionNum =
       NextAttributeFunction(s.set.AttributeFunctionNum, s.set.AttributeDataTypeNum,
                             s.ui.RotateBackward, s.prob.ProximitiesGiven);

@@ -7,9 +7,17 @@
 namespace quorel {
 namespace {
 
-// m of the plain and the complementary form for the fixed functions 0..3;
+void SetFunctionConstants(Settings& t) {
+  const int code = t.MappingWtFunctionNum;
+  if (code != kAdjustableMappingWt)
+    t.MappingWtParam = MappingWtFunctionParam(code, t.MapWeightComplementary, t.MappingWtParam);
+  t.MapWeightFloor = MappingWtFunctionFloor(code, t.MappingWtParam);
+}
+
+}  // namespace
+
 // Weak and Strong exchange their m in the complementary form.
-float FixedParam(int code, bool complementary) {
+float MappingWtFunctionParam(int code, bool complementary, float adjustable_m) {
   switch (code) {
     case 1:
       return complementary ? -20.0f : 0.95f;
@@ -17,53 +25,45 @@ float FixedParam(int code, bool complementary) {
       return 0.0f;
     case 3:
       return complementary ? 0.95f : -20.0f;
+    case kAdjustableMappingWt:
+      return adjustable_m;
     default:
       return 1.0f;
   }
 }
 
-// The smallest weight of the Adjustable function for its m:
-// Round(0.00999999 / (1 - 0.99 m), 3), at least 0.001.
-float AdjustableFloor(float m) {
-  float ratio = 0.00999999f / (1.0f - m * 0.99f);
-  float floor = static_cast<float>(RoundHalfEven(ratio, 3));
-  return floor < 0.001f ? 0.001f : floor;
-}
-
-void SetFunctionConstants(Settings& t) {
-  const int code = t.MappingWtFunctionNum;
-  const bool complementary = t.MapWeightComplementary;
+float MappingWtFunctionFloor(int code, float m) {
   switch (code) {
-    case 0:
-      t.MapWeightFloor = 1.0f;
-      break;
     case 1:
-      t.MapWeightFloor = 0.1f;
-      break;
+      return 0.1f;
     case 2:
-      t.MapWeightFloor = 0.01f;
-      break;
+      return 0.01f;
     case 3:
-      t.MapWeightFloor = 0.001f;
-      break;
+      return 0.001f;
+    case kAdjustableMappingWt: {
+      // Round(0.00999999 / (1 - 0.99 m), 3), at least 0.001.
+      const float ratio = 0.00999999f / (1.0f - m * 0.99f);
+      const float floor = static_cast<float>(RoundHalfEven(ratio, 3));
+      return floor < 0.001f ? 0.001f : floor;
+    }
     default:
-      t.MapWeightFloor = AdjustableFloor(t.MappingWtParam);
-      return;
+      return 1.0f;
   }
-  t.MappingWtParam = FixedParam(code, complementary);
 }
-
-}  // namespace
 
 float MappingWeightOfPair(const Settings& t, float d) {
-  const float m = t.MappingWtParam;
+  return MappingWeightOf(t.MappingWtFunctionNum, t.MappingWtParam, t.MapWeightComplementary,
+                         t.MapWeightFloor, d);
+}
+
+float MappingWeightOf(int code, float m, bool complementary, float floor, float d) {
   float raw;
   if (std::fabs(m * d - 1.0f) < 1e-5f)
     raw = std::fabs(m - 1.0f) < 1e-5f ? 1.0f : 0.0f;
   else
     raw = (1.0f - d) / (1.0f - m * d);
-  float w = (t.MapWeightComplementary && t.MappingWtFunctionNum != 0) ? 1.0f - raw : raw;
-  return w >= t.MapWeightFloor ? w : t.MapWeightFloor;
+  const float w = (complementary && code != 0) ? 1.0f - raw : raw;
+  return w >= floor ? w : floor;
 }
 
 void ComputeMappingWeights(Session& s) {

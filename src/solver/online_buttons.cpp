@@ -69,8 +69,8 @@ void cmdMappingWtFns_Click(Session& s, Platform& platform) {
   if (code == 4 && !adjustable) code = Step(code, MaxMappingWtFunctionNum, s.ui.RotateBackward);
   s.set.MappingWtFunctionNum = code;
   if (s.run.RunState > 0) {
-    static constexpr float kParam[4] = {1.0f, 0.95f, 0.0f, -20.0f};
-    s.set.MappingWtParam = code == 4 ? static_cast<float>(s.set.AdjustableMappingWt) : kParam[code];
+    s.set.MappingWtParam = MappingWtFunctionParam(code, s.set.MapWeightComplementary,
+                                                  static_cast<float>(s.set.AdjustableMappingWt));
     ComputeMappingWeights(s);
     ComputeObjFnNormaliser(s);
   }

@@ -205,6 +205,66 @@ TEST_F(QuorelSolve, MinkowskiExponentWithinTheDialogsRange) {
     EXPECT_EQ(Run(file + " --minkowski " + bad + " --quiet").status, 2) << bad;
 }
 
+// A --set line acts exactly as the same START line at the end of the data
+// file: the saved solutions of the two ways agree line for line (apart from
+// the file name and date at the top), messages and objective included.
+TEST_F(QuorelSolve, SetActsAsTheLineInTheDataFile) {
+  const std::string attributes =
+      "NOBJECTS=6\r\nNATTRIBUTES=2\r\nATTRIBUTELIST\r\n0 1\r\n2 0\r\n5 5\r\n1 4\r\n3 "
+      "3\r\n4 0\r\nLOCATIONLIST\r\n0.1 0.2\r\n0.4 0.1\r\n-0.3 0.3\r\n0.2 -0.5\r\n-0.1 "
+      "-0.2\r\n0.6 0.6\r\n";
+  // Mapping weights named only; a dimension count the locations overrule; a
+  // "(not in use)" without proximities, which the reader replaces.
+  for (const char* line : {"STARTMappingWtFunctionNum=2", "STARTDimensionsNum=3",
+                           "STARTAttributeFunctionNum=13", "STARTAttributeDataTypeNum=2"}) {
+    std::ofstream(folder_ / "plain.txt", std::ios::binary) << attributes;
+    std::ofstream(folder_ / "with.txt", std::ios::binary) << attributes << line << "\r\n";
+    const std::string common = " --seed 3 --max-sweeps 25 --from-locations --json --quiet --out ";
+    Outcome in_file = Run("with.txt" + common + "a.txt");
+    Outcome given = Run("plain.txt --set " + std::string(line) + common + "b.txt");
+    ASSERT_EQ(in_file.status, 0) << line << in_file.err;
+    EXPECT_EQ(given.status, 0) << line;
+    auto in_file_json = ParseJson(in_file.out), given_json = ParseJson(given.out);
+    in_file_json.erase("seconds");
+    given_json.erase("seconds");
+    EXPECT_EQ(given_json, in_file_json) << line;
+    EXPECT_EQ(given.err, in_file.err) << line;
+    std::ifstream a(folder_ / "a.txt"), b(folder_ / "b.txt");
+    std::string la, lb;
+    for (int n = 1; std::getline(a, la); ++n) {
+      ASSERT_TRUE(std::getline(b, lb)) << line;
+      if (n > 3) {
+        EXPECT_EQ(lb, la) << line << " at line " << n;
+      }
+    }
+  }
+}
+
+// --mapping-weights computes the weights (the run changes); the START line
+// alone leaves them at one (the same run as without it).
+TEST_F(QuorelSolve, MappingWeightsAreComputedOnlyWhenAsked) {
+  std::string file = WritePoints("points.txt", 9, 7);
+  // Distances of points perturbed, so that no map fits them exactly.
+  std::ofstream(folder_ / "rough.txt", std::ios::binary)
+      << "NOBJECTS=5\r\nDISSIMILARITYLIST\r\n0\r\n0.9\r\n0.2 0.8\r\n0.7 0.1 "
+         "0.6\r\n0.3 0.5 0.9 0.4\r\n";
+  auto objective = [&](const std::string& extra) {
+    Outcome o = Run("rough.txt --seed 2 --max-sweeps 40 --json --quiet " + extra);
+    EXPECT_EQ(o.status, 0) << extra << o.err;
+    return ParseJson(o.out)["objective"];
+  };
+  const std::string plain = objective("");
+  EXPECT_EQ(objective("--set STARTMappingWtFunctionNum=2"), plain);
+  const std::string linear = objective("--mapping-weights linear");
+  EXPECT_NE(linear, plain);
+  EXPECT_EQ(objective("--mapping-weights none,inverse"), plain) << "None has no inverse";
+  EXPECT_EQ(objective("--mapping-weights adjustable:0"), linear) << "m = 0 is the Linear curve";
+  EXPECT_NE(objective("--mapping-weights Strong,inverse"), objective("--mapping-weights strong"));
+  for (const char* bad : {"weak:0.5", "adjustable:2", "adjustable:-200", "linear,inv", "heavy",
+                          "adjustable:", "adjustable:0.5x"})
+    EXPECT_EQ(Run(file + " --quiet --mapping-weights " + bad).status, 2) << bad;
+}
+
 TEST_F(QuorelSolve, InterruptStopsTheSeriesAndStillWritesTheFiles) {
   std::string file = WritePoints("points.txt", 30, 9);
   // A series that would run for hours, interrupted after a second.
