@@ -1,11 +1,13 @@
 // The wiring of the window's controls to the commands of the core, and the
 // display of what the core changed.
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
+#include "prep/attribute_choice.h"
 #include "prep/attribute_refresh.h"
 #include "solver/dimensions_boundary.h"
 #include "solver/online_buttons.h"
@@ -174,7 +176,9 @@ void MainForm::ApplyCaptionsNow() {
   QSignalBlocker block_repeat(chkAutoRepeat), block_stop(chkAutoStop);
   chkAutoRepeat->setChecked(s_.set.AutoRepeat);
   chkAutoStop->setChecked(s_.set.AutoStop);
-  cmdAttributeFns->setEnabled(s_.prob.NAttributes > 0);
+  const bool attributes = AttributeFunctionsAvailable(s_.prob);
+  cmdAttributeFns->setEnabled(attributes);
+  mnuAttributeFns->setEnabled(attributes);
   ShowRunLabels();
 }
 

@@ -9,10 +9,12 @@
 #include "model/captions.h"
 #include "model/defaults_file.h"
 #include "output/save_commands.h"
+#include "ui/attribute_coefficient_form.h"
 #include "ui/convergence_form.h"
 #include "ui/file_dialog_filter.h"
 #include "ui/main_form.h"
 #include "ui/map_scene.h"
+#include "ui/mapping_weights_form.h"
 #include "ui/special_cases_form.h"
 
 namespace quorel {
@@ -69,9 +71,11 @@ void MainForm::CreateMenus() {
   // Entries whose windows are not part of this build stay visible but
   // disabled.
   for (QAction* later : {mnuEditOnlineHelpFile, mnuEditActiveDataFile, mnuSavedSolutionFile,
-                         mnuSavedSolutionShortFile, mnuBestSolutionFile, mnuView, mnuMappingWtFns,
-                         mnuAttributeFns, mnuObjects, mnuLinks, mnuAttributes, mnuOnlineHelp})
+                         mnuSavedSolutionShortFile, mnuBestSolutionFile, mnuView, mnuObjects,
+                         mnuLinks, mnuAttributes, mnuOnlineHelp})
     later->setEnabled(false);
+  // Until a problem with attributes is loaded (see ApplyCaptionsNow).
+  mnuAttributeFns->setEnabled(false);
 }
 
 void MainForm::ConnectMenus() {
@@ -88,6 +92,24 @@ void MainForm::ConnectMenus() {
   });
   connect(mnuClear, &QAction::triggered, this, [this] { ClearCommand(); });
   connect(mnuPrinterWindows, &QAction::triggered, this, [this] { PrintWindow(); });
+  connect(mnuAttributeFns, &QAction::triggered, this, [this] {
+    AttributeCoefficientSelectionForm form(s_, platform_, this);
+    form.exec();
+    Command([this] {
+      s_.captions.cmdAttributeFns = AttributeFnsCaption(s_);
+      platform_.RefreshCaptions();
+    });
+    EnableTimer1();
+  });
+  connect(mnuMappingWtFns, &QAction::triggered, this, [this] {
+    MappingWeightsSelectionForm form(s_, platform_, this);
+    form.exec();
+    Command([this] {
+      s_.captions.cmdMappingWtFns = MappingWtCaption(s_);
+      platform_.RefreshCaptions();
+    });
+    EnableTimer1();
+  });
   connect(mnuConvergence, &QAction::triggered, this, [this] {
     ConvergenceOptionsForm form(s_, this);
     form.exec();
