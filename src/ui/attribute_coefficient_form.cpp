@@ -175,10 +175,9 @@ QWidget* AttributeCoefficientSelectionForm::CreateNormalizeFrame() {
 // Shows the choice in force without running the handlers that replace the
 // function by the level's default: opening the dialog changes nothing.
 void AttributeCoefficientSelectionForm::ShowChoice() {
-  for (int f = 0; f < MaxAttributeFunctionNum; ++f)
+  for (int f = 0; f <= MaxAttributeFunctionNum; ++f)
     functions_->button(f)->setEnabled(
         AttributeFunctionEnabled(choice_.data_type, f, s_.prob.ProximitiesGiven));
-  functions_->button(MaxAttributeFunctionNum)->setEnabled(s_.prob.ProximitiesGiven);
   Check(functions_, choice_.function);
   Check(types_, choice_.data_type);
   Check(coercion_, choice_.coercion);
