@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/settings.h"
+#include "prep/mapping_weights_choice.h"
 #include "solver/objective_choice.h"
 
 namespace quorel::cli {
@@ -42,10 +43,6 @@ bool MinkowskiExponent(std::string_view text, std::optional<float>& out) {
   return true;
 }
 
-// The m the Mapping Weights dialog's arrows can reach.
-constexpr double kLowestAdjustableM = -194.0;
-constexpr double kHighestAdjustableM = 0.995;
-
 bool SameLetters(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     return std::tolower(static_cast<unsigned char>(x)) ==
@@ -66,7 +63,7 @@ bool MappingWeights(std::string_view text, MappingWeightsRequest& out) {
     double m = 0;
     auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), m);
     if (ec != std::errc() || end != number.data() + number.size()) return false;
-    if (!(m >= kLowestAdjustableM && m <= kHighestAdjustableM)) return false;
+    if (!AdjustableMappingWtAllowed(m)) return false;
     request.adjustable_m = m;
     text = text.substr(0, colon);
   }

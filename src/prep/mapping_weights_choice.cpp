@@ -15,6 +15,9 @@ namespace {
 
 constexpr double kHighestAdjustableStart = 0.994;
 constexpr double kLowestAdjustableStart = -190.0;
+// Beyond the last steps of the arrows from 0 (-193.6 and 0.9949).
+constexpr double kLowestAdjustable = -194.0;
+constexpr double kHighestAdjustable = 0.995;
 // Nothing below this level is drawn, so that the curve stays clear of the axis.
 constexpr float kLowestPlottedWeight = 0.025f;
 
@@ -130,6 +133,10 @@ void StepAdjustableMappingWt(Settings& t, Platform& platform, MappingWeightsChoi
   m = up ? (m + 0.5) / 1.5 : 1.5 * m - 0.5;
   c.adjustable_label = AdjustableLabel(m, 3, true);
   ChooseMappingWtFunction(t, c, kAdjustableMappingWt);
+}
+
+bool AdjustableMappingWtAllowed(double m) {
+  return m >= kLowestAdjustable && m <= kHighestAdjustable;
 }
 
 void MappingWeightsMouseDown(Settings& t, Interaction& ui, MappingWeightsChoice& c, bool ctrl,

@@ -49,6 +49,10 @@ void MappingWeightsMouseDown(Settings& t, Interaction& ui, MappingWeightsChoice&
 // in the new form.
 void ChooseComplementary(Settings& t, MappingWeightsChoice& choice, bool complementary);
 
+// Whether m lies within the range the arrows reach from 0 (about -193 to
+// 0.995), for an adjustable m given other than by the arrows.
+bool AdjustableMappingWtAllowed(double m);
+
 // OK: stores the working copies, computes the weights and the objective's
 // normalising factor, and starts a new series.
 void ApplyMappingWeightsChoice(Session& s, Platform& platform, const MappingWeightsChoice& choice);

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,8 +11,6 @@
 #include <QVBoxLayout>
 
 #include "model/settings.h"
-#include "ui/core_text.h"
-#include "ui/special_cases_form.h"
 
 namespace quorel {
 namespace {
@@ -46,13 +43,12 @@ const FunctionGroup kFunctionGroups[] = {
 const char* const kTypeCaptions[] = {"Ratio",   "Interval",       "Ordinal (Rank Order)",
                                      "Nominal", "Binary Nominal", "Unknown (Allow Any Fn)"};
 
-// A description box that shows about `lines` lines without scrolling.
-QPlainTextEdit* DescriptionBox(QWidget* parent, const char* name, int lines) {
-  auto* text = new QPlainTextEdit(parent);
-  text->setObjectName(name);
-  text->setReadOnly(true);
+// A framed description box that shows about `lines` lines without scrolling.
+QGroupBox* DescriptionBox(const QString& caption, const char* name, QPlainTextEdit*& text,
+                          int lines, QWidget* parent) {
+  QGroupBox* frame = DescriptionFrame(caption, name, text, parent);
   text->setMinimumHeight(text->fontMetrics().lineSpacing() * lines + 12);
-  return text;
+  return frame;
 }
 
 QRadioButton* AddOption(QButtonGroup* group, QWidget* parent, const QString& caption,
@@ -71,31 +67,18 @@ void Check(QButtonGroup* group, int id) {
 
 AttributeCoefficientSelectionForm::AttributeCoefficientSelectionForm(Session& s, Platform& platform,
                                                                      QWidget* parent)
-    : QDialog(parent), s_(s), platform_(platform), choice_(LoadAttributeChoice(s.set)) {
+    : PrintableDialog(parent), s_(s), platform_(platform), choice_(LoadAttributeChoice(s.set)) {
   setObjectName("AttributeCoefficientSelectionForm");
   setWindowTitle("Attributes");
 
-  auto* description = new QGroupBox("Attribute-to-Dissimilarity Fn Description", this);
-  txtFunction_ = DescriptionBox(description, "txtFunction", 8);
-  (new QVBoxLayout(description))->addWidget(txtFunction_);
-
-  auto* cmdOK = new QPushButton("OK", this);
-  cmdOK->setObjectName("cmdOK");
-  cmdOK->setToolTip("Implement all changes and exit.");
-  cmdOK->setDefault(true);
-  auto* cmdCancel = new QPushButton("Cancel", this);
-  cmdCancel->setObjectName("cmdCancel");
-  cmdCancel->setToolTip("Ignore all changes and exit.");
+  QGroupBox* description = DescriptionBox("Attribute-to-Dissimilarity Fn Description",
+                                          "txtFunction", txtFunction_, 8, this);
+  QGroupBox* level_description =
+      DescriptionBox("Data Level Description", "txtDataType", txtDataType_, 5, this);
+  QPushButton *cmdOK, *cmdCancel;
+  QHBoxLayout* buttons = OkCancelRow(cmdOK, cmdCancel, this);
   connect(cmdOK, &QPushButton::clicked, this, [this] { Ok(); });
   connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(cmdCancel);
-
-  auto* level_description = new QGroupBox("Data Level Description", this);
-  txtDataType_ = DescriptionBox(level_description, "txtDataType", 5);
-  (new QVBoxLayout(level_description))->addWidget(txtDataType_);
 
   auto* left = new QVBoxLayout;
   left->addWidget(CreateTypeFrame());
@@ -183,20 +166,20 @@ void AttributeCoefficientSelectionForm::ShowChoice() {
   Check(coercion_, choice_.coercion);
   Check(normalize_, s_.set.NormalizeAttribs ? 0 : 1);
   ShowEuclideanCaptions();
-  txtFunction_->setPlainText(CoreText(AttributeFunctionDescription(choice_.function)));
-  txtDataType_->setPlainText(CoreText(AttributeDataTypeDescription(choice_.data_type)));
+  txtFunction_->setPlainText(Latin1(AttributeFunctionDescription(choice_.function)));
+  txtDataType_->setPlainText(Latin1(AttributeDataTypeDescription(choice_.data_type)));
 }
 
 void AttributeCoefficientSelectionForm::ShowEuclideanCaptions() {
   AttributeFunctionNames names = DefaultAttributeFunctionNames();
   SetEuclideanNames(names, s_.set.NormalizeAttribs);
-  functions_->button(1)->setText(CoreText(names[1]));
-  functions_->button(2)->setText(CoreText(names[2]));
+  functions_->button(1)->setText(Latin1(names[1]));
+  functions_->button(2)->setText(Latin1(names[2]));
 }
 
 void AttributeCoefficientSelectionForm::FunctionClicked(int function) {
   choice_.function = function;
-  txtFunction_->setPlainText(CoreText(AttributeFunctionDescription(function)));
+  txtFunction_->setPlainText(Latin1(AttributeFunctionDescription(function)));
 }
 
 void AttributeCoefficientSelectionForm::TypeClicked(int data_type) {
@@ -207,14 +190,6 @@ void AttributeCoefficientSelectionForm::TypeClicked(int data_type) {
 void AttributeCoefficientSelectionForm::Ok() {
   ApplyAttributeChoice(s_, platform_, choice_);
   accept();
-}
-
-void AttributeCoefficientSelectionForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_P && (event->modifiers() & Qt::ControlModifier)) {
-    PrintWidget(this);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace quorel

@@ -3,12 +3,12 @@
 // Euclidean and City Block.
 #pragma once
 
-#include <QDialog>
 #include <vector>
 
 #include "model/platform.h"
 #include "model/session.h"
 #include "prep/attribute_choice.h"
+#include "ui/dialog_parts.h"
 
 class QButtonGroup;
 class QPlainTextEdit;
@@ -16,14 +16,11 @@ class QRadioButton;
 
 namespace quorel {
 
-class AttributeCoefficientSelectionForm : public QDialog {
+class AttributeCoefficientSelectionForm : public PrintableDialog {
   Q_OBJECT
 
  public:
   AttributeCoefficientSelectionForm(Session& s, Platform& platform, QWidget* parent);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* CreateFunctionFrame();

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QToolButton>
+#include <string>
 
 class QGroupBox;
 class QHBoxLayout;
@@ -49,9 +50,11 @@ QGroupBox* DescriptionFrame(const QString& caption, const QString& name, QPlainT
 // "OK" (the default button, with its tool tip) and "Cancel" at the right.
 QHBoxLayout* OkCancelRow(QPushButton*& ok, QPushButton*& cancel, QWidget* parent);
 
-// Text of the core (single-byte) for a widget.
+// Text of the core (single-byte, lines ended by CR LF) for a widget.
 inline QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.c_str());
+  QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  q.replace("\r\n", "\n");
+  return q;
 }
 
 }  // namespace quorel

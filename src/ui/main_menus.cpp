@@ -9,12 +9,10 @@
 #include "model/captions.h"
 #include "model/defaults_file.h"
 #include "output/save_commands.h"
-#include "ui/attribute_coefficient_form.h"
 #include "ui/convergence_form.h"
 #include "ui/file_dialog_filter.h"
 #include "ui/main_form.h"
 #include "ui/map_scene.h"
-#include "ui/mapping_weights_form.h"
 #include "ui/special_cases_form.h"
 
 namespace quorel {
@@ -92,24 +90,6 @@ void MainForm::ConnectMenus() {
   });
   connect(mnuClear, &QAction::triggered, this, [this] { ClearCommand(); });
   connect(mnuPrinterWindows, &QAction::triggered, this, [this] { PrintWindow(); });
-  connect(mnuAttributeFns, &QAction::triggered, this, [this] {
-    AttributeCoefficientSelectionForm form(s_, platform_, this);
-    form.exec();
-    Command([this] {
-      s_.captions.cmdAttributeFns = AttributeFnsCaption(s_);
-      platform_.RefreshCaptions();
-    });
-    EnableTimer1();
-  });
-  connect(mnuMappingWtFns, &QAction::triggered, this, [this] {
-    MappingWeightsSelectionForm form(s_, platform_, this);
-    form.exec();
-    Command([this] {
-      s_.captions.cmdMappingWtFns = MappingWtCaption(s_);
-      platform_.RefreshCaptions();
-    });
-    EnableTimer1();
-  });
   connect(mnuConvergence, &QAction::triggered, this, [this] {
     ConvergenceOptionsForm form(s_, this);
     form.exec();

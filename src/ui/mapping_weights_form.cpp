@@ -6,8 +6,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,8 +17,6 @@
 #include <QVBoxLayout>
 
 #include "model/settings.h"
-#include "ui/core_text.h"
-#include "ui/special_cases_form.h"
 
 namespace quorel {
 namespace {
@@ -117,14 +115,12 @@ void MappingCurvePlot::paintEvent(QPaintEvent*) {
 
 MappingWeightsSelectionForm::MappingWeightsSelectionForm(Session& s, Platform& platform,
                                                          QWidget* parent)
-    : QDialog(parent), s_(s), platform_(platform), choice_(LoadMappingWeightsChoice(s)) {
+    : PrintableDialog(parent), s_(s), platform_(platform), choice_(LoadMappingWeightsChoice(s)) {
   setObjectName("MappingWeightsSelectionForm");
   setWindowTitle("Mapping Weights");
 
-  auto* description = new QGroupBox("Option Description", this);
-  txtDescription_ = new QPlainTextEdit(description);
-  txtDescription_->setObjectName("txtDescription");
-  txtDescription_->setReadOnly(true);
+  QGroupBox* description =
+      DescriptionFrame("Option Description", "txtDescription", txtDescription_, this);
   // A fixed-width font keeps the columns of the weight table aligned.
   QFont table_font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   table_font.setPointSize(8);
@@ -132,28 +128,12 @@ MappingWeightsSelectionForm::MappingWeightsSelectionForm(Session& s, Platform& p
   const QFontMetrics table_metrics(table_font);
   txtDescription_->setMinimumWidth(table_metrics.horizontalAdvance(QString(44, 'M')) + 24);
   txtDescription_->setMinimumHeight(table_metrics.lineSpacing() * 14 + 12);
-  (new QVBoxLayout(description))->addWidget(txtDescription_);
-
-  auto* comments = new QGroupBox("Comments", this);
-  txtComment_ = new QPlainTextEdit(comments);
-  txtComment_->setObjectName("txtComment");
-  txtComment_->setReadOnly(true);
+  QGroupBox* comments = DescriptionFrame("Comments", "txtComment", txtComment_, this);
   txtComment_->setMinimumHeight(txtComment_->fontMetrics().lineSpacing() * 5 + 12);
-  (new QVBoxLayout(comments))->addWidget(txtComment_);
-
-  auto* cmdOK = new QPushButton("OK", this);
-  cmdOK->setObjectName("cmdOK");
-  cmdOK->setToolTip("Implement all changes and exit.");
-  cmdOK->setDefault(true);
-  auto* cmdCancel = new QPushButton("Cancel", this);
-  cmdCancel->setObjectName("cmdCancel");
-  cmdCancel->setToolTip("Ignore all changes and exit.");
+  QPushButton *cmdOK, *cmdCancel;
+  QHBoxLayout* buttons = OkCancelRow(cmdOK, cmdCancel, this);
   connect(cmdOK, &QPushButton::clicked, this, [this] { Ok(); });
   connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cmdOK);
-  buttons->addWidget(cmdCancel);
 
   auto* left = new QVBoxLayout;
   left->addWidget(CreateOptionsFrame());
@@ -191,9 +171,7 @@ QWidget* MappingWeightsSelectionForm::CreateOptionsFrame() {
   lblMappingWtConstValue_->setObjectName("lblMappingWtConstValue");
   lblMappingWtConstValue_->setMinimumWidth(fontMetrics().horizontalAdvance("-000.00"));
   auto arrow = [this, frame](const char* name, Qt::ArrowType type, bool up) {
-    auto* button = new QToolButton(frame);
-    button->setObjectName(name);
-    button->setArrowType(type);
+    auto* button = new ArrowButton(type, name, frame);
     connect(button, &QToolButton::clicked, this, [this, up] {
       StepAdjustableMappingWt(s_.set, platform_, choice_, up);
       ShowChoice();
@@ -248,8 +226,8 @@ void MappingWeightsSelectionForm::ShowChoice() {
   chkComplementary_->setVisible(choice_.complementary_shown);
   chkComplementary_->setChecked(choice_.complementary);
   const float floor = s_.set.MapWeightFloor;
-  txtDescription_->setPlainText(CoreText(MappingWtDescription(choice_, floor)));
-  txtComment_->setPlainText(CoreText(MappingWtComment(choice_, floor)));
+  txtDescription_->setPlainText(Latin1(MappingWtDescription(choice_, floor)));
+  txtComment_->setPlainText(Latin1(MappingWtComment(choice_, floor)));
   QPolygonF curve;
   for (int k = 1; k <= kCurveSamples; ++k) {
     const float d = 0.01f * static_cast<float>(k);
@@ -273,14 +251,6 @@ void MappingWeightsSelectionForm::mousePressEvent(QMouseEvent* event) {
                           mods & Qt::AltModifier, chkComplementary_->isChecked());
   chkComplementary_->setVisible(choice_.complementary_shown);
   if (choice_.complementary != was_complementary) ShowChoice();
-}
-
-void MappingWeightsSelectionForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_P && (event->modifiers() & Qt::ControlModifier)) {
-    PrintWidget(this);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace quorel

@@ -10,6 +10,7 @@
 #include "model/platform.h"
 #include "model/session.h"
 #include "prep/mapping_weights_choice.h"
+#include "ui/dialog_parts.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -39,14 +40,13 @@ class MappingCurvePlot : public QWidget {
   std::vector<QPolygonF> curves_;
 };
 
-class MappingWeightsSelectionForm : public QDialog {
+class MappingWeightsSelectionForm : public PrintableDialog {
   Q_OBJECT
 
  public:
   MappingWeightsSelectionForm(Session& s, Platform& platform, QWidget* parent);
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
