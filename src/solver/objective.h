@@ -2,6 +2,8 @@
 // steps with, the normalising factor and the objective value.
 #pragma once
 
+#include <optional>
+
 #include "model/session.h"
 
 namespace quorel {
@@ -20,6 +22,21 @@ struct PairEvaluation {
 // MapDist(i, j).  The reference form of the arithmetic; the solver uses
 // EvaluateObject, which must give the same sums.
 PairEvaluation EvaluatePair(Session& s, int i, int j);
+// The same terms, leaving MapDist as it is (for the evaluation of a map).
+PairEvaluation PairTerms(const Session& s, int i, int j);
+
+// The map distance of objects a and b by the current distance function over
+// all eight coordinates.
+float MapDistance(const Session& s, int a, int b);
+
+// The distances between which ordinal MDS holds ranked pair k (1..P): those
+// of the representative pairs of the neighbouring rank groups, with the end
+// values at either end of the ranking.  None for a pair without a rank.
+struct OrdinalBand {
+  float lower = 0;
+  float upper = 0;
+};
+std::optional<OrdinalBand> OrdinalNeighbourBand(const Session& s, int k);
 
 // The sums of one object step: over every partner j != i that is not parked
 // and whose pair is not missing.

@@ -64,6 +64,24 @@ inline float ToTarget(float d, float t) {
   return (d - t) / (t + kOffset);
 }
 
+// The distances ranked pair k is held between: du of the representative pair
+// of the next higher rank group and dl of the next lower one.  The groups at
+// the ends of the ranking have a neighbour on one side only: the top group's
+// band collapses to OrdMaxDissim, the bottom group's is
+// [OrdMinDissim, OrdMinDissim + 0.01].
+template <int kDist, class Cx>
+inline void OrdinalNeighbours(const Cx& cx, int k, float& du, float& dl) {
+  if (cx.up_a[k] > cx.n) {
+    du = dl = cx.ord_max;
+  } else if (cx.lo_a[k] == 0) {
+    du = cx.ord_min + 0.01f;
+    dl = cx.ord_min;
+  } else {
+    du = DistanceOnly<kDist>(cx, cx.up_a[k], cx.up_b[k]);
+    dl = DistanceOnly<kDist>(cx, cx.lo_a[k], cx.lo_b[k]);
+  }
+}
+
 // The ordinal badness of pair k at distance d.
 template <int kBad, int kDist, class Cx>
 inline float OrdinalBadness(const Cx& cx, int k, float d, float delta, float r) {
@@ -75,15 +93,7 @@ inline float OrdinalBadness(const Cx& cx, int k, float d, float delta, float r) 
     return (d - delta) * r;
   }
   float du, dl;
-  if (cx.up_a[k] > cx.n) {
-    du = dl = cx.ord_max;
-  } else if (cx.lo_a[k] == 0) {
-    du = cx.ord_min + 0.01f;
-    dl = cx.ord_min;
-  } else {
-    du = DistanceOnly<kDist>(cx, cx.up_a[k], cx.up_b[k]);
-    dl = DistanceOnly<kDist>(cx, cx.lo_a[k], cx.lo_b[k]);
-  }
+  OrdinalNeighbours<kDist>(cx, k, du, dl);
   const float m = (dl + du) / 2;
   if (cx.warm_up) {
     const float t = cx.t, rest = 1.0f - cx.t;

@@ -1,5 +1,6 @@
 // EvaluatePair and EvaluateObject: the settings are read once per call and
 // select one specialised loop; the loop itself runs over contiguous rows.
+#include <optional>
 #include <stdexcept>
 
 #include "solver/objective.h"
@@ -25,6 +26,17 @@ int KindOf(int mds_type) {
   }
 }
 
+void SetRankTables(const Session& s, ContextData& cx) {
+  const DerivedData& r = s.derived;
+  cx.ranked_pairs = r.NRankedPairs;
+  cx.up_a = r.OrdUpperObjA.data();
+  cx.up_b = r.OrdUpperObjB.data();
+  cx.lo_a = r.OrdLowerObjA.data();
+  cx.lo_b = r.OrdLowerObjB.data();
+  cx.ord_min = r.OrdMinDissim;
+  cx.ord_max = r.OrdMaxDissim;
+}
+
 ContextData MakeContext(const Session& s) {
   ContextData cx;
   const Settings& t = s.set;
@@ -38,18 +50,11 @@ ContextData MakeContext(const Session& s) {
   cx.p_inv = t.MinkowskiInverse;
   cx.centre_factor = t.CentreInBounds ? 0.1f : 0.0f;
   if (t.MDSAnalysisTypeNum == 4) {
-    const DerivedData& r = s.derived;
     const int limit = 100 * (t.StepSizeNum + 1);
     const int count = s.run.OrdinalIterationCount;
     cx.warm_up = count < limit;
     if (cx.warm_up) cx.t = std::sqrt(static_cast<float>(count) / static_cast<float>(limit));
-    cx.ranked_pairs = r.NRankedPairs;
-    cx.up_a = r.OrdUpperObjA.data();
-    cx.up_b = r.OrdUpperObjB.data();
-    cx.lo_a = r.OrdLowerObjA.data();
-    cx.lo_b = r.OrdLowerObjB.data();
-    cx.ord_min = r.OrdMinDissim;
-    cx.ord_max = r.OrdMaxDissim;
+    SetRankTables(s, cx);
   }
   return cx;
 }
@@ -93,7 +98,7 @@ void ObjectLoop(Session& s, const ContextData& data, int i, ObjectStep& out) {
 }
 
 template <int kBad, int kDist, int kKind>
-PairEvaluation PairOf(Session& s, const ContextData& data, int i, int j) {
+PairEvaluation PairOf(const Session& s, const ContextData& data, int i, int j) {
   const Context<kMaxDimensions> cx{data};
   PairEvaluation out;
   float a[8];
@@ -102,7 +107,6 @@ PairEvaluation PairOf(Session& s, const ContextData& data, int i, int j) {
   const Term term = EvaluateTerm<kBad, kDist, kKind>(
       cx, a, j, s.prob.Dissim(i, j), w, s.derived.ErrBoundLower(i, j),
       s.derived.ErrBoundUpper(i, j), s.derived.FreePairIndex(i, j), out.u);
-  s.derived.MapDist(i, j) = term.d;
   out.d = term.d;
   out.e = term.e;
   for (int k = 0; k < cx.dims; ++k) out.gradient[k] = term.grad_factor * out.u[k];
@@ -111,7 +115,7 @@ PairEvaluation PairOf(Session& s, const ContextData& data, int i, int j) {
 }
 
 using ObjectFn = void (*)(Session&, const ContextData&, int, ObjectStep&);
-using PairFn = PairEvaluation (*)(Session&, const ContextData&, int, int);
+using PairFn = PairEvaluation (*)(const Session&, const ContextData&, int, int);
 
 template <int kBad, int kDist, int kDims>
 ObjectFn ObjectFnFor(int kind) {
@@ -178,7 +182,50 @@ auto Choose(const Settings& t, int dims) {
 }  // namespace
 
 PairEvaluation EvaluatePair(Session& s, int i, int j) {
+  PairEvaluation out = PairTerms(s, i, j);
+  s.derived.MapDist(i, j) = out.d;
+  return out;
+}
+
+PairEvaluation PairTerms(const Session& s, int i, int j) {
   return Choose<SelectPair>(s.set, kMaxDimensions)(s, MakeContext(s), i, j);
+}
+
+float MapDistance(const Session& s, int a, int b) {
+  ContextData data = MakeContext(s);
+  const Context<kMaxDimensions> cx{data};
+  switch (s.set.DistanceFunctionNum) {
+    case kEuclidean:
+      return DistanceOnly<kEuclidean>(cx, a, b);
+    case kCityBlock:
+      return DistanceOnly<kCityBlock>(cx, a, b);
+    case kMinkowski:
+      return DistanceOnly<kMinkowski>(cx, a, b);
+    default:
+      throw std::logic_error("objective: distance function out of range");
+  }
+}
+
+std::optional<OrdinalBand> OrdinalNeighbourBand(const Session& s, int k) {
+  ContextData data = MakeContext(s);
+  SetRankTables(s, data);
+  if (k <= 0 || k > data.ranked_pairs) return std::nullopt;
+  const Context<kMaxDimensions> cx{data};
+  OrdinalBand band;
+  switch (s.set.DistanceFunctionNum) {
+    case kEuclidean:
+      OrdinalNeighbours<kEuclidean>(cx, k, band.upper, band.lower);
+      break;
+    case kCityBlock:
+      OrdinalNeighbours<kCityBlock>(cx, k, band.upper, band.lower);
+      break;
+    case kMinkowski:
+      OrdinalNeighbours<kMinkowski>(cx, k, band.upper, band.lower);
+      break;
+    default:
+      throw std::logic_error("objective: distance function out of range");
+  }
+  return band;
 }
 
 void EvaluateObject(Session& s, int i, ObjectStep& out) {
