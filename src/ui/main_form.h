@@ -141,6 +141,9 @@ class MainForm : public QMainWindow {
   void SaveCommand(bool long_format, bool always_ask);
   void PrintWindow();
   void ClearCommand();
+  enum class EvaluationWindow { kObjects, kLinks, kAttributes };
+  // Stops a running solver and shows the evaluation window modally.
+  void OpenEvaluationWindow(EvaluationWindow which);
   QString AskFileName(const QString& caption, const QString& initial, bool save);
 
   Session& s_;

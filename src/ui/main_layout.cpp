@@ -155,11 +155,10 @@ void MainForm::ShowProblemControls() {
 }
 
 void MainForm::EnableProblemMenus() {
-  // The evaluation windows come with a later version; the entries stay
-  // present but disabled.
-  mnuObjects->setEnabled(false);
-  mnuLinks->setEnabled(false);
-  mnuAttributes->setEnabled(false);
+  const bool loaded = s_.prob.NObjects > 0;
+  mnuObjects->setEnabled(loaded);
+  mnuLinks->setEnabled(loaded);
+  mnuAttributes->setEnabled(loaded && s_.prob.NAttributes > 0);
 }
 
 void MainForm::FillAttributeLists() {

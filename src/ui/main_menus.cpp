@@ -66,8 +66,8 @@ void MainForm::CreateMenus() {
   mnuReadManual = mnuHelpSources->addAction("Read the Offline Quorel Manual");
   mnuEmailTamsel = mnuHelpSources->addAction("Last Resort: Email the Quorel team");
 
-  // Entries whose windows are not part of this build stay visible but
-  // disabled.
+  // Entries whose windows are not part of this build, and the evaluation
+  // windows until a problem is loaded, stay visible but disabled.
   for (QAction* later : {mnuEditOnlineHelpFile, mnuEditActiveDataFile, mnuSavedSolutionFile,
                          mnuSavedSolutionShortFile, mnuBestSolutionFile, mnuView, mnuObjects,
                          mnuLinks, mnuAttributes, mnuOnlineHelp})
@@ -90,6 +90,12 @@ void MainForm::ConnectMenus() {
   });
   connect(mnuClear, &QAction::triggered, this, [this] { ClearCommand(); });
   connect(mnuPrinterWindows, &QAction::triggered, this, [this] { PrintWindow(); });
+  connect(mnuObjects, &QAction::triggered, this,
+          [this] { OpenEvaluationWindow(EvaluationWindow::kObjects); });
+  connect(mnuLinks, &QAction::triggered, this,
+          [this] { OpenEvaluationWindow(EvaluationWindow::kLinks); });
+  connect(mnuAttributes, &QAction::triggered, this,
+          [this] { OpenEvaluationWindow(EvaluationWindow::kAttributes); });
   connect(mnuConvergence, &QAction::triggered, this, [this] {
     ConvergenceOptionsForm form(s_, this);
     form.exec();

@@ -1,0 +1,160 @@
+#include "ui/eval_plot.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace quorel {
+namespace {
+
+const QColor kFrameColor(128, 128, 128);
+constexpr double kMarkerRadius = 2.5;  // pixels
+
+// The parts of a caption that are set apart by three or more blanks.
+QStringList SpreadParts(const QString& text) {
+  return text.trimmed().split(QRegularExpression(" {3,}"), Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+EvalPlot::EvalPlot(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void EvalPlot::SetPicture(PlotPicture picture) {
+  picture_ = std::move(picture);
+  update();
+}
+
+void EvalPlot::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.fillRect(rect(), Qt::white);
+  const QRectF area = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+  if (area.width() <= 1 || area.height() <= 1) return;
+
+  const PlotPicture& p = picture_;
+  const double sx = area.width() / std::max(1e-12, p.x1 - p.x0);
+  const double sy = area.height() / std::max(1e-12, p.y1 - p.y0);
+  auto at = [&](QPointF d) {
+    return QPointF(area.left() + (d.x() - p.x0) * sx, area.bottom() - (d.y() - p.y0) * sy);
+  };
+  auto map_polygon = [&](const QPolygonF& polygon) {
+    QPolygonF out;
+    out.reserve(polygon.size());
+    for (const QPointF& d : polygon) out << at(d);
+    return out;
+  };
+
+  painter.save();
+  painter.setClipRect(area);
+  painter.setPen(Qt::NoPen);
+  for (const PlotPicture::Area& a : p.areas) {
+    painter.setBrush(a.color);
+    painter.drawPolygon(map_polygon(a.polygon));
+  }
+  for (const PlotPicture::Bar& b : p.bars) {
+    const QRectF bar = QRectF(at({b.left, b.top}), at({b.right, b.bottom})).normalized();
+    painter.setBrush(b.fill);
+    // Thin bars are outlined only when there is room for an outline.
+    painter.setPen(bar.width() >= 4 ? QPen(Qt::black, 0.8) : QPen(Qt::NoPen));
+    painter.drawRect(bar);
+  }
+  for (const PlotPicture::Line& l : p.lines) {
+    QPen pen(l.color, l.width);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(map_polygon(l.points));
+  }
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(Qt::black);
+  for (const QPointF& m : p.markers) painter.drawEllipse(at(m), kMarkerRadius, kMarkerRadius);
+  painter.restore();
+
+  painter.setPen(QPen(kFrameColor, 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(area);
+
+  painter.setPen(Qt::black);
+  QFont title_font = font();
+  title_font.setBold(true);
+  painter.setFont(title_font);
+  const QRectF text_area = area.adjusted(6, 4, -6, -4);
+  painter.drawText(text_area, Qt::AlignLeft | Qt::AlignTop, p.title);
+  painter.setFont(font());
+  const QRectF notes_area = text_area.adjusted(0, QFontMetricsF(title_font).height() + 2, 0, 0);
+  painter.drawText(notes_area, Qt::AlignLeft | Qt::AlignTop, p.notes.join('\n'));
+  if (!p.message.isEmpty()) painter.drawText(area, Qt::AlignCenter, p.message);
+}
+
+AxisCaption::AxisCaption(Qt::Orientation orientation, QWidget* parent)
+    : QWidget(parent), orientation_(orientation) {
+  if (orientation_ == Qt::Horizontal)
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  else
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+}
+
+void AxisCaption::setText(const QString& text) {
+  text_ = text;
+  updateGeometry();
+  update();
+}
+
+QSize AxisCaption::sizeHint() const {
+  const QFontMetrics fm(font());
+  if (orientation_ == Qt::Horizontal) return {fm.horizontalAdvance(text_), fm.height() + 2};
+  int widest = 0;
+  for (const QString& part : SpreadParts(text_))
+    widest = std::max(widest, fm.horizontalAdvance(part));
+  return {widest + 6, fm.height() * 4};
+}
+
+void AxisCaption::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setPen(palette().color(QPalette::WindowText));
+  const QFontMetricsF fm(font());
+  // Along the plot's frame, inside its margins.
+  const double start = EvalPlot::kMargin;
+  const double length =
+      (orientation_ == Qt::Horizontal ? width() : height()) - 2.0 * EvalPlot::kMargin;
+  const QStringList parts = SpreadParts(text_);
+  if (orientation_ == Qt::Horizontal) {
+    if (parts.size() < 2) {
+      painter.drawText(rect(), Qt::AlignCenter, text_.trimmed());
+      return;
+    }
+    for (int k = 0; k < parts.size(); ++k) {
+      const double w = fm.horizontalAdvance(parts[k]);
+      const double centre = start + length * k / (parts.size() - 1);
+      const double left = std::clamp(centre - w / 2, 0.0, width() - w);
+      painter.drawText(QPointF(left, fm.ascent() + 1), parts[k]);
+    }
+    return;
+  }
+  if (parts.size() >= 2) {
+    for (int k = 0; k < parts.size(); ++k) {
+      const double centre = start + length * k / (parts.size() - 1);
+      const double top = std::clamp(centre - fm.height() / 2, 0.0, height() - fm.height());
+      painter.drawText(QRectF(0, top, width(), fm.height()), Qt::AlignHCenter, parts[k]);
+    }
+    return;
+  }
+  // Spaced characters, one under the other; a double blank leaves a gap.
+  const QString spaced = text_.trimmed().replace("  ", " \u00a0 ");
+  const QStringList letters = spaced.split(' ', Qt::SkipEmptyParts);
+  const double line = fm.height() * 0.9;
+  double top = (height() - line * letters.size()) / 2;
+  for (const QString& letter : letters) {
+    painter.drawText(QRectF(0, top, width(), line), Qt::AlignHCenter, letter.trimmed());
+    top += line;
+  }
+}
+
+}  // namespace quorel

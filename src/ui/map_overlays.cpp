@@ -1,0 +1,122 @@
+#include "ui/map_overlays.h"
+
+#include <QGraphicsEllipseItem>
+#include <QGraphicsLineItem>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsSimpleTextItem>
+#include <QPen>
+
+#include "model/session.h"
+#include "ui/label_canvas.h"
+#include "ui/map_scene.h"
+
+namespace quorel {
+namespace {
+
+// Above the guides and the canvas, below the circles; captions on top.
+constexpr double kOverlayZ = 1.5;
+constexpr double kCaptionZ = 3.0;
+
+QPen OverlayPen(const QColor& color, int width) {
+  QPen pen(color);
+  pen.setCosmetic(true);
+  pen.setWidth(std::max(1, width));
+  pen.setCapStyle(Qt::RoundCap);
+  return pen;
+}
+
+}  // namespace
+
+MapOverlays::MapOverlays(Session& s, MapScene& map) : s_(s), map_(map) {}
+
+MapOverlays::~MapOverlays() {
+  Clear();
+}
+
+void MapOverlays::Adopt(QGraphicsItem* item) {
+  item->setData(0, QString(kItemTag));
+  map_.scene()->addItem(item);
+  items_.push_back(item);
+}
+
+void MapOverlays::Clear() {
+  for (QGraphicsItem* item : items_) {
+    map_.scene()->removeItem(item);
+    delete item;
+  }
+  items_.clear();
+}
+
+void MapOverlays::AddLink(int i, int j, const QColor& color, int width) {
+  if (i < 1 || j < 1 || i > map_.CircleCount() || j > map_.CircleCount()) return;
+  auto centre = [this](int k) {
+    QGraphicsEllipseItem* circle = map_.Circle(k);
+    return circle->mapToScene(circle->rect().center());
+  };
+  const QPointF a = centre(i), b = centre(j);
+  AddLine({a.x(), a.y(), b.x(), b.y()}, color, width);
+}
+
+void MapOverlays::AddLine(const MapSegment& line, const QColor& color, int width) {
+  auto* item = new QGraphicsLineItem(line.x1, line.y1, line.x2, line.y2);
+  item->setPen(OverlayPen(color, width));
+  item->setZValue(kOverlayZ);
+  Adopt(item);
+}
+
+void MapOverlays::AddOutline(const std::vector<PlotPoint>& points, const QColor& color, int width) {
+  QPolygonF polygon;
+  for (const PlotPoint& p : points) polygon << QPointF(p.x, p.y);
+  auto* item = new QGraphicsPolygonItem(polygon);
+  item->setPen(OverlayPen(color, width));
+  item->setBrush(Qt::NoBrush);
+  item->setZValue(kOverlayZ);
+  Adopt(item);
+}
+
+void MapOverlays::AddCaption(const QString& text, const PlotPoint& at, bool left) {
+  auto* item = new QGraphicsSimpleTextItem(text);
+  // The caption keeps its pixel size on the twips scene.
+  item->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+  item->setZValue(kCaptionZ);
+  const QRectF box = item->boundingRect();
+  const double shift_x = left ? -box.width() * kTwipsPerPixel : 0.0;
+  item->setPos(at.x + shift_x, at.y - box.height() * kTwipsPerPixel / 2);
+  Adopt(item);
+}
+
+QColor MapOverlays::FillColor(CircleFill fill) {
+  switch (fill) {
+    case CircleFill::kLightGrey:
+      return {224, 224, 224};
+    case CircleFill::kGrey:
+      return {128, 128, 128};
+    case CircleFill::kBlack:
+      return Qt::black;
+    case CircleFill::kRed:
+      return {255, 0, 0};
+    default:
+      return {};
+  }
+}
+
+void MapOverlays::ShowFills(const std::vector<ObjectFill>& fills) {
+  ClearFills();
+  for (const ObjectFill& f : fills) {
+    if (f.object < 1 || f.object > map_.CircleCount() || f.fill == CircleFill::kClear) continue;
+    map_.Circle(f.object)->setBrush(FillColor(f.fill));
+  }
+}
+
+void MapOverlays::LabelKeepingFills() {
+  const bool kept = s_.set.ObjectsFilled;
+  s_.set.ObjectsFilled = true;
+  map_.LabelAllObjects();
+  s_.set.ObjectsFilled = kept;
+}
+
+void MapOverlays::ClearFills() {
+  for (int i = 1; i <= map_.CircleCount(); ++i) map_.Circle(i)->setBrush(Qt::NoBrush);
+}
+
+}  // namespace quorel

@@ -1,0 +1,58 @@
+// What the evaluation windows add to the map while they are open: lines
+// (links, attribute vectors, tie lines), arrow heads and captions as scene
+// items above the label canvas and below the circles, and fills of the
+// object circles.  Everything goes away on Clear and when the overlay ends.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <vector>
+
+#include "eval/eval_common.h"
+
+class QGraphicsItem;
+
+namespace quorel {
+
+class MapScene;
+struct Session;
+
+class MapOverlays {
+ public:
+  MapOverlays(Session& s, MapScene& map);
+  ~MapOverlays();
+  MapOverlays(const MapOverlays&) = delete;
+  MapOverlays& operator=(const MapOverlays&) = delete;
+
+  // Removes every item this overlay added.
+  void Clear();
+  // A line between the centres of the circles of objects i and j.
+  void AddLink(int i, int j, const QColor& color, int width);
+  void AddLine(const MapSegment& line, const QColor& color, int width);
+  // A closed outline through the points (twips).
+  void AddOutline(const std::vector<PlotPoint>& points, const QColor& color, int width);
+  // A caption whose left edge (or right edge, when `left`) is at `at`,
+  // centred on it vertically.
+  void AddCaption(const QString& text, const PlotPoint& at, bool left);
+
+  // Makes every circle transparent, then fills the given ones.
+  void ShowFills(const std::vector<ObjectFill>& fills);
+  // Labels every object with ObjectsFilled set, so that the fills survive
+  // the label pass.
+  void LabelKeepingFills();
+  // Transparent circles again.
+  void ClearFills();
+
+  static QColor FillColor(CircleFill fill);
+  // The data (key 0) of every item an overlay adds.
+  static constexpr const char* kItemTag = "evalOverlay";
+
+ private:
+  void Adopt(QGraphicsItem* item);
+
+  Session& s_;
+  MapScene& map_;
+  std::vector<QGraphicsItem*> items_;
+};
+
+}  // namespace quorel

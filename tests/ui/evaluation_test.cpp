@@ -1,0 +1,236 @@
+// The evaluation windows on solved built-in problems: each opens from its
+// menu, each option draws on the map, closing restores the map, and opening
+// one during a run ends the series.
+#include <QCheckBox>
+#include <QGraphicsLineItem>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsSimpleTextItem>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "eval/eval_attributes.h"
+#include "eval/eval_links.h"
+#include "solver/convergence.h"
+#include "solver/run_control.h"
+#include "ui/eval_plot.h"
+#include "ui/map_overlays.h"
+#include "ui_fixture.h"
+
+using namespace quorel;
+using quorel::testing::MessageBoxCloser;
+using quorel::testing::Window;
+
+namespace {
+
+// Runs `act` on the evaluation window `name` once its menu entry has shown
+// it, then closes it with its Close button.
+void WithWindow(QAction* entry, const QString& name, const std::function<void(QDialog*)>& act) {
+  bool done = false;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (done || !form || form->objectName() != name) return;
+    done = true;
+    act(form);
+    form->findChild<QPushButton*>("cmdClose")->click();
+  });
+  poll.start();
+  entry->trigger();
+  QVERIFY(done);
+}
+
+std::vector<QGraphicsItem*> Overlay(Window& w, int type) {
+  std::vector<QGraphicsItem*> items;
+  for (QGraphicsItem* item : w.form->map()->scene()->items())
+    if (item->data(0).toString() == MapOverlays::kItemTag && item->type() == type)
+      items.push_back(item);
+  return items;
+}
+
+int FilledCircles(Window& w) {
+  int filled = 0;
+  for (int i = 1; i <= w.form->map()->CircleCount(); ++i)
+    filled += w.form->map()->Circle(i)->brush().style() != Qt::NoBrush;
+  return filled;
+}
+
+void Solve(Window& w, int special_case) {
+  w.LoadCase(special_case);
+  w.session->set.AutoStop = true;
+  SetConvergenceLimits(*w.session);
+  QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+  QVERIFY(w.WaitUntilIdle(60000));
+}
+
+void Choose(QDialog* form, const QString& name) {
+  form->findChild<QRadioButton*>(name)->click();
+}
+
+}  // namespace
+
+class EvaluationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void menusFollowTheProblem() {
+    Window w;
+    for (QAction* a : {w.form->mnuObjects, w.form->mnuLinks, w.form->mnuAttributes})
+      QVERIFY(!a->isEnabled());
+    w.LoadCase(3);
+    QVERIFY(w.form->mnuObjects->isEnabled());
+    QVERIFY(w.form->mnuLinks->isEnabled());
+    QVERIFY(!w.form->mnuAttributes->isEnabled());
+    w.LoadCase(12);
+    QVERIFY(w.form->mnuAttributes->isEnabled());
+  }
+
+  void linksWindowDrawsEachOptionAndCloses() {
+    Window w;
+    Solve(w, 15);
+    Session& s = *w.session;
+    s.set.EvalLinksItemNum = 0;
+    const LinkEvaluation eval = EvaluateLinks(s);
+    WithWindow(w.form->mnuLinks, "EvaluateLinksForm", [&](QDialog* form) {
+      QCOMPARE(s.run.RunState, kStopped);
+      auto* slider = form->findChild<QSlider*>("WaernSlide");
+      QCOMPARE(slider->value(), 33);
+      // Each option draws its own links, the previous option's gone first.
+      for (int option : {0, 1, 3, 4, 5, 6, 0}) {
+        Choose(form, QString("optEvalItem_%1").arg(option));
+        const size_t expected = ShowLinksOption(eval, option, slider->value()).marked.size();
+        QCOMPARE(Overlay(w, QGraphicsLineItem::Type).size(), expected);
+        QCOMPARE(slider->isEnabled(), option <= 1);
+      }
+      QVERIFY(!Overlay(w, QGraphicsLineItem::Type).empty());
+      auto* blue = static_cast<QGraphicsLineItem*>(Overlay(w, QGraphicsLineItem::Type)[0]);
+      QCOMPARE(blue->pen().color(), QColor(0, 0, 255));
+      slider->setValue(10);
+      QCOMPARE(Overlay(w, QGraphicsLineItem::Type).size(),
+               ShowLinksOption(eval, 0, 10).marked.size());
+      QCOMPARE(s.set.WaernSlideValue, 10);
+      // The neutral choice shows no link at all.
+      Choose(form, "optEvalItem_2");
+      QVERIFY(Overlay(w, QGraphicsLineItem::Type).empty());
+      // The plot shows every link, with bands while the box is checked.
+      auto* plot = form->findChild<EvalPlot*>("Picture1");
+      QCOMPARE(plot->Picture().markers.size(), eval.links.size());
+      auto* bands = form->findChild<QCheckBox*>("chkShowStdDevBounds");
+      bands->setChecked(true);
+      QCOMPARE(plot->Picture().areas.size(), size_t(2));
+      bands->setChecked(false);
+      QVERIFY(plot->Picture().areas.empty());
+      Choose(form, "optEvalItem_4");
+    });
+    QVERIFY(Overlay(w, QGraphicsLineItem::Type).empty());
+    QCOMPARE(s.set.EvalLinksItemNum, 4);
+    QVERIFY(!s.set.EvalLinksOptionA);
+    QCOMPARE(s.set.WaernSlideValue, 10);
+  }
+
+  void objectsWindowFillsSurviveItsLabelPass() {
+    Window w;
+    Solve(w, 15);
+    Session& s = *w.session;
+    s.set.EvalObjectsItemNum = 0;
+    MapScene& map = *w.form->map();
+    WithWindow(w.form->mnuObjects, "EvaluateObjectsForm", [&](QDialog* form) {
+      // Quarter ranges: the upper three quarters stay shaded after the
+      // label pass that follows the fill.
+      QVERIFY(FilledCircles(w) > 0);
+      Choose(form, "optEvalItem_1");
+      QCOMPARE(FilledCircles(w), 0);
+      auto* plot = form->findChild<EvalPlot*>("Picture1");
+      QCOMPARE(plot->Picture().bars.size(), size_t(s.prob.NObjects));
+      const int printed = map.canvas().PrintsSinceClear();
+      Choose(form, "optEvalItem_3");
+      QCOMPARE(map.canvas().PrintsSinceClear(), printed + s.prob.NObjects);
+      QVERIFY(FilledCircles(w) > 0);
+      Choose(form, "optEvalItem_5");
+      auto* notes = form->findChild<QPlainTextEdit*>("txtDescription");
+      QCOMPARE(FilledCircles(w) == 0, notes->toPlainText() == "No outliers found.");
+    });
+    QCOMPARE(FilledCircles(w), 0);
+    QCOMPARE(s.set.EvalObjectsItemNum, 5);
+    QVERIFY(!s.set.ObjectsFilled);
+  }
+
+  void attributesWindowDrawsVectorsFillsValuesAndTieLines() {
+    Window w;
+    Solve(w, 12);
+    Session& s = *w.session;
+    MapScene& map = *w.form->map();
+    const int lines_before = static_cast<int>(Overlay(w, QGraphicsLineItem::Type).size());
+    QCOMPARE(lines_before, 0);
+    WithWindow(w.form->mnuAttributes, "EvaluateAttributesForm", [&](QDialog* form) {
+      QCOMPARE(Overlay(w, QGraphicsLineItem::Type).size(), size_t(1));
+      QCOMPARE(Overlay(w, QGraphicsPolygonItem::Type).size(), size_t(1));
+      QCOMPARE(Overlay(w, QGraphicsSimpleTextItem::Type).size(), size_t(1));
+      auto* list = form->findChild<QListWidget*>("lstAllAttribsList");
+      QCOMPARE(list->count(), s.prob.NAttributes);
+      list->setCurrentRow(1);
+      QCOMPARE(form->findChild<QRadioButton*>("optAttribIdentifiers_0")->text(),
+               QString("A2 Vector Only"));
+      Choose(form, "optAttribIdentifiers_1");
+      QVERIFY(FilledCircles(w) > 0);
+      Choose(form, "optAttribIdentifiers_2");
+      QCOMPARE(FilledCircles(w), 0);
+      QCOMPARE(map.canvas().PrintsSinceClear(), s.prob.NObjects);
+      form->findChild<QCheckBox*>("chkShowTieLines")->setChecked(true);
+      QCOMPARE(Overlay(w, QGraphicsLineItem::Type).size(), size_t(1 + s.prob.NObjects));
+      Choose(form, "optAttribIdentifiers_4");
+      QCOMPARE(Overlay(w, QGraphicsPolygonItem::Type).size(), size_t(s.prob.NAttributes));
+      QVERIFY(form->findChild<QPlainTextEdit*>("txtDescription")
+                  ->toPlainText()
+                  .startsWith("Attribute A2: a="));
+    });
+    QVERIFY(Overlay(w, QGraphicsLineItem::Type).empty());
+    QVERIFY(Overlay(w, QGraphicsSimpleTextItem::Type).empty());
+    QCOMPARE(FilledCircles(w), 0);
+    QVERIFY(s.set.ShowTieLines);
+  }
+
+  void attributeWithoutValuesSaysSo() {
+    Window w;
+    w.LoadCase(12);
+    MessageBoxCloser closer;
+    for (int i = 1; i <= w.session->prob.NObjects; ++i) w.session->prob.AttribMissing(i, 1) = 1;
+    WithWindow(w.form->mnuAttributes, "EvaluateAttributesForm",
+               [&](QDialog*) { QVERIFY(Overlay(w, QGraphicsLineItem::Type).empty()); });
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QCOMPARE(closer.texts[0], QString(kNoAttributeValuesMessage));
+  }
+
+  void openingDuringASeriesEndsIt() {
+    // With automatic repeat a run that is only marked stopped would give way
+    // to a new random run that scrambles the map being evaluated.
+    Window w;
+    w.LoadCase(14);
+    Session& s = *w.session;
+    QTest::mouseClick(w.form->chkAutoRepeat, Qt::LeftButton);
+    QVERIFY(s.set.AutoRepeat);
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(20));
+    for (QAction* entry : {w.form->mnuLinks, w.form->mnuObjects}) {
+      if (!w.Running()) {
+        QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+        QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 10));
+      }
+      const QString name = entry == w.form->mnuLinks ? "EvaluateLinksForm" : "EvaluateObjectsForm";
+      WithWindow(entry, name, [&](QDialog*) {
+        QCOMPARE(s.run.RunState, kStopped);
+        std::vector<float> at_opening(s.prob.LocDim[1].begin(), s.prob.LocDim[1].end());
+        QVERIFY(w.WaitUntilIdle(5000));
+        QCOMPARE(s.run.RunState, kStopped);
+        QVERIFY(std::equal(at_opening.begin(), at_opening.end(), s.prob.LocDim[1].begin()));
+      });
+      QVERIFY(!w.Running());
+    }
+  }
+};
+
+QTEST_MAIN(EvaluationTest)
+#include "evaluation_test.moc"
