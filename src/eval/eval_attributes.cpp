@@ -84,8 +84,15 @@ std::vector<MapSegment> TieLines(const Session& s, const AttributeSample& sample
   for (size_t k = 0; k < sample.objects.size(); ++k) {
     const int i = sample.objects[k];
     const double p = sn * sample.y[k] + c * sample.x[k];
-    lines.push_back({g.CircleLeft[i] + half, g.CircleTop[i] + half,
-                     g.MapCentreX + p * c * g.UnitRadius, g.MapCentreY - p * sn * g.UnitRadius});
+    MapSegment line{g.CircleLeft[i] + half, g.CircleTop[i] + half,
+                    g.MapCentreX + p * c * g.UnitRadius, g.MapCentreY - p * sn * g.UnitRadius};
+    // From the circle's rim, so that the line leaves the label alone; an
+    // object on the vector needs no line.
+    const double length = std::hypot(line.x2 - line.x1, line.y2 - line.y1);
+    if (length <= half) continue;
+    line.x1 += (line.x2 - line.x1) * half / length;
+    line.y1 += (line.y2 - line.y1) * half / length;
+    lines.push_back(line);
   }
   return lines;
 }

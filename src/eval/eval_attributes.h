@@ -81,7 +81,7 @@ struct AttributesView {
   std::vector<AttributeVector> vectors;
   std::vector<ObjectFill> fills;
   std::vector<PrintedValue> values;
-  std::vector<MapSegment> tie_lines;
+  std::vector<MapSegment> tie_lines;  // from a circle's rim to the chosen vector
   FitPlot plot;
   std::string notes;
 };

@@ -62,6 +62,13 @@ void EvalPlot::paintEvent(QPaintEvent*) {
     // Thin bars are outlined only when there is room for an outline.
     painter.setPen(bar.width() >= 4 ? QPen(Qt::black, 0.8) : QPen(Qt::NoPen));
     painter.drawRect(bar);
+    const QFontMetricsF fm(font());
+    if (b.label.isEmpty() || fm.horizontalAdvance(b.label) + 2 > bar.width()) continue;
+    painter.setPen(Qt::black);
+    const bool up = b.top >= b.bottom;
+    const QRectF room(bar.left(), up ? bar.top() - fm.height() - 1 : bar.bottom() + 1, bar.width(),
+                      fm.height());
+    painter.drawText(room, Qt::AlignCenter, b.label);
   }
   for (const PlotPicture::Line& l : p.lines) {
     QPen pen(l.color, l.width);

@@ -31,6 +31,7 @@ struct PlotPicture {
   struct Bar {
     double left = 0, right = 0, bottom = 0, top = 0;
     QColor fill;
+    QString label;  // shown beyond the bar's end while the bars are wide enough
   };
   std::vector<Area> areas;  // drawn first, in order
   std::vector<Bar> bars;

@@ -53,9 +53,6 @@ EvaluateLinksForm::EvaluateLinksForm(Session& s, Platform& platform, MapScene& m
     : EvaluationForm(s, platform, map, parent) {
   setObjectName("EvaluateLinksForm");
   setWindowTitle("Links Evaluation");
-  const int type = s_.set.MDSAnalysisTypeNum;
-  SetAxisCaptions(type == 2 || type == 3 ? " 0      IC+Dij       1" : " 0        Dij        1",
-                  "1               dij            0 ");
 
   auto* frame = new QGroupBox("Analysis Options", this);
   auto* box = new QVBoxLayout(frame);
@@ -139,8 +136,12 @@ void EvaluateLinksForm::DrawShepardPlot() {
   picture.title = "Shepard Plot";
   picture.notes << QString::fromStdString(data.rsq_text);
   picture.x1 = picture.y1 = data.top;
-  // The axis captions read 0 to 1; a longer map says how far its axes run.
-  if (data.top > 1.0f) picture.notes << QString("Axes 0 to %1").arg(data.top, 0, 'f', 2);
+  // Both axes reach past 1 when a distance does, and their captions say so.
+  const QString top = data.top > 1.0f ? QString::number(data.top, 'f', 2) : QString("1");
+  const int type = s_.set.MDSAnalysisTypeNum;
+  SetAxisCaptions(
+      (type == 2 || type == 3 ? " 0      IC+Dij       " : " 0        Dij        ") + top,
+      top + "               dij            0 ");
   if (bands_->isChecked() && data.inner_band > 0) {
     picture.areas.push_back({Band(data.reference, data.outer_band), kOuterBand});
     picture.areas.push_back({Band(data.reference, data.inner_band), kInnerBand});

@@ -80,7 +80,8 @@ void EvaluateObjectsForm::DrawParetoPlot(const ParetoPlot& pareto) {
     const ParetoBar& bar = pareto.bars[k];
     const QColor fill =
         bar.fill == CircleFill::kClear ? kPlainBar : MapOverlays::FillColor(bar.fill);
-    picture.bars.push_back({k + gap, k + 1 - gap, 0.0, bar.value, fill});
+    picture.bars.push_back(
+        {k + gap, k + 1 - gap, 0.0, bar.value, fill, QString::number(bar.object)});
   }
   if (pareto.is_signed)
     picture.lines.push_back({QPolygonF({QPointF(0, 0), QPointF(n, 0)}), QColor(128, 128, 128), 1});

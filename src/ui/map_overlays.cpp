@@ -5,6 +5,7 @@
 #include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
 #include <QPen>
+#include <algorithm>
 
 #include "model/session.h"
 #include "ui/label_canvas.h"
@@ -45,6 +46,7 @@ void MapOverlays::Clear() {
     delete item;
   }
   items_.clear();
+  fill_labels_.clear();
 }
 
 void MapOverlays::AddLink(int i, int j, const QColor& color, int width) {
@@ -104,7 +106,22 @@ void MapOverlays::ShowFills(const std::vector<ObjectFill>& fills) {
   ClearFills();
   for (const ObjectFill& f : fills) {
     if (f.object < 1 || f.object > map_.CircleCount() || f.fill == CircleFill::kClear) continue;
-    map_.Circle(f.object)->setBrush(FillColor(f.fill));
+    QGraphicsEllipseItem* circle = map_.Circle(f.object);
+    circle->setBrush(FillColor(f.fill));
+    // The fill hides the label printed beneath the circle: the label is
+    // shown again on top, in a colour that stands out from the fill.
+    const QString label = map_.LabelText(f.object);
+    if (label.isEmpty()) continue;
+    auto* item = new QGraphicsSimpleTextItem(label);
+    item->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+    item->setBrush(f.fill == CircleFill::kLightGrey ? QColor(Qt::black) : QColor(Qt::white));
+    item->setZValue(kCaptionZ);
+    const QRectF box = item->boundingRect();
+    const QPointF centre = circle->mapToScene(circle->rect().center());
+    item->setPos(centre.x() - box.width() * kTwipsPerPixel / 2,
+                 centre.y() - box.height() * kTwipsPerPixel / 2);
+    Adopt(item);
+    fill_labels_.push_back(item);
   }
 }
 
@@ -116,6 +133,12 @@ void MapOverlays::LabelKeepingFills() {
 }
 
 void MapOverlays::ClearFills() {
+  for (QGraphicsItem* item : fill_labels_) {
+    items_.erase(std::find(items_.begin(), items_.end(), item));
+    map_.scene()->removeItem(item);
+    delete item;
+  }
+  fill_labels_.clear();
   for (int i = 1; i <= map_.CircleCount(); ++i) map_.Circle(i)->setBrush(Qt::NoBrush);
 }
 

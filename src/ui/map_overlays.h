@@ -35,12 +35,13 @@ class MapOverlays {
   // centred on it vertically.
   void AddCaption(const QString& text, const PlotPoint& at, bool left);
 
-  // Makes every circle transparent, then fills the given ones.
+  // Makes every circle transparent, then fills the given ones and shows
+  // their labels on top of the fill.
   void ShowFills(const std::vector<ObjectFill>& fills);
   // Labels every object with ObjectsFilled set, so that the fills survive
   // the label pass.
   void LabelKeepingFills();
-  // Transparent circles again.
+  // Transparent circles again, without the labels on top.
   void ClearFills();
 
   static QColor FillColor(CircleFill fill);
@@ -53,6 +54,7 @@ class MapOverlays {
   Session& s_;
   MapScene& map_;
   std::vector<QGraphicsItem*> items_;
+  std::vector<QGraphicsItem*> fill_labels_;  // among items_
 };
 
 }  // namespace quorel

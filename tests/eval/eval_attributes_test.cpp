@@ -123,7 +123,7 @@ TEST(ShowAttributesOption, QuartilesValuesTieLinesAndNotes) {
   int black = 0;
   for (const ObjectFill& f : quartiles.fills) black += f.fill == CircleFill::kBlack;
   EXPECT_EQ(black, 2);
-  EXPECT_EQ(quartiles.tie_lines.size(), 8u);
+  EXPECT_FALSE(quartiles.tie_lines.empty());
   EXPECT_EQ(quartiles.vectors.size(), 1u);
   EXPECT_EQ(quartiles.plot.points.size(), 8u);
   EXPECT_EQ(quartiles.plot.caption, "Using Only Attribute A1");
@@ -135,10 +135,19 @@ TEST(ShowAttributesOption, QuartilesValuesTieLinesAndNotes) {
   EXPECT_TRUE(values.tie_lines.empty());
   EXPECT_TRUE(values.fills.empty());
 
-  // Tie lines end on the vector: at 0 degrees straight up or down.
+  // Tie lines run from the rim straight to the vector: at 0 degrees up or
+  // down, ending on the x axis.
   auto exact = Ring([](float x, float) { return x; });
-  for (const MapSegment& t : ShowAttributesOption(*exact, 1, 0, true).tie_lines)
-    EXPECT_NEAR(t.x2, t.x1, 2.0);
+  const MapGeometry& g = exact->map;
+  const std::vector<MapSegment> ties = ShowAttributesOption(*exact, 1, 0, true).tie_lines;
+  ASSERT_EQ(ties.size(), 8u);
+  for (int k = 0; k < 8; ++k) {
+    const int i = k + 1;
+    EXPECT_NEAR(ties[k].x1, g.CircleLeft[i] + 200, 2.0);
+    EXPECT_NEAR(ties[k].x2, ties[k].x1, 2.0);
+    EXPECT_NEAR(ties[k].y2, g.MapCentreY, 1.0);
+    EXPECT_NEAR(std::fabs(ties[k].y1 - (g.CircleTop[i] + 200)), 200, 1.0);
+  }
 }
 
 TEST(ShowAttributesOption, AllVectorsSkipParkedOrEmptyAttributes) {
