@@ -1,13 +1,17 @@
 // One solver sweep, and the object evaluations alone, on problems of random
 // points: 100, 300 and 1000 objects, 2 and 8 dimensions, Stress and
 // Multiscale, Euclidean distance.  The counters give pair evaluations per
-// second and nanoseconds per pair evaluation.
+// second and nanoseconds per pair evaluation.  Last, what opening each
+// evaluation window computes, for the same problems.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <memory>
 #include <random>
 
+#include "eval/eval_attributes.h"
+#include "eval/eval_links.h"
+#include "eval/eval_objects.h"
 #include "model/defaults_file.h"
 #include "model/map_layout.h"
 #include "model/session.h"
@@ -123,7 +127,32 @@ void EvaluateArgs(benchmark::internal::Benchmark* b) {
     for (int fast : {0, 1}) b->Args({1000, dims, 0, fast});
 }
 
+// Args: objects, the window (0 links, 1 objects, 2 one attribute's
+// direction with the x coordinate as the attribute).
+void BM_EvaluationWindow(benchmark::State& state) {
+  auto s = RandomProblem(static_cast<int>(state.range(0)), 2, 0);
+  s->set.MDSAnalysisTypeNum = 0;
+  s->prob.NAttributes = 1;
+  for (int i = 1; i <= s->prob.NObjects; ++i) s->prob.AttribValue(i, 1) = s->prob.LocDim[1][i];
+  for (auto _ : state) {
+    switch (state.range(1)) {
+      case 0:
+        benchmark::DoNotOptimize(EvaluateLinks(*s).fit);
+        break;
+      case 1:
+        benchmark::DoNotOptimize(EvaluateObjects(*s).size());
+        break;
+      default:
+        benchmark::DoNotOptimize(BestDirection(*s, 1));
+        break;
+    }
+  }
+}
+
 BENCHMARK(BM_Sweep)->Apply(SweepArgs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EvaluationWindow)
+    ->ArgsProduct({{100, 1000}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Evaluate)->Apply(EvaluateArgs)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPolygonF>
 #include <QString>
 #include <QWidget>
@@ -58,7 +59,13 @@ class EvalPlot : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Draws the picture; the result is kept until the picture or the size
+  // changes, as a plot of many thousand links is slow to draw.
+  void Render(QPainter& painter) const;
+
   PlotPicture picture_;
+  QImage cache_;
+  bool cache_valid_ = false;
 };
 
 // An axis caption.  A text whose parts are set apart by long runs of blanks

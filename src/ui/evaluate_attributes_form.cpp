@@ -88,7 +88,7 @@ void EvaluateAttributesForm::Redraw() {
     return;
   }
   for (const AttributeVector& v : view.vectors) DrawVector(v);
-  for (const MapSegment& line : view.tie_lines) overlays_.AddLine(line, kTieLineColor, 1);
+  overlays_.AddLines(view.tie_lines, kTieLineColor, 1);
   overlays_.ShowFills(view.fills);
   if (view.values.empty())
     overlays_.LabelKeepingFills();
@@ -99,7 +99,7 @@ void EvaluateAttributesForm::Redraw() {
 }
 
 void EvaluateAttributesForm::DrawVector(const AttributeVector& v) {
-  overlays_.AddLine(v.shaft, Qt::black, 1);
+  overlays_.AddLines({v.shaft}, Qt::black, 1);
   overlays_.AddOutline(v.head, Qt::black, 1);
   overlays_.AddCaption(QString::fromStdString(v.label), v.label_at, v.label_left);
 }

@@ -79,6 +79,9 @@ EvaluateLinksForm::EvaluateLinksForm(Session& s, Platform& platform, MapScene& m
   box->addWidget(options_[5]);
   box->addWidget(options_[6]);
   waern_caption_ = heading("Waern Links (33%)", "Label4");
+  // As wide as its longest text, so that the plot keeps its size.
+  waern_caption_->setMinimumWidth(
+      waern_caption_->fontMetrics().horizontalAdvance("Waern Links (smallest 50%)") + 4);
   box->addWidget(waern_caption_);
   box->addWidget(options_[0]);
   box->addWidget(options_[1]);
@@ -121,10 +124,14 @@ void EvaluateLinksForm::ChooseOption(int option) {
   const LinksView view = ShowLinksOption(eval_, option, Percent());
   waern_caption_->setText(QString::fromStdString(view.waern_caption));
   slider_->setEnabled(view.slider_enabled);
-  for (const MarkedLink& m : view.marked) {
-    const Link& link = eval_.links[m.link];
-    const LinkPen pen = PenOf(m.mark);
-    overlays_.AddLink(link.i, link.j, pen.color, pen.width);
+  // One item per look: the marks in the order of their weight, red last.
+  for (LinkMark mark : {LinkMark::kBeyondHalfPercent, LinkMark::kWaernSmallest,
+                        LinkMark::kWaernLargest, LinkMark::kOutlier5, LinkMark::kOutlier1}) {
+    std::vector<std::pair<int, int>> pairs;
+    for (const MarkedLink& m : view.marked)
+      if (m.mark == mark) pairs.push_back({eval_.links[m.link].i, eval_.links[m.link].j});
+    const LinkPen pen = PenOf(mark);
+    overlays_.AddLinks(pairs, pen.color, pen.width);
   }
   SetNotes(view.notes);
   map_.LabelAllObjects();

@@ -1,9 +1,9 @@
 #include "ui/map_overlays.h"
 
 #include <QGraphicsEllipseItem>
-#include <QGraphicsLineItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
+#include <QPainter>
 #include <QPen>
 #include <algorithm>
 
@@ -28,6 +28,24 @@ QPen OverlayPen(const QColor& color, int width) {
 
 }  // namespace
 
+SegmentsItem::SegmentsItem(std::vector<QLineF> lines, const QPen& pen)
+    : lines_(std::move(lines)), pen_(pen) {
+  QRectF bounds;
+  for (const QLineF& line : lines_) bounds |= QRectF(line.p1(), line.p2()).normalized();
+  // Room for the pen, whose width is in pixels of the view (up to 15
+  // twips each at the map's scale).
+  const double margin = (pen_.widthF() + 1) * kTwipsPerPixel;
+  bounds_ = bounds.adjusted(-margin, -margin, margin, margin);
+  // Drawn once into a picture of the view's pixels: the map is repainted
+  // as a whole, and thousands of long lines take a while to draw.
+  setCacheMode(DeviceCoordinateCache);
+}
+
+void SegmentsItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+  painter->setPen(pen_);
+  painter->drawLines(lines_.data(), static_cast<int>(lines_.size()));
+}
+
 MapOverlays::MapOverlays(Session& s, MapScene& map) : s_(s), map_(map) {}
 
 MapOverlays::~MapOverlays() {
@@ -49,19 +67,28 @@ void MapOverlays::Clear() {
   fill_labels_.clear();
 }
 
-void MapOverlays::AddLink(int i, int j, const QColor& color, int width) {
-  if (i < 1 || j < 1 || i > map_.CircleCount() || j > map_.CircleCount()) return;
+void MapOverlays::AddLinks(const std::vector<std::pair<int, int>>& pairs, const QColor& color,
+                           int width) {
   auto centre = [this](int k) {
     QGraphicsEllipseItem* circle = map_.Circle(k);
     return circle->mapToScene(circle->rect().center());
   };
-  const QPointF a = centre(i), b = centre(j);
-  AddLine({a.x(), a.y(), b.x(), b.y()}, color, width);
+  std::vector<MapSegment> lines;
+  lines.reserve(pairs.size());
+  for (const auto& [i, j] : pairs) {
+    if (i < 1 || j < 1 || i > map_.CircleCount() || j > map_.CircleCount()) continue;
+    const QPointF a = centre(i), b = centre(j);
+    lines.push_back({a.x(), a.y(), b.x(), b.y()});
+  }
+  AddLines(lines, color, width);
 }
 
-void MapOverlays::AddLine(const MapSegment& line, const QColor& color, int width) {
-  auto* item = new QGraphicsLineItem(line.x1, line.y1, line.x2, line.y2);
-  item->setPen(OverlayPen(color, width));
+void MapOverlays::AddLines(const std::vector<MapSegment>& lines, const QColor& color, int width) {
+  if (lines.empty()) return;
+  std::vector<QLineF> segments;
+  segments.reserve(lines.size());
+  for (const MapSegment& line : lines) segments.emplace_back(line.x1, line.y1, line.x2, line.y2);
+  auto* item = new SegmentsItem(std::move(segments), OverlayPen(color, width));
   item->setZValue(kOverlayZ);
   Adopt(item);
 }

@@ -5,17 +5,38 @@
 #pragma once
 
 #include <QColor>
+#include <QGraphicsItem>
+#include <QLineF>
+#include <QPen>
 #include <QString>
+#include <utility>
 #include <vector>
 
 #include "eval/eval_common.h"
-
-class QGraphicsItem;
 
 namespace quorel {
 
 class MapScene;
 struct Session;
+
+// Straight lines of one look drawn as one item.
+class SegmentsItem : public QGraphicsItem {
+ public:
+  enum { Type = UserType + 1 };
+  SegmentsItem(std::vector<QLineF> lines, const QPen& pen);
+
+  int type() const override { return Type; }
+  QRectF boundingRect() const override { return bounds_; }
+  void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+  const std::vector<QLineF>& Lines() const { return lines_; }
+  const QPen& Pen() const { return pen_; }
+
+ private:
+  std::vector<QLineF> lines_;
+  QPen pen_;
+  QRectF bounds_;
+};
 
 class MapOverlays {
  public:
@@ -26,9 +47,11 @@ class MapOverlays {
 
   // Removes every item this overlay added.
   void Clear();
-  // A line between the centres of the circles of objects i and j.
-  void AddLink(int i, int j, const QColor& color, int width);
-  void AddLine(const MapSegment& line, const QColor& color, int width);
+  // Lines between the centres of the circles of each pair of objects.
+  void AddLinks(const std::vector<std::pair<int, int>>& pairs, const QColor& color, int width);
+  // Lines of one look go into one item, so that even the links of a
+  // thousand objects stay cheap to draw.
+  void AddLines(const std::vector<MapSegment>& lines, const QColor& color, int width);
   // A closed outline through the points (twips).
   void AddOutline(const std::vector<PlotPoint>& points, const QColor& color, int width);
   // A caption whose left edge (or right edge, when `left`) is at `at`,
