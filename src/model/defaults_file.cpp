@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/captions.h"
+#include "model/map_layout.h"
 #include "model/numeric.h"
 #include "model/safe_write.h"
 #include "model/text_file.h"
@@ -204,8 +205,7 @@ void AssignBuiltInDefaults(Session& s) {
   s.prob.AttributesGiven = false;
   s.prob.ProximitiesGiven = false;
   s.prob.ObjNamesGiven = false;
-  // PickRadius is the rounded square root of 39199.99866485597.
-  s.set.PickRadius = RoundToInt(std::sqrt(39199.99866485597));
+  s.set.PickRadius = PickRadiusFor(s.set.CircleDiameter);
   s.set.PickRadiusSq = s.set.PickRadius * s.set.PickRadius;
   s.set.PickDiameter = 2 * s.set.PickRadius;
   s.set.PickInset = s.set.CircleDiameter / 2 - s.set.PickRadius;

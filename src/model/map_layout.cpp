@@ -1,5 +1,7 @@
 #include "model/map_layout.h"
 
+#include <cmath>
+
 #include "model/numeric.h"
 #include "model/text_format.h"
 
@@ -46,6 +48,38 @@ void PlaceObject(Session& s, Platform& platform, int i) {
   s.map.CircleLeft[i] = RoundToInt(x * g.UnitRadius + g.CentreLeft);
   s.map.CircleTop[i] = RoundToInt(-y * g.UnitRadius + g.CentreTop);
   platform.ObjectMoved(i);
+}
+
+int PickRadiusFor(int diameter) {
+  // 0.35 as a single-precision constant, the rest in double.
+  double r = static_cast<double>(0.35f) * diameter;
+  return RoundToInt(std::sqrt(2.0 * r * r));
+}
+
+void SetCircleDiameter(Session& s, int diameter) {
+  Settings& t = s.set;
+  t.CircleDiameter = diameter;
+  t.CircleHalfDiameter = diameter / 2;
+  s.map.CentreLeft = s.map.MapCentreX - t.CircleHalfDiameter;
+  s.map.CentreTop = s.map.MapCentreY - t.CircleHalfDiameter;
+  t.PickRadius = PickRadiusFor(diameter);
+  t.PickRadiusSq = t.PickRadius * t.PickRadius;
+  t.PickDiameter = 2 * t.PickRadius;
+  t.PickInset = t.CircleHalfDiameter - t.PickRadius;
+}
+
+void PlaceAllObjects(Session& s, Platform& platform) {
+  for (int i = 1; i <= s.prob.NObjects; ++i) {
+    if (s.prob.ObjParked[i])
+      MoveToParkingSlot(s, platform, i);
+    else
+      PlaceObject(s, platform, i);
+  }
+}
+
+ScreenPoint LabelCorner(int left, int top, int pick_radius, double text_width, double text_height) {
+  return {pick_radius + left - IntDiv(RoundHalfEven(text_width), 2),
+          pick_radius + top - IntDiv(RoundHalfEven(text_height), 2)};
 }
 
 ScreenPoint ParkingSlot(const Session& s, int k) {

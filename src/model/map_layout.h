@@ -36,11 +36,29 @@ float MapScaleFor(int radius);
 // Moves object i's circle to the map position of coordinates 1 and 2.
 void PlaceObject(Session& s, Platform& platform, int i);
 
-// Top-left corner of object k's slot in the parking area.
+// The label centring offset and pick radius for a circle of the given
+// diameter: round(sqrt(2 * (0.35 * diameter)^2)), a few twips short of half
+// the diameter.
+int PickRadiusFor(int diameter);
+
+// A new circle diameter and everything that follows from it: the half
+// diameter, the corner of a circle centred on the map centre and the pick
+// radius values.
+void SetCircleDiameter(Session& s, int diameter);
+
+// Every circle at its place again after the geometry changed: unparked
+// objects at their coordinates, parked ones in their slots.
+void PlaceAllObjects(Session& s, Platform& platform);
+
+// Top-left corner of a label of the given size (twips) centred on the label
+// centre of a circle whose corner is (left, top).
 struct ScreenPoint {
   int left = 0;
   int top = 0;
 };
+ScreenPoint LabelCorner(int left, int top, int pick_radius, double text_width, double text_height);
+
+// Top-left corner of object k's slot in the parking area.
 ScreenPoint ParkingSlot(const Session& s, int k);
 
 // Moves object k's circle into its parking slot.

@@ -3,26 +3,39 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace quorel {
 
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+
+// Twips to device pixels, whole ones, so that a label sits on the pixel grid
+// of the screen and every print of it covers the same pixels.
+double DevicePixel(double twips, qreal ratio) {
+  return std::floor(twips / kTwipsPerPixel * ratio + 0.5) / ratio;
+}
+
+}  // namespace
+
 LabelCanvas::LabelCanvas() : font_(QApplication::font()) {
-  // Without antialiasing a label printed again in white erases every pixel
-  // it had set.
-  font_.setStyleStrategy(QFont::NoAntialias);
+  font_.setStyleStrategy(QFont::PreferAntialias);
+  ascent_ = QFontMetricsF(font_).ascent();
   Resize(1, 1);
 }
 
 void LabelCanvas::Resize(int width_twips, int height_twips) {
-  int w = std::max(1, static_cast<int>(width_twips / kTwipsPerPixel + 0.5));
-  int h = std::max(1, static_cast<int>(height_twips / kTwipsPerPixel + 0.5));
-  image_ = QImage(w, h, QImage::Format_RGB32);
+  width_px_ = std::max(1, static_cast<int>(width_twips / kTwipsPerPixel + 0.5));
+  height_px_ = std::max(1, static_cast<int>(height_twips / kTwipsPerPixel + 0.5));
   Clear();
 }
 
 void LabelCanvas::Clear() {
-  image_.fill(Qt::white);
+  labels_.clear();
   prints_ = 0;
+  redraw_ = true;
 }
 
 QSizeF LabelCanvas::TextSize(const QString& text) const {
@@ -34,15 +47,60 @@ QSizeF LabelCanvas::TextSize(const QString& text) const {
 void LabelCanvas::Print(const QString& text, double x, double y, const QColor& color) {
   ++prints_;
   if (text.isEmpty()) return;
-  QPainter painter(&image_);
-  painter.setFont(font_);
-  painter.setPen(color);
-  QFontMetricsF metrics(font_);
-  // Whole pixels, so that the same text at the same place always covers the
-  // same pixels.
-  int px = static_cast<int>(std::floor(x / kTwipsPerPixel + 0.5));
-  int py = static_cast<int>(std::floor(y / kTwipsPerPixel + 0.5));
-  painter.drawText(QPointF(px, py + metrics.ascent()), text);
+  Label label{text, static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)),
+              color.rgb()};
+  auto same_place = [&label](const Label& l) {
+    return l.x == label.x && l.y == label.y && l.text == label.text;
+  };
+  auto covered = std::remove_if(labels_.begin(), labels_.end(), same_place);
+  bool replaced = covered != labels_.end();
+  if (replaced) {
+    labels_.erase(covered, labels_.end());
+    redraw_ = true;
+  }
+  // White over the same text leaves nothing of it; white elsewhere erases
+  // what lies beneath, as it is drawn.
+  if (replaced && label.color == kWhite) return;
+  labels_.push_back(std::move(label));
+}
+
+void LabelCanvas::Draw(QPainter& painter, const Label& label) const {
+  painter.setPen(QColor::fromRgb(label.color));
+  qreal ratio = image_.devicePixelRatio();
+  double px = DevicePixel(label.x, ratio);
+  double baseline = DevicePixel(label.y + ascent_ * kTwipsPerPixel, ratio);
+  painter.drawText(QPointF(px, baseline), label.text);
+}
+
+const QImage& LabelCanvas::Image(qreal ratio) const {
+  if (ratio <= 0) ratio = 1.0;
+  QSize device(static_cast<int>(std::ceil(width_px_ * ratio)),
+               static_cast<int>(std::ceil(height_px_ * ratio)));
+  if (image_.size() != device || drawn_ratio_ != ratio) {
+    image_ = QImage(device, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    drawn_ratio_ = ratio;
+    redraw_ = true;
+  }
+  if (redraw_) {
+    image_.fill(Qt::white);
+    drawn_count_ = 0;
+    redraw_ = false;
+  }
+  if (drawn_count_ < labels_.size()) {
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font_);
+    for (; drawn_count_ < labels_.size(); ++drawn_count_) Draw(painter, labels_[drawn_count_]);
+  }
+  return image_;
+}
+
+QStringList LabelCanvas::TextsShown() const {
+  QStringList texts;
+  for (const Label& l : labels_)
+    if (l.color != kWhite) texts << l.text;
+  return texts;
 }
 
 }  // namespace quorel

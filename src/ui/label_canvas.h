@@ -1,13 +1,21 @@
 // The persistent drawing surface under the map items.  Text printed on it
 // stays until it is over-printed (in white, to erase it) or the whole canvas
-// is cleared.  Positions are twips of the map; the image itself holds one
-// pixel per kTwipsPerPixel twips.
+// is cleared.  Positions are twips of the map.
+//
+// The canvas keeps the printed labels as a list and draws them, anti-aliased,
+// into an image at the screen's device pixel ratio, so that labels stay
+// crisp at any scaling.  Printing a text again at the same place replaces
+// the earlier print; printed in white it takes the earlier one away
+// completely, as erasing a label should.
 #pragma once
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace quorel {
 
@@ -27,14 +35,37 @@ class LabelCanvas {
   // Prints the text with its top-left corner at (x, y) twips.
   void Print(const QString& text, double x, double y, const QColor& color);
 
-  const QImage& Image() const { return image_; }
+  // The canvas drawn for a screen of the given device pixel ratio (its
+  // logical size is the area's size in pixels at 15 twips each).
+  const QImage& Image(qreal device_pixel_ratio) const;
+  // The canvas at the ratio it was last drawn for.
+  const QImage& Image() const { return Image(drawn_ratio_); }
+
   // How often anything was printed since the last clear (for tests).
   int PrintsSinceClear() const { return prints_; }
+  // The texts on the canvas in the order printed, erasing prints left out.
+  QStringList TextsShown() const;
 
  private:
-  QImage image_;
+  struct Label {
+    QString text;
+    int x = 0;  // twips
+    int y = 0;
+    QRgb color = 0;
+  };
+  void Draw(QPainter& painter, const Label& label) const;
+
   QFont font_;
+  qreal ascent_ = 0;
+  int width_px_ = 1;
+  int height_px_ = 1;
+  std::vector<Label> labels_;
   int prints_ = 0;
+  // The image and how much of the list it shows.
+  mutable QImage image_;
+  mutable qreal drawn_ratio_ = 1.0;
+  mutable size_t drawn_count_ = 0;
+  mutable bool redraw_ = true;
 };
 
 }  // namespace quorel

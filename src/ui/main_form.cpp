@@ -32,6 +32,7 @@ MainForm::MainForm(Session& session, QtPlatform& platform) : s_(session), platfo
   CreateControls();
   ConnectPlatform();
   ConnectCommands();
+  ConnectFieldControls();
   ConnectMenus();
   qApp->installEventFilter(this);
   SizeAndCentre();
@@ -85,10 +86,8 @@ void MainForm::CreateControls() {
   chkAutoStop->setObjectName("chkAutoStop");
   chkAutoRepeat->setChecked(s_.set.AutoRepeat);
   chkAutoStop->setChecked(s_.set.AutoStop);
-  // The field views come with a later version.
-  cmdField->setEnabled(false);
-
   CreateControlPanel();
+  CreateFieldControls();
   CreateLabels();
   CreateAttributeFrames();
 
@@ -102,7 +101,8 @@ void MainForm::CreateControls() {
 void MainForm::CreateMap() {
   map_ = new MapScene(s_, this);
   view_ = new MapView(map_->scene(), map_->canvas(), formArea);
-  mouse_ = std::make_unique<MapMouse>(s_, platform_, *map_);
+  field_ = std::make_unique<FieldView>(s_, platform_, *this);
+  mouse_ = std::make_unique<MapMouse>(s_, platform_, *map_, *field_);
 }
 
 void MainForm::CreateControlPanel() {

@@ -6,7 +6,9 @@
 #include <functional>
 #include <memory>
 
+#include "model/field_view.h"
 #include "model/session.h"
+#include "model/view_options.h"
 #include "ui/qt_platform.h"
 
 class QAction;
@@ -30,7 +32,7 @@ class OnlineButton;
 class SolverDriver;
 struct MapMouseEvent;
 
-class MainForm : public QMainWindow {
+class MainForm : public QMainWindow, public FieldHost {
   Q_OBJECT
 
  public:
@@ -42,6 +44,7 @@ class MainForm : public QMainWindow {
   MapView* view() { return view_; }
   MapMouse* mouse() { return mouse_.get(); }
   SolverDriver* driver() { return driver_; }
+  FieldView* field() { return field_.get(); }
 
   // Loads the start-up problem named in the settings (a data file or a
   // special case); nothing when it names neither.
@@ -106,6 +109,11 @@ class MainForm : public QMainWindow {
   // Enables Timer1 unless a run is in progress (after a dialog closed).
   void EnableTimer1();
 
+  // The window's side of the field views.
+  void ShowFieldMode(bool on) override;
+  void ShowFieldTool(FieldTool tool) override;
+  void AnimateMirror() override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,6 +125,13 @@ class MainForm : public QMainWindow {
   void CreateLabels();
   void CreateAttributeFrames();
   void CreateMap();
+  void CreateFieldControls();
+  void ConnectFieldControls();
+  void PlaceFieldControls();
+  void AdvanceMirrorFrame();
+  // Leaves the field views (as the close button does) before a new problem
+  // replaces the one on the map.
+  void EndFieldMode();
   void ConnectCommands();
   void ConnectMenus();
   void ConnectAnalysisMenus();
@@ -144,13 +159,22 @@ class MainForm : public QMainWindow {
   enum class EvaluationWindow { kObjects, kLinks, kAttributes };
   // Stops a running solver and shows the evaluation window modally.
   void OpenEvaluationWindow(EvaluationWindow which);
+  void ViewOptionsCommand();
+  // OK of the view options: the settings, then the circles restyled and
+  // re-placed about their centres, the guides and the canvas.
+  void ApplyViewOptions(const ViewChoices& choices);
   QString AskFileName(const QString& caption, const QString& initial, bool save);
 
   Session& s_;
   QtPlatform& platform_;
   MapScene* map_ = nullptr;
   MapView* view_ = nullptr;
+  std::unique_ptr<FieldView> field_;
   std::unique_ptr<MapMouse> mouse_;
+  QFrame* frameFieldControls = nullptr;
+  QPushButton *cmdZoom = nullptr, *cmdMove = nullptr, *cmdRotate = nullptr, *cmdMirror = nullptr,
+              *cmdFieldClose = nullptr;
+  QTimer* mirror_timer_ = nullptr;
   SolverDriver* driver_ = nullptr;
   bool captions_pending_ = false;
   bool closing_ = false;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/main_form.h"
+#include "ui/map_mouse.h"
 #include "ui/online_button.h"
 
 namespace quorel {
@@ -62,7 +63,7 @@ bool MainForm::HandleShortcut(int key_char) {
       focus_and_press(cmdDegrade);
       return true;
     case 'F':
-      // The field views come with a later version.
+      Command([this] { mouse_->EnterFieldMode(); });
       return true;
     case 'J':
       focus_and_press(cmdJiggle);

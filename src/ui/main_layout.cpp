@@ -41,6 +41,11 @@ void MainForm::ArrangeOnlineButtons() {
 
 void MainForm::LayOutForm() {
   if (isMinimized()) return;
+  if (s_.map.FieldMode) {
+    // What a zoom or a move did survives the new layout.
+    field_->FinishMirror();
+    field_->WriteBack();
+  }
   int w = formArea->width();
   int h = formArea->height();
   view_->setGeometry(0, 0, w, h);
@@ -50,6 +55,7 @@ void MainForm::LayOutForm() {
   frameBottomControlGroup->setGeometry((w - bottom_width) / 2, h - bottom.height() - 6,
                                        bottom_width, bottom.height());
   int bottom_top = frameBottomControlGroup->y();
+  PlaceFieldControls();
 
   ArrangeOnlineButtons();
   int panel_h = frameOnlineControls->height();
@@ -96,12 +102,7 @@ void MainForm::LayOutForm() {
   Problem& p = s_.prob;
   if (p.NObjects >= 1 && s_.map.NCirclesLoaded == p.NObjects) {
     // The objects keep their coordinates; only their circles move.
-    for (int i = 1; i <= p.NObjects; ++i) {
-      if (p.ObjParked[i])
-        MoveToParkingSlot(s_, platform_, i);
-      else
-        PlaceObject(s_, platform_, i);
-    }
+    PlaceAllObjects(s_, platform_);
     Focus(FocusTarget::cmdStart);
     EnableTimer1();
   }

@@ -69,7 +69,7 @@ void MainForm::CreateMenus() {
   // Entries whose windows are not part of this build, and the evaluation
   // windows until a problem is loaded, stay visible but disabled.
   for (QAction* later : {mnuEditOnlineHelpFile, mnuEditActiveDataFile, mnuSavedSolutionFile,
-                         mnuSavedSolutionShortFile, mnuBestSolutionFile, mnuView, mnuObjects,
+                         mnuSavedSolutionShortFile, mnuBestSolutionFile, mnuObjects,
                          mnuLinks, mnuAttributes, mnuOnlineHelp})
     later->setEnabled(false);
   // Until a problem with attributes is loaded (see ApplyCaptionsNow).
@@ -90,6 +90,7 @@ void MainForm::ConnectMenus() {
   });
   connect(mnuClear, &QAction::triggered, this, [this] { ClearCommand(); });
   connect(mnuPrinterWindows, &QAction::triggered, this, [this] { PrintWindow(); });
+  connect(mnuView, &QAction::triggered, this, [this] { ViewOptionsCommand(); });
   connect(mnuObjects, &QAction::triggered, this,
           [this] { OpenEvaluationWindow(EvaluationWindow::kObjects); });
   connect(mnuLinks, &QAction::triggered, this,
@@ -125,6 +126,7 @@ void MainForm::ReadDataFileCommand() {
     if (chosen.isEmpty()) return;
     s_.set.DataFileName = chosen.toStdString();
   }
+  EndFieldMode();
   Command([this] { LoadDataFileCommand(s_, platform_); });
   s_.ui.ReadWithoutDialog = false;
   ProblemLoaded();
@@ -140,6 +142,7 @@ void MainForm::SpecialCaseCommand() {
   }
   EnableTimer1();
   if (!accepted) return;
+  EndFieldMode();
   Command([this] { RunSpecialCaseCommand(s_, platform_); });
   ProblemLoaded();
 }
@@ -162,6 +165,7 @@ void MainForm::SaveCommand(bool long_format, bool always_ask) {
 }
 
 void MainForm::ClearCommand() {
+  EndFieldMode();
   Command([this] { ClearToBuiltInDefaults(s_, platform_); });
   ProblemLoaded();
   Focus(FocusTarget::cmdExit);

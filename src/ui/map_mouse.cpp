@@ -17,8 +17,12 @@ constexpr unsigned kWhite = 0xFFFFFF;
 constexpr unsigned kBlack = 0x000000;
 }  // namespace
 
-MapMouse::MapMouse(Session& s, Platform& platform, MapSurface& surface)
-    : s_(s), platform_(platform), surface_(surface) {}
+MapMouse::MapMouse(Session& s, Platform& platform, MapSurface& surface, FieldView& field)
+    : s_(s), platform_(platform), surface_(surface), field_(field) {}
+
+void MapMouse::EnterFieldMode() {
+  if (field_.Enter()) selected_ = 0;
+}
 
 std::string MapMouse::LabelOf(int i) const {
   switch (s_.set.ObjectIDMethodNum) {
@@ -50,10 +54,23 @@ void MapMouse::MouseDown(int button, int shift, double x, double y) {
   s_.ui.AltDown = (shift & kAltMask) != 0;
   mouse_is_down_ = true;
   object_dragged_ = false;
-  // The right button belongs to the field views, which this window does not
-  // offer yet.
-  if (button & kRightButton) return;
-  if (s_.map.FieldMode) return;
+  if (button & kRightButton) {
+    if (!s_.map.FieldMode) {
+      EnterFieldMode();
+      return;
+    }
+    if (s_.run.RunState == kRunning) {
+      s_.run.RunState = kStopped;
+      platform_.SetFocus(FocusTarget::cmdStop);
+    }
+    skip_up_after_field_toggle_ = true;
+    field_.Leave(false);
+    return;
+  }
+  if (s_.map.FieldMode) {
+    field_.Press(x, y);
+    return;
+  }
 
   int i = Pick(x, y);
   if (i == 0) {
@@ -88,7 +105,10 @@ void MapMouse::ToggleMark(int i) {
 }
 
 void MapMouse::MouseMove(double x, double y) {
-  if (s_.map.FieldMode) return;
+  if (s_.map.FieldMode) {
+    if (mouse_is_down_) field_.Drag(x, y);
+    return;
+  }
   if (selected_ < 1) return;
   // The drag is free: no boundary applies while moving.
   s_.map.CircleLeft[selected_] = RoundToInt(drag_offset_x_ + x);
@@ -99,16 +119,16 @@ void MapMouse::MouseMove(double x, double y) {
 
 void MapMouse::MouseUp(int button, int, double x, double y) {
   mouse_is_down_ = false;
-  // The right button belongs to the field views (not offered yet).
-  if (button & kRightButton) return;
   if (s_.map.FieldMode) {
-    platform_.LabelActiveObjects();
+    field_.Release();
     return;
   }
   if (skip_up_after_field_toggle_) {
     skip_up_after_field_toggle_ = false;
     return;
   }
+  // Past the field switch the right button has no release of its own.
+  if (button & kRightButton) return;
   if (skip_up_after_park_) {
     skip_up_after_park_ = false;
     return;

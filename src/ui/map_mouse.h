@@ -1,13 +1,16 @@
 // Direct manipulation of the map with the mouse, in twips: picking an
 // object by its label centre, dragging it, dropping it inside or back onto
-// the boundary, parking and unparking it, marking it with Ctrl+click, and
-// the clicks on the empty map that stop and continue the solver.  No widget
+// the boundary, parking and unparking it, marking it with Ctrl+click, the
+// clicks on the empty map that stop and continue the solver, and the right
+// button that switches the field views on and off (whose tools then take
+// the left button).  No widget
 // is involved: the window hands in the events and supplies the surface.
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "model/field_view.h"
 #include "model/platform.h"
 #include "model/session.h"
 
@@ -33,7 +36,7 @@ inline constexpr int kAltMask = 4;
 
 class MapMouse {
  public:
-  MapMouse(Session& s, Platform& platform, MapSurface& surface);
+  MapMouse(Session& s, Platform& platform, MapSurface& surface, FieldView& field);
 
   // Gives the focus to cmdStart and presses it.
   std::function<void()> press_start;
@@ -42,6 +45,10 @@ class MapMouse {
   void MouseMove(double x, double y);
   void MouseUp(int button, int shift, double x, double y);
   void DblClick();
+
+  // Switches the field views on (the right button, the F key, cmdField);
+  // a drag under way ends there.
+  void EnterFieldMode();
 
   // Moves object k's circle to its slot, labels it, recounts the parked
   // objects, recomputes the normaliser and resets the best-found record.
@@ -68,6 +75,7 @@ class MapMouse {
   Session& s_;
   Platform& platform_;
   MapSurface& surface_;
+  FieldView& field_;
   bool mouse_is_down_ = false;
   bool object_dragged_ = false;
   int drag_offset_x_ = 0;

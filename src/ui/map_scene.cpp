@@ -7,6 +7,7 @@
 #include <QPen>
 #include <cmath>
 
+#include "model/map_layout.h"
 #include "model/numeric.h"
 #include "ui/map_colors.h"
 
@@ -16,11 +17,19 @@ namespace {
 constexpr double kGuideZ = 1.0;
 constexpr double kCircleZ = 2.0;
 
-QPen CosmeticPen(const QColor& color, int width) {
+// A pen whose width is whole pixels of the screen: drawn in twips on the
+// scene, it keeps its width at any display scaling instead of thinning to
+// one device pixel.
+QPen PixelPen(const QColor& color, int width_px) {
   QPen pen(color);
-  pen.setCosmetic(true);
-  pen.setWidth(std::max(1, width));
+  pen.setWidthF(std::max(1, width_px) * kTwipsPerPixel);
   return pen;
+}
+
+// The middle of the pixel that holds `twips`: a one-pixel line drawn there
+// covers whole pixels and stays sharp with anti-aliasing.
+double PixelCentre(double twips) {
+  return (std::floor(twips / kTwipsPerPixel) + 0.5) * kTwipsPerPixel;
 }
 
 }  // namespace
@@ -41,7 +50,7 @@ MapScene::MapScene(Session& session, QObject* parent) : QObject(parent), s_(sess
     item->setZValue(kGuideZ);
   // The caption keeps its pixel size on the twips scene.
   lblParking->setFlag(QGraphicsItem::ItemIgnoresTransformations);
-  shpParking->setPen(CosmeticPen(Qt::black, 1));
+  shpParking->setPen(PixelPen(Qt::black, 1));
   SetParkingVisible(false);
 }
 
@@ -54,7 +63,7 @@ void MapScene::SetArea(int width_twips, int height_twips) {
 }
 
 void MapScene::StyleGuide(QAbstractGraphicsShapeItem* item, QColor color, int width) {
-  item->setPen(CosmeticPen(color, width));
+  item->setPen(PixelPen(color, width));
   item->setBrush(Qt::NoBrush);
 }
 
@@ -67,10 +76,12 @@ void MapScene::UpdateGuides() {
   shpUnitCircle->setRect(unit);
   StyleGuide(shpUnitCircle, guide, set.GuideWidth);
   shpUnitCircle->setVisible(set.ShowUnitCircle);
-  shpXAxis->setLine(unit.left(), g.MapCentreY, unit.right(), g.MapCentreY);
-  shpYAxis->setLine(g.MapCentreX, unit.top(), g.MapCentreX, unit.bottom());
+  shpXAxis->setLine(unit.left(), PixelCentre(g.MapCentreY), unit.right(),
+                    PixelCentre(g.MapCentreY));
+  shpYAxis->setLine(PixelCentre(g.MapCentreX), unit.top(), PixelCentre(g.MapCentreX),
+                    unit.bottom());
   for (QGraphicsLineItem* axis : {shpXAxis, shpYAxis}) {
-    axis->setPen(CosmeticPen(guide, 1));
+    axis->setPen(PixelPen(guide, 1));
     axis->setVisible(set.ShowAxes);
   }
 
@@ -91,7 +102,10 @@ void MapScene::UpdateGuides() {
   shpBoundaryCircle->setVisible(shown && set.BoundaryTypeNum == 0);
   shpBoundaryRect->setVisible(shown && set.BoundaryTypeNum != 0);
 
-  shpParking->setRect(g.ParkingLeft, g.ParkingTop, g.ParkingWidth, g.ParkingHeight);
+  double parking_left = PixelCentre(g.ParkingLeft), parking_top = PixelCentre(g.ParkingTop);
+  shpParking->setRect(parking_left, parking_top,
+                      PixelCentre(g.ParkingLeft + g.ParkingWidth) - parking_left,
+                      PixelCentre(g.ParkingTop + g.ParkingHeight) - parking_top);
   QRectF caption = lblParking->boundingRect();
   lblParking->setPos(g.ParkingLeft + (g.ParkingWidth - caption.width() * kTwipsPerPixel) / 2,
                      g.ParkingTop - (caption.height() + 2) * kTwipsPerPixel);
@@ -108,17 +122,31 @@ void MapScene::CreateCircles() {
   circles_.assign(n + 1, nullptr);
   dirty_flag_.assign(n + 1, 0);
   dirty_.clear();
-  int d = s_.set.CircleDiameter;
-  QPen rim = CosmeticPen(PaletteColor(s_.set.RimColorNum), s_.set.RimWidth);
   for (int i = 1; i <= n; ++i) {
-    auto* circle = new QGraphicsEllipseItem(0, 0, d, d);
-    circle->setPen(rim);
+    auto* circle = new QGraphicsEllipseItem;
     circle->setBrush(Qt::NoBrush);
     circle->setZValue(kCircleZ);
     circle->setPos(s_.map.CircleLeft[i], s_.map.CircleTop[i]);
     scene_.addItem(circle);
     circles_[i] = circle;
   }
+  StyleCircles(false);
+}
+
+void MapScene::StyleCircles(bool with_marks) {
+  const Settings& t = s_.set;
+  int d = t.CircleDiameter;
+  for (int i = 1; i <= CircleCount(); ++i) {
+    bool marked = with_marks && s_.prob.ObjMarked[i];
+    circles_[i]->setRect(0, 0, d, d);
+    circles_[i]->setPen(
+        PixelPen(PaletteColor(t.RimColorNum), marked ? t.MarkedRimWidth : t.RimWidth));
+  }
+}
+
+void MapScene::ShowParkedCircles(bool shown) {
+  for (int i = 1; i <= std::min(s_.prob.NObjects, CircleCount()); ++i)
+    circles_[i]->setVisible(shown || !s_.prob.ObjParked[i]);
 }
 
 void MapScene::ObjectMoved(int i) {
@@ -147,13 +175,11 @@ void MapScene::Flush() {
 }
 
 int MapScene::RimWidth(int i) const {
-  return circles_[i]->pen().width();
+  return RoundToInt(circles_[i]->pen().widthF() / kTwipsPerPixel);
 }
 
 void MapScene::SetRimWidth(int i, int width) {
-  QPen pen = circles_[i]->pen();
-  pen.setWidth(std::max(1, width));
-  circles_[i]->setPen(pen);
+  circles_[i]->setPen(PixelPen(circles_[i]->pen().color(), width));
 }
 
 void MapScene::PrintLabel(int i, const std::string& text, unsigned rgb) {
@@ -178,10 +204,9 @@ QString MapScene::LabelText(int i) const {
 
 void MapScene::PrintAtCircle(int i, const QString& text, const QColor& color) {
   QSizeF size = canvas_.TextSize(text);
-  int pick = s_.set.PickRadius;
-  int x = pick + s_.map.CircleLeft[i] - IntDiv(RoundHalfEven(size.width()), 2);
-  int y = pick + s_.map.CircleTop[i] - IntDiv(RoundHalfEven(size.height()), 2);
-  canvas_.Print(text, x, y, color);
+  ScreenPoint at = LabelCorner(s_.map.CircleLeft[i], s_.map.CircleTop[i], s_.set.PickRadius,
+                               size.width(), size.height());
+  canvas_.Print(text, at.left, at.top, color);
   CanvasChanged();
 }
 

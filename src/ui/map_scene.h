@@ -40,6 +40,11 @@ class MapScene : public QObject, public MapSurface {
   void CreateCircles();
   int CircleCount() const { return static_cast<int>(circles_.size()) - 1; }
   QGraphicsEllipseItem* Circle(int i) { return circles_[i]; }
+  // Every circle takes the diameter, rim colour and rim width of the
+  // settings; marked objects keep their wider rim when asked.
+  void StyleCircles(bool with_marks);
+  // The circles of parked objects shown or hidden; the others always shown.
+  void ShowParkedCircles(bool shown);
 
   // Circle i moved in the session: now, or at the next Flush when deferred.
   void ObjectMoved(int i);

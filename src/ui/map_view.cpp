@@ -19,8 +19,8 @@ MapView::MapView(QGraphicsScene* scene, const LabelCanvas& canvas, QWidget* pare
   // Many circles move at once while the solver runs: one repaint of the
   // whole viewport per frame is cheaper than a region per item.
   setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
-  setOptimizationFlags(QGraphicsView::DontSavePainterState |
-                       QGraphicsView::DontAdjustForAntialiasing);
+  setOptimizationFlags(QGraphicsView::DontSavePainterState);
+  setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
   setCacheMode(QGraphicsView::CacheNone);
   resetTransform();
   scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
@@ -32,11 +32,12 @@ void MapView::FitSceneToViewport(QSize size) {
 }
 
 void MapView::drawBackground(QPainter* painter, const QRectF&) {
-  // The canvas is drawn pixel for pixel, whatever the view transform.
+  // The canvas is drawn pixel for pixel, whatever the view transform, at the
+  // screen's own pixel density.
   painter->save();
   painter->resetTransform();
   painter->fillRect(viewport()->rect(), Qt::white);
-  painter->drawImage(mapFromScene(QPointF(0, 0)), canvas_.Image());
+  painter->drawImage(mapFromScene(QPointF(0, 0)), canvas_.Image(viewport()->devicePixelRatioF()));
   painter->restore();
 }
 

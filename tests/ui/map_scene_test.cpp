@@ -45,8 +45,10 @@ class MapSceneTest : public QObject {
     QGraphicsEllipseItem* c = w.form->map()->Circle(1);
     QCOMPARE(c->rect(), QRectF(0, 0, 400, 400));
     QCOMPARE(c->pen().color(), QColor(255, 0, 0));
-    QCOMPARE(c->pen().width(), 2);
-    QVERIFY(c->pen().isCosmetic());
+    // Two pixels wide in twips, so that it keeps its width at any scaling.
+    QCOMPARE(w.form->map()->RimWidth(1), 2);
+    QCOMPARE(c->pen().widthF(), 30.0);
+    QVERIFY(!c->pen().isCosmetic());
     QCOMPARE(c->brush().style(), Qt::NoBrush);
     QCOMPARE(PaletteColor(0), QColor(0, 0, 0));
     QCOMPARE(PaletteColor(7), QColor(192, 192, 192));
@@ -105,7 +107,7 @@ class MapSceneTest : public QObject {
     QVERIFY(unit);
     QVERIFY(unit->isVisible());
     QCOMPARE(unit->pen().color(), QColor(255, 192, 192));
-    QCOMPARE(unit->pen().width(), 2);
+    QCOMPARE(unit->pen().widthF(), 2 * 15.0);
     QVERIFY(GuideNear(scene, QPointF(s.map.MapCentreX - s.map.UnitRadius + 10, s.map.MapCentreY),
                       QGraphicsLineItem::Type));
     // A smaller boundary shows its own circle.
@@ -174,7 +176,7 @@ class MapSceneTest : public QObject {
     QSizeF size = canvas.TextSize("88");
     QVERIFY(size.width() > 0 && size.height() > 0);
     canvas.Print("88", 1500 - size.width() / 2, 1500 - size.height() / 2, Qt::black);
-    const QImage& image = canvas.Image();
+    QImage image = canvas.Image();
     int left = image.width(), right = -1;
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
@@ -186,6 +188,7 @@ class MapSceneTest : public QObject {
     QVERIFY(std::abs((left + right) / 2 - 100) <= 2);
     // Printing the same text in white erases it completely.
     canvas.Print("88", 1500 - size.width() / 2, 1500 - size.height() / 2, Qt::white);
+    image = canvas.Image();
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
   }

@@ -208,9 +208,9 @@ class MouseTest : public QObject {
     w.LoadCase(3);
     Session& s = *w.session;
     QTRY_VERIFY(w.form->map()->canvas().PrintsSinceClear() >= 4);
-    const QImage& image = w.form->map()->canvas().Image();
     // Pixels of the label of object i: red ones and black ones.
     auto count = [&](int i, QRgb colour) {
+      const QImage& image = w.form->map()->canvas().Image();
       int cx = (s.map.CircleLeft[i] + s.set.PickRadius) / 15;
       int cy = (s.map.CircleTop[i] + s.set.PickRadius) / 15;
       int n = 0;
@@ -338,34 +338,13 @@ class MouseTest : public QObject {
     QCOMPARE(s.run.IterationCount, iterations + static_cast<int>(s.run.TotalSweeps - sweeps));
   }
 
-  void rightClickDoesNothingYet() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
-    QPoint empty = w.At(60, 60);
-    QTest::mousePress(w.Viewport(), Qt::RightButton, Qt::NoModifier, empty);
-    QTest::mouseRelease(w.Viewport(), Qt::RightButton, Qt::NoModifier, empty);
-    QCOMPARE(s.run.RunState, kStopped);
-    QVERIFY(!w.Running());
-    QVERIFY(!s.map.FieldMode);
-    QPoint object = w.LabelCentre(1);
-    QPointF corner = w.form->map()->Circle(1)->pos();
-    QTest::mousePress(w.Viewport(), Qt::RightButton, Qt::NoModifier, object);
-    QTest::mouseRelease(w.Viewport(), Qt::RightButton, Qt::NoModifier, object + QPoint(40, 0));
-    QCOMPARE(w.form->map()->Circle(1)->pos(), corner);
-    QVERIFY(!s.prob.ObjParked[1]);
-  }
-
   void labelsAreErasedAtThePickAndReprintedAtTheDrop() {
     Window w;
     w.LoadCase(3);
     Session& s = *w.session;
     QTRY_VERIFY(w.form->map()->canvas().PrintsSinceClear() >= 4);
-    const QImage& image = w.form->map()->canvas().Image();
     auto dark_pixels = [&](int i) {
+      const QImage& image = w.form->map()->canvas().Image();
       int cx = (s.map.CircleLeft[i] + s.set.PickRadius) / 15;
       int cy = (s.map.CircleTop[i] + s.set.PickRadius) / 15;
       int dark = 0;

@@ -179,15 +179,13 @@ class PanelKeysTest : public QObject {
     QCOMPARE(w.form->cmdBoundary->text(), QString("BOUNDAR&Y:\n0.90"));
     QTest::keyClick(form, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(w.form->cmdBoundary->text(), QString("BOUNDAR&Y:\n0.89"));
-    // Ctrl with another letter is no shortcut; F does nothing yet; A does
-    // nothing while the attribute button is disabled.
+    // Ctrl with another letter is no shortcut; A does nothing while the
+    // attribute button is disabled.
     QTest::keyClick(form, Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(s.set.MDSAnalysisTypeNum, 0);
     int attribute_fn = s.set.AttributeFunctionNum;
     QTest::keyClick(form, Qt::Key_A);
     QCOMPARE(s.set.AttributeFunctionNum, attribute_fn);
-    QTest::keyClick(form, Qt::Key_F);
-    QVERIFY(!s.map.FieldMode);
 
     // J jiggles, S starts, C continues after a stop.
     QPointF before(s.map.CircleLeft[1], s.map.CircleTop[1]);

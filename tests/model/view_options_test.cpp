@@ -1,0 +1,125 @@
+// The view options: step and wrap rules, the geometry that OK derives from
+// the circle diameter, and the settings' way through the defaults file.
+#include "model/view_options.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/defaults_file.h"
+#include "model/map_layout.h"
+#include "support/fake_platform.h"
+#include "support/temp_path.h"
+
+namespace quorel {
+namespace {
+
+constexpr StepDirection kUp = StepDirection::kUp;
+constexpr StepDirection kDown = StepDirection::kDown;
+
+struct StepCase {
+  int (*step)(int, StepDirection);
+  int from;
+  StepDirection direction;
+  int to;
+};
+
+TEST(ViewOptions, StepsWrapAtBothEnds) {
+  const StepCase cases[] = {{StepRimColor, 6, kUp, 8},
+                            {StepRimColor, 13, kUp, 0},
+                            {StepRimColor, 0, kDown, 13},
+                            {StepRimColor, 8, kDown, 6},
+                            {StepRimColor, 3, kUp, 4},
+                            {StepRimColor, 15, kDown, 13},
+                            {StepRimWidth, 4, kUp, 1},
+                            {StepRimWidth, 1, kDown, 4},
+                            {StepRimWidth, 2, kUp, 3},
+                            {StepCircleDiameter, 50, kDown, 600},
+                            {StepCircleDiameter, 600, kUp, 50},
+                            {StepCircleDiameter, 400, kUp, 450},
+                            {StepCircleDiameter, 400, kDown, 350}};
+  for (const StepCase& c : cases) EXPECT_EQ(c.step(c.from, c.direction), c.to) << c.from;
+  // Walking up through every colour visits 0..13 once each, never 7.
+  int color = 0, visited = 0;
+  do {
+    color = StepRimColor(color, kUp);
+    EXPECT_NE(color, 7);
+    ++visited;
+  } while (color != 0);
+  EXPECT_EQ(visited, 13);
+}
+
+TEST(ViewOptions, OkDerivesThePickGeometryFromTheDiameter) {
+  struct Case {
+    int diameter, pick, pick_sq, pick_diameter, inset;
+  };
+  for (const Case& c : {Case{400, 198, 39204, 396, 2}, Case{50, 25, 625, 50, 0},
+                        Case{600, 297, 88209, 594, 3}, Case{150, 74, 5476, 148, 1}}) {
+    Session s;
+    LayOutMap(s, DefaultWindowMetrics());
+    ViewChoices choices = LoadViewChoices(s);
+    choices.CircleDiameter = c.diameter;
+    ApplyViewChoices(s, choices);
+    EXPECT_EQ(s.set.CircleDiameter, c.diameter);
+    EXPECT_EQ(s.set.CircleHalfDiameter, c.diameter / 2);
+    EXPECT_EQ(s.map.CentreLeft, s.map.MapCentreX - c.diameter / 2);
+    EXPECT_EQ(s.map.CentreTop, s.map.MapCentreY - c.diameter / 2);
+    EXPECT_EQ(s.set.PickRadius, c.pick) << c.diameter;
+    EXPECT_EQ(s.set.PickRadiusSq, c.pick_sq) << c.diameter;
+    EXPECT_EQ(s.set.PickDiameter, c.pick_diameter) << c.diameter;
+    EXPECT_EQ(s.set.PickInset, c.inset) << c.diameter;
+  }
+}
+
+TEST(ViewOptions, NamesFallBackToNoneWithoutNames) {
+  Session s;
+  s.set.ObjectIDMethodNum = kIdByName;
+  EXPECT_EQ(LoadViewChoices(s).ObjectIDMethodNum, kIdNone);
+  s.prob.ObjNamesGiven = true;
+  EXPECT_EQ(LoadViewChoices(s).ObjectIDMethodNum, kIdByName);
+}
+
+TEST(ViewOptions, ChoicesComeBackAfterSavingTheDefaults) {
+  namespace fs = std::filesystem;
+  fs::path folder = testing::TempPath("quorel_view_options_test");
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  ViewChoices c;
+  c.CircleDiameter = 150;
+  c.RimWidth = 3;
+  c.RimColorNum = 9;
+  c.ObjectIDMethodNum = kIdNone;
+  c.ShowUnitCircle = false;
+  c.ShowAxes = true;
+  c.CentreInBounds = true;
+  {
+    Session s;
+    testing::FakePlatform p;
+    s.SettingsFolder = folder.string() + "/";
+    InitSettings(s, p);
+    ApplyViewChoices(s, c);
+    s.set.ShowPrecisionButton = s.set.ShowMapWtsButton = true;
+    ASSERT_TRUE(SaveDefaults(s, p));
+  }
+  Session s;
+  testing::FakePlatform p;
+  s.SettingsFolder = folder.string() + "/";
+  InitSettings(s, p);
+  fs::remove_all(folder);
+  ViewChoices back = LoadViewChoices(s);
+  EXPECT_EQ(back.CircleDiameter, 150);
+  EXPECT_EQ(back.RimWidth, 3);
+  EXPECT_EQ(back.RimColorNum, 9);
+  EXPECT_EQ(back.ObjectIDMethodNum, kIdNone);
+  EXPECT_FALSE(back.ShowUnitCircle);
+  EXPECT_TRUE(back.ShowAxes);
+  EXPECT_TRUE(back.CentreInBounds);
+  EXPECT_EQ(s.set.PickRadius, 74);
+  EXPECT_EQ(s.set.PickInset, 1);
+  EXPECT_EQ(s.set.MarkedRimWidth, 6);
+  EXPECT_TRUE(s.set.ShowPrecisionButton && s.set.ShowMapWtsButton);
+  EXPECT_FALSE(s.set.ShowBoundaryButton);
+}
+
+}  // namespace
+}  // namespace quorel
