@@ -41,6 +41,7 @@ class LabelCanvas {
   // The canvas at the ratio it was last drawn for.
   const QImage& Image() const { return Image(drawn_ratio_); }
 
+  bool Empty() const { return labels_.empty(); }
   // How often anything was printed since the last clear (for tests).
   int PrintsSinceClear() const { return prints_; }
   // The texts on the canvas in the order printed, erasing prints left out.

@@ -9,6 +9,7 @@
 
 #include "model/map_layout.h"
 #include "model/numeric.h"
+#include "ui/circle_item.h"
 #include "ui/map_colors.h"
 
 namespace quorel {
@@ -123,7 +124,7 @@ void MapScene::CreateCircles() {
   dirty_flag_.assign(n + 1, 0);
   dirty_.clear();
   for (int i = 1; i <= n; ++i) {
-    auto* circle = new QGraphicsEllipseItem;
+    auto* circle = new CircleItem(sprites_);
     circle->setBrush(Qt::NoBrush);
     circle->setZValue(kCircleZ);
     circle->setPos(s_.map.CircleLeft[i], s_.map.CircleTop[i]);
@@ -136,6 +137,7 @@ void MapScene::CreateCircles() {
 void MapScene::StyleCircles(bool with_marks) {
   const Settings& t = s_.set;
   int d = t.CircleDiameter;
+  sprites_.Clear();
   for (int i = 1; i <= CircleCount(); ++i) {
     bool marked = with_marks && s_.prob.ObjMarked[i];
     circles_[i]->setRect(0, 0, d, d);

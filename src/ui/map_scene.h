@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/session.h"
+#include "ui/circle_item.h"
 #include "ui/label_canvas.h"
 #include "ui/map_mouse.h"
 
@@ -76,6 +77,7 @@ class MapScene : public QObject, public MapSurface {
   Session& s_;
   QGraphicsScene scene_;
   LabelCanvas canvas_;
+  RingSprites sprites_;
   std::vector<QGraphicsEllipseItem*> circles_{nullptr};
   std::vector<char> dirty_flag_{0};
   std::vector<int> dirty_;

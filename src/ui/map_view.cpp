@@ -37,7 +37,8 @@ void MapView::drawBackground(QPainter* painter, const QRectF&) {
   painter->save();
   painter->resetTransform();
   painter->fillRect(viewport()->rect(), Qt::white);
-  painter->drawImage(mapFromScene(QPointF(0, 0)), canvas_.Image(viewport()->devicePixelRatioF()));
+  if (!canvas_.Empty())
+    painter->drawImage(mapFromScene(QPointF(0, 0)), canvas_.Image(viewport()->devicePixelRatioF()));
   painter->restore();
 }
 

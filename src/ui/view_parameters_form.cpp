@@ -228,7 +228,7 @@ ViewParametersSelectionForm::ViewParametersSelectionForm(Session& s, QWidget* pa
   column->addLayout(columns);
   column->addWidget(explanation);
   column->addLayout(buttons);
-  preview_->Relabel();
+  Changed();
 }
 
 QWidget* ViewParametersSelectionForm::CreateCircleControls() {
@@ -269,6 +269,11 @@ QWidget* ViewParametersSelectionForm::CreateCircleControls() {
         Changed();
       });
     }
+  }
+  for (int r = 0; r < 3; ++r) {
+    values_[r] = new QLabel(frame);
+    values_[r]->setMinimumWidth(90);
+    grid->addWidget(values_[r], r, 3);
   }
   grid->setColumnStretch(3, 1);
   return frame;
@@ -373,6 +378,12 @@ void ViewParametersSelectionForm::Explain(const char* text) {
 }
 
 void ViewParametersSelectionForm::Changed() {
+  const ViewChoices& c = choices_;
+  values_[0]->setText(QString("<span style='color:%1'>&#9632;</span> %2")
+                          .arg(PaletteColor(c.RimColorNum).name())
+                          .arg(c.RimColorNum));
+  values_[1]->setText(QString("%1 px").arg(c.RimWidth));
+  values_[2]->setText(QString("%1 twips").arg(c.CircleDiameter));
   preview_->Relabel();
 }
 

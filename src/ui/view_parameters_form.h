@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QLabel;
 class QPlainTextEdit;
 
 namespace quorel {
@@ -46,6 +47,7 @@ class ViewParametersSelectionForm : public QDialog {
   Session& s_;
   ViewChoices choices_;
   ViewPreview* preview_ = nullptr;
+  QLabel* values_[3] = {};  // rim colour, rim width, circle size
   QPlainTextEdit* txtExplaination = nullptr;
   QButtonGroup* optObjectID = nullptr;
   QButtonGroup* optCenteringInBounds = nullptr;
