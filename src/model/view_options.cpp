@@ -28,6 +28,10 @@ ViewChoices LoadViewChoices(const Session& s) {
   c.RimWidth = t.RimWidth;
   c.RimColorNum = t.RimColorNum;
   c.ObjectIDMethodNum = t.ObjectIDMethodNum;
+  // A code no option stands for (a hand-edited defaults file) is read as
+  // numbers.
+  if (c.ObjectIDMethodNum < kIdByNumber || c.ObjectIDMethodNum > kIdNone)
+    c.ObjectIDMethodNum = kIdByNumber;
   if (c.ObjectIDMethodNum == kIdByName && !s.prob.ObjNamesGiven) c.ObjectIDMethodNum = kIdNone;
   c.ShowUnitCircle = t.ShowUnitCircle;
   c.ShowAxes = t.ShowAxes;

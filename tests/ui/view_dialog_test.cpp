@@ -83,10 +83,6 @@ class ViewDialogTest : public QObject {
     Window w;
     w.LoadCase(0);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
-    QVERIFY(w.WaitForSweeps(20));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
     w.DoubleClick(w.LabelCentre(2));  // parked
     float x5 = s.prob.LocDim[1][5], y5 = s.prob.LocDim[2][5];
     QPointF centre = w.ItemCentre(5);
@@ -100,10 +96,27 @@ class ViewDialogTest : public QObject {
     QVERIFY(QLineF(w.ItemCentre(5), centre).length() <= 1.0);
     QCOMPARE(s.prob.LocDim[1][5], x5);
     QCOMPARE(s.prob.LocDim[2][5], y5);
-    // The parked circle moved to its slot for the new size.
-    QPointF slot(s.map.CircleLeft[2], s.map.CircleTop[2]);
-    QCOMPARE(w.form->map()->Circle(2)->pos(), slot);
-    QCOMPARE(ParkingSlot(s, 2).left, s.map.CircleLeft[2]);
+    // The parked circle went to its slot for the new size.
+    QCOMPARE(w.form->map()->Circle(2)->pos().x(), double(ParkingSlot(s, 2).left));
+  }
+
+  void okDuringARunLeavesTheRunGoing() {
+    Window w;
+    w.LoadCase(0);
+    QTRY_VERIFY(!w.form->Timer1->isActive());
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(10));
+    WithDialog(w, [](QDialog& form) {
+      Click(form, "cmdUpRadius");
+      Click(form, "cmdOK");
+    });
+    QCOMPARE(w.form->map()->Circle(3)->rect().width(), 450.0);
+    long long sweeps = w.session->run.TotalSweeps;
+    QVERIFY(w.Running());
+    QVERIFY(!w.form->Timer1->isActive());
+    QVERIFY(w.WaitForSweeps(sweeps + 10));
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
   }
 
   void optionalButtonsActAtOnceAndStayAfterCancel() {
