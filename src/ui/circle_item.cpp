@@ -5,6 +5,10 @@
 
 namespace quorel {
 
+namespace {
+constexpr qsizetype kMaxSprites = 512;
+}  // namespace
+
 const QPixmap& RingSprites::Ring(qreal diameter_px, const QPen& pen, const QBrush& brush, qreal dpr,
                                  qreal* margin) {
   qreal width_px = pen.widthF();
@@ -18,6 +22,9 @@ const QPixmap& RingSprites::Ring(qreal diameter_px, const QPen& pen, const QBrus
                     .arg(dpr, 0, 'f', 3);
   auto found = sprites_.constFind(key);
   if (found != sprites_.constEnd()) return *found;
+  // Fills of many shades could make many looks; the pictures are cheap to
+  // make again.
+  if (sprites_.size() >= kMaxSprites) sprites_.clear();
   int side = static_cast<int>(std::ceil((diameter_px + 2 * *margin) * dpr));
   QPixmap sprite(side, side);
   sprite.setDevicePixelRatio(dpr);
