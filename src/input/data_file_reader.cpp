@@ -3,9 +3,6 @@
 // and derived data (see data_file_finish.cpp).
 #include "input/data_file_reader.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <vector>
 
 #include "input/data_file_finish.h"
@@ -15,6 +12,7 @@
 #include "input/start_settings.h"
 #include "model/captions.h"
 #include "model/numeric.h"
+#include "model/text_file.h"
 #include "model/text_format.h"
 
 namespace quorel {
@@ -38,12 +36,8 @@ int CountFromLine(const std::string& line, size_t start) {
   return RoundToInt(Val(line.substr(p)));
 }
 
-bool FirstPass(Session& s, Platform& platform, const std::string& path, std::string* io_error) {
-  TextReader file(path);
-  if (!file.IsOpen()) {
-    if (io_error) *io_error = std::strerror(errno ? errno : EIO);
-    return false;
-  }
+bool FirstPass(Session& s, Platform& platform, const std::string& text) {
+  TextReader file = TextReader::OfText(text);
   Problem& p = s.prob;
   while (!file.AtEnd()) {
     std::string line = TrimBlanks(UpperAscii(file.ReadLine()));
@@ -115,13 +109,9 @@ void DispatchLine(Session& s, Platform& platform, ReaderState& r, const std::str
   }
 }
 
-bool SecondPass(Session& s, Platform& platform, const std::string& path, std::string* io_error) {
+void SecondPass(Session& s, Platform& platform, std::string text) {
   ReaderState r;
-  r.file = std::make_unique<TextReader>(path);
-  if (!r.file->IsOpen()) {
-    if (io_error) *io_error = std::strerror(errno ? errno : EIO);
-    return false;
-  }
+  r.file = std::make_unique<TextReader>(TextReader::OfText(std::move(text)));
   while (!r.AtEnd() && s.prob.NObjects > 0) {
     std::string line = TrimBlanks(r.file->ReadLine());
     if (!line.empty()) {
@@ -130,13 +120,45 @@ bool SecondPass(Session& s, Platform& platform, const std::string& path, std::st
     }
     s.captions.cmdMDSType = MDSTypeCaptionWithConstant(s);
   }
-  return true;
 }
 
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && std::filesystem::exists(path, ec) &&
-         !std::filesystem::is_directory(path, ec);
+// The one place a data file is opened: a file that is not a plain file or
+// is larger than any problem can be is refused with its message before
+// anything is read.  False with NObjects = 0 after a refusal; an error of
+// the operating system goes to `io_error` instead of a message.
+bool LoadDataFileText(Session& s, Platform& platform, std::string& text, std::string* io_error) {
+  const std::string& path = s.set.DataFileName;
+  LoadedText file = LoadTextFile(path, kMaxDataFileBytes);
+  const std::string named = path.empty() ? std::string("Your specified file") : path;
+  switch (file.outcome) {
+    case LoadOutcome::kLoaded:
+      text = std::move(file.text);
+      return true;
+    case LoadOutcome::kMissing:
+      platform.ShowMessage((path.empty() ? std::string("Your specified file does not exist ")
+                                         : path + " does not exist ") +
+                           "or else the file is empty.  Go to the File menu and select a new data "
+                           "file.  ErrMsgRE");
+      break;
+    case LoadOutcome::kNotARegularFile:
+      platform.ShowMessage(
+          named +
+          " is not a data file: it is a folder, a device or a pipe rather than a "
+          "plain text file.  Go to the File menu and select a data file.  ErrMsgRF");
+      break;
+    case LoadOutcome::kTooLarge:
+      platform.ShowMessage(named + " is larger than" +
+                           Str(static_cast<int>(kMaxDataFileBytes >> 20)) +
+                           " MB, more than any problem of at most" + Str(kMaxObjects) +
+                           " objects needs, so it is not read.  Go to the File menu and select a "
+                           "data file.  ErrMsgRL");
+      break;
+    case LoadOutcome::kFailed:
+      if (io_error) *io_error = file.error;
+      break;
+  }
+  s.prob.NObjects = 0;
+  return false;
 }
 
 bool ReadDataFileWith(Session& s, Platform& platform, std::string* io_error,
@@ -183,18 +205,12 @@ bool ReadDataFileWith(Session& s, Platform& platform, std::string* io_error,
   const bool keep_not_in_use =
       p.KeepObjSetup && s.set.AttributeFunctionNum == MaxAttributeFunctionNum;
   ResetProblem(s);
-  const std::string& path = s.set.DataFileName;
-  if (!FileExists(path)) {
-    platform.ShowMessage((path.empty() ? std::string("Your specified file does not exist ")
-                                       : path + " does not exist ") +
-                         "or else the file is empty.  Go to the File menu and select a new data "
-                         "file.  ErrMsgRE");
+  std::string text;
+  if (!LoadDataFileText(s, platform, text, io_error))
+    return io_error == nullptr || io_error->empty();
+  if (!FirstPass(s, platform, text)) {
     p.NObjects = 0;
     return true;
-  }
-  if (!FirstPass(s, platform, path, io_error)) {
-    p.NObjects = 0;
-    return io_error == nullptr || io_error->empty();
   }
   if (p.NObjects <= 0) {
     platform.ShowMessage(
@@ -210,10 +226,7 @@ bool ReadDataFileWith(Session& s, Platform& platform, std::string* io_error,
         "Only the first 100 will be used.    ErrMsgR1A");
     p.NAttributes = kMaxAttributes;
   }
-  if (!SecondPass(s, platform, path, io_error)) {
-    p.NObjects = 0;
-    return false;
-  }
+  SecondPass(s, platform, std::move(text));
   if (p.NObjects == 0) return true;
   // Settings given beside the file act as if they stood at its end.
   std::string first_rejected = ApplyGivenStartLines(s, platform, extra_start_lines);

@@ -1,6 +1,7 @@
 // The data file reader: loads the problem named by DataFileName.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,12 @@
 #include "model/session.h"
 
 namespace quorel {
+
+// Largest data file read.  A problem of 1000 objects with names, a full
+// square proximity matrix, pair and mapping weights and eight coordinates
+// written with long decimals needs well under 64 MB; anything larger is
+// surely not a data file.
+inline constexpr std::uintmax_t kMaxDataFileBytes = 128u << 20;
 
 // On success NObjects > 0; on any refusal exactly one message was shown and
 // NObjects is 0.  A file that exists but cannot be read is reported with the

@@ -8,10 +8,11 @@
 namespace quorel {
 namespace {
 
+// Anything at all of that name: a folder or a device is then refused by the
+// reader with a message that says what it is.
 bool FileExists(const std::string& path) {
   std::error_code ec;
-  return !path.empty() && std::filesystem::exists(path, ec) &&
-         !std::filesystem::is_directory(path, ec);
+  return !path.empty() && std::filesystem::exists(path, ec);
 }
 
 void Refused(Session& s, Platform& platform) {

@@ -22,10 +22,10 @@ std::string ValueText(const std::string& keyword, const std::string& line) {
 
 // A whole-number setting: the rounded value when it lies in [low, high],
 // otherwise the message and the repair value.
-int WholeSetting(Platform& platform, const std::string& text, int low, int high, int repair,
+int WholeSetting(Platform& platform, const std::string& text, WholeRange range, int repair,
                  const std::string& message) {
   const double value = RoundHalfEven(Val(text));
-  if (value >= low && value <= high) return static_cast<int>(value);
+  if (value >= range.low && value <= range.high) return static_cast<int>(value);
   platform.ShowMessage(message);
   return repair;
 }
@@ -39,7 +39,7 @@ bool TruthValue(const std::string& text) {
 
 void SetMDSType(Session& s, Platform& platform, const std::string& text) {
   s.set.MDSAnalysisTypeNum = WholeSetting(
-      platform, text, 0, MaxMDSTypeNum, 0,
+      platform, text, kMDSAnalysisTypeRange, 0,
       "Your data file is specifying using a type of MDS analysis that is not recognized.  It will "
       "be reset to 'ratio' to avoid a crash.  You can override this setting by using the MDS Type "
       "menu." +
@@ -58,11 +58,11 @@ void SetMDSType(Session& s, Platform& platform, const std::string& text) {
 void SetDimensions(Session& s, Platform& platform, const std::string& text) {
   const double value = RoundHalfEven(Val(text));
   int dims = 2;
-  if (value < 1) {
+  if (value < kDimensionsRange.low) {
     platform.ShowMessage(
         "Your data file is specifying a -1 value for the number of dimensions.  It will be reset "
         "to 2 to avoid a crash.   ErrMsgD1a");
-  } else if (value > MaxDimensionsNum) {
+  } else if (value > kDimensionsRange.high) {
     platform.ShowMessage(
         "Your data file is specifying a starting value for the number of dimensions that is "
         "greater than the maximum allowed which currently is" +
@@ -84,7 +84,7 @@ bool ApplyStartSetting(Session& s, Platform& platform, const std::string& keywor
   if (keyword == "STARTCONSTRAINTRADIUS") {
     const float value = ValF(text);
     t.ConstraintRadius = value;
-    if (!(value >= 0.0f && value <= 1.01f)) {
+    if (!kConstraintRadiusRange.Contains(value)) {
       platform.ShowMessage(
           "Your data file is specifying a starting value for the constraint boundary that is not "
           "valid.  It will be reset to 1 to avoid a crash." +
@@ -94,7 +94,7 @@ bool ApplyStartSetting(Session& s, Platform& platform, const std::string& keywor
   } else if (keyword == "STARTINTERVALCONSTANT") {
     const float value = ValF(text);
     s.prob.IntervalConstant = value;
-    if (!(value >= -1.0f && value <= 1.0f)) {
+    if (!kIntervalConstantRange.Contains(value)) {
       platform.ShowMessage(
           "Your data file is specifying a starting value for the Interval MDS constraint that is "
           "not valid.  It will be reset to 0 to avoid a crash." +
@@ -105,7 +105,7 @@ bool ApplyStartSetting(Session& s, Platform& platform, const std::string& keywor
     SetDimensions(s, platform, text);
   } else if (keyword == "STARTDEGRADENUM") {
     const int level = WholeSetting(
-        platform, text, 1, MaxDegradeNum, 10,
+        platform, text, kDegradeRange, 10,
         "Your data file is specifying a starting Precision level that is not valid.  It will be "
         "reset to 5 decimals." +
             std::string(kFixSoon) + "ErrMsgD1B");
@@ -114,13 +114,13 @@ bool ApplyStartSetting(Session& s, Platform& platform, const std::string& keywor
     s.prob.DataDegradeNum = level;
   } else if (keyword == "STARTATTRIBUTEFUNCTIONNUM") {
     t.AttributeFunctionNum = WholeSetting(
-        platform, text, 0, MaxAttributeFunctionNum, 1,
+        platform, text, kAttributeFunctionRange, 1,
         "Your data file is specifying a starting Attribute Function type that is not recognized.  "
         "It will be reset to Euclidean to avoid a crash." +
             std::string(kFixSoon) + "ErrMsgD1");
   } else if (keyword == "STARTOBJECTIDMETHODNUM") {
     t.ObjectIDMethodNum = WholeSetting(
-        platform, text, 0, 2, 0,
+        platform, text, kObjectIDMethodRange, 0,
         "Your data file is specifying using an object ID method that is not recognized.  It will "
         "be reset to 'numbers' to avoid a crash.  You can override this setting by using the View "
         "menu." +
@@ -129,25 +129,25 @@ bool ApplyStartSetting(Session& s, Platform& platform, const std::string& keywor
     SetMDSType(s, platform, text);
   } else if (keyword == "STARTBADNESSFUNCTIONNUM") {
     t.BadnessFunctionNum = WholeSetting(
-        platform, text, 0, MaxBadnessFunctionNum, 0,
+        platform, text, kBadnessFunctionRange, 0,
         "Your data file is specifying a starting objective function type that is not recognized.  "
         "It will be reset to Badness Measure = Stress to avoid a crash." +
             std::string(kFixSoon) + "ErrMsgD2");
   } else if (keyword == "STARTDISTANCEFUNCTIONNUM") {
     t.DistanceFunctionNum = WholeSetting(
-        platform, text, 0, MaxDistanceFunctionNum, 0,
+        platform, text, kDistanceFunctionRange, 0,
         "Your data file is specifying a starting Distance Function type that is not recognized.  "
         "It will be reset to Euclidean to avoid a crash." +
             std::string(kFixSoon) + "ErrMsgD3");
   } else if (keyword == "STARTMAPPINGWTFUNCTIONNUM") {
     t.MappingWtFunctionNum = WholeSetting(
-        platform, text, 0, MaxMappingWtFunctionNum, 0,
+        platform, text, kMappingWtFunctionRange, 0,
         "Your data file is specifying a starting Mapping Weight Function type that is not "
         "recognized.  It will be reset to None to avoid a crash." +
             std::string(kFixSoon) + "ErrMsgD4");
   } else if (keyword == "STARTATTRIBUTEDATATYPENUM") {
     t.AttributeDataTypeNum = WholeSetting(
-        platform, text, 0, 5, 5,
+        platform, text, kAttributeDataTypeRange, 5,
         "Your data file is specifying a starting Attribute Data Type is not recognized.  It will "
         "be reset to Unknown to avoid a crash." +
             std::string(kFixSoon) + "ErrMsgD5");

@@ -124,13 +124,93 @@ bool ReadField(TextReader& in, const FieldRef& field) {
   return std::visit(Reader{item}, field);
 }
 
-bool ReadDefaultsFile(Session& s, const std::string& path) {
+// The first code or size of the file that lies outside the range its
+// setting allows, by name; "" when every one is in range.  A code outside
+// its table would reach the solver or a name table unchecked.
+std::string FieldOutOfRange(const Session& s) {
+  const Settings& t = s.set;
+  // A problem without attributes leaves the attribute function and data type
+  // unset (-1), and they are saved that way.
+  constexpr int kUnset = -1;
+  struct WholeCheck {
+    const char* name;
+    int value;
+    WholeRange range;
+    bool may_be_unset = false;
+  };
+  const WholeCheck wholes[] = {
+      {"AttributeFunctionNum", t.AttributeFunctionNum, kAttributeFunctionRange, true},
+      {"AttributeDataTypeNum", t.AttributeDataTypeNum, kAttributeDataTypeRange, true},
+      {"BadnessFunctionNum", t.BadnessFunctionNum, kBadnessFunctionRange},
+      {"MDSAnalysisTypeNum", t.MDSAnalysisTypeNum, kMDSAnalysisTypeRange},
+      {"BoundaryTypeNum", t.BoundaryTypeNum, kBoundaryTypeRange},
+      {"DistanceFunctionNum", t.DistanceFunctionNum, kDistanceFunctionRange},
+      {"MappingWtFunctionNum", t.MappingWtFunctionNum, kMappingWtFunctionRange},
+      {"ObjectIDMethodNum", t.ObjectIDMethodNum, kObjectIDMethodRange},
+      {"RimColorNum", t.RimColorNum, kRimColorRange},
+      {"CoercionRulesNum", t.CoercionRulesNum, kCoercionRulesRange},
+      {"SpecialCaseNum", t.SpecialCaseNum, kSpecialCaseRange},
+      {"ErrorBoundsTypeNum", t.ErrorBoundsTypeNum, kErrorBoundsTypeRange},
+      {"DimensionsNum", t.DimensionsNum, kDimensionsRange},
+      {"DegradeNum", t.DegradeNum, kDegradeRange},
+      {"PrecisionLevelNum", t.PrecisionLevelNum, kPrecisionLevelRange},
+      {"SuppressNum", t.SuppressNum, kSuppressRange},
+      {"CircleDiameter", t.CircleDiameter, kCircleDiameterRange},
+      {"RimWidth", t.RimWidth, kRimWidthRange},
+      // The pick geometry follows from the diameter.
+      {"CircleHalfDiameter", t.CircleHalfDiameter, {t.CircleDiameter / 2, t.CircleDiameter / 2}},
+      {"PickRadius", t.PickRadius, {1, t.CircleDiameter}},
+      {"PickRadiusSq", t.PickRadiusSq, {t.PickRadius * t.PickRadius, t.PickRadius * t.PickRadius}},
+      {"PickDiameter", t.PickDiameter, {2 * t.PickRadius, 2 * t.PickRadius}},
+      {"PickInset",
+       t.PickInset,
+       {t.CircleHalfDiameter - t.PickRadius, t.CircleHalfDiameter - t.PickRadius}},
+  };
+  for (const WholeCheck& c : wholes)
+    if (!c.range.Contains(c.value) && !(c.may_be_unset && c.value == kUnset)) return c.name;
+  constexpr float kLargest = 3.4e38f;
+  const std::pair<const char*, bool> floats[] = {
+      {"ConstraintRadius", kConstraintRadiusRange.Contains(t.ConstraintRadius)},
+      {"FixedErrorBound", FloatRange{0.0f, kLargest}.Contains(t.FixedErrorBound)},
+      {"RelErrorBound", FloatRange{0.0f, kLargest}.Contains(t.RelErrorBound)},
+      {"MinkowskiExponent", FloatRange{1e-6f, kLargest}.Contains(t.MinkowskiExponent)},
+  };
+  for (const auto& [name, in_range] : floats)
+    if (!in_range) return name;
+  return "";
+}
+
+// Reads every field in file order; `problem` says what was wrong when the
+// result is false.
+bool ReadDefaultsFile(Session& s, const std::string& path, std::string& problem) {
   TextReader in(path);
-  if (!in.IsOpen()) return false;
+  if (!in.IsOpen()) {
+    problem = "it could not be opened";
+    return false;
+  }
   for (const Line& line : DefaultsLayout(s))
     for (const FieldRef& field : line)
-      if (!ReadField(in, field)) return false;
+      if (!ReadField(in, field)) {
+        problem = "it is cut short or holds a value that is not of its kind";
+        return false;
+      }
+  if (std::string name = FieldOutOfRange(s); !name.empty()) {
+    problem = "its value of " + name + " is out of range";
+    return false;
+  }
   return true;
+}
+
+// Keeps a defaults file that could not be used beside the new one, so that
+// the user's saved settings are not lost, and says so.
+void SetAsideUnusableFile(Platform& platform, const std::string& path, const std::string& problem) {
+  const std::string aside = path + ".bad";
+  std::error_code ec;
+  fs::rename(path, aside, ec);  // replaces an older one
+  if (ec) fs::remove(path, ec);
+  platform.ShowMessage("The defaults file " + path + " could not be used: " + problem + ".  " +
+                       (ec ? std::string("It was removed") : "It was renamed to " + aside) +
+                       " and the built-in settings are used.");
 }
 
 // Keeps the last `count` characters of a file name.
@@ -214,8 +294,8 @@ void AssignBuiltInDefaults(Session& s) {
 }
 
 void InitSettings(Session& s, Platform& platform) {
-  // A failed read deletes the file; the second attempt then takes the
-  // built-in values, so the loop runs at most twice.
+  // A file that cannot be used is set aside; the second attempt then takes
+  // the built-in values, so the loop runs at most twice.
   for (int attempt = 0; attempt < 2; ++attempt) {
     InitFixedValues(s);
     std::string path = DefaultsFilePath(s);
@@ -225,8 +305,9 @@ void InitSettings(Session& s, Platform& platform) {
       SaveDefaults(s, platform);
       break;
     }
-    if (ReadDefaultsFile(s, path)) break;
-    fs::remove(path, ec);
+    std::string problem;
+    if (ReadDefaultsFile(s, path, problem)) break;
+    SetAsideUnusableFile(platform, path, problem);
   }
   SetEuclideanNames(s.set.AttributeFunctionName, s.set.NormalizeAttribs);
   s.set.StepSizeNum = 1;

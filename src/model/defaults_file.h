@@ -18,8 +18,9 @@ std::string ChooseSettingsFolder(const std::string& program_folder);
 
 // Sets every setting: the built-in values when no defaults file exists in
 // s.SettingsFolder or s.ui.UseBuiltInDefaults is set (and then writes the
-// file), otherwise the values of the file.  A short or malformed file is
-// deleted and replaced by the built-in values.
+// file), otherwise the values of the file.  A short or malformed file, or one
+// with a value outside the range of its setting, is renamed with ".bad"
+// appended (after one message) and replaced by the built-in values.
 void InitSettings(Session& s, Platform& platform);
 
 // Assigns the built-in value of every field of the defaults file.

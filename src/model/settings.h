@@ -19,6 +19,43 @@ inline constexpr int MaxSpecialCaseNum = 18;
 inline constexpr int MaxConst300 = 300;
 inline constexpr int MaxDegradeNum = 12;
 
+// The values a setting may take.  The START lines of a data file repair a
+// value outside its range and the defaults file is refused with one, so both
+// read the ranges from here.
+struct WholeRange {
+  int low;
+  int high;
+  constexpr bool Contains(int value) const { return value >= low && value <= high; }
+};
+struct FloatRange {
+  float low;
+  float high;
+  // False for NaN as well.
+  constexpr bool Contains(float value) const { return value >= low && value <= high; }
+};
+
+inline constexpr WholeRange kMDSAnalysisTypeRange{0, MaxMDSTypeNum};
+inline constexpr WholeRange kBadnessFunctionRange{0, MaxBadnessFunctionNum};
+inline constexpr WholeRange kDistanceFunctionRange{0, MaxDistanceFunctionNum};
+inline constexpr WholeRange kMappingWtFunctionRange{0, MaxMappingWtFunctionNum};
+inline constexpr WholeRange kAttributeFunctionRange{0, MaxAttributeFunctionNum};
+inline constexpr WholeRange kAttributeDataTypeRange{0, 5};
+inline constexpr WholeRange kObjectIDMethodRange{0, 2};
+inline constexpr WholeRange kDimensionsRange{1, MaxDimensionsNum};
+inline constexpr WholeRange kDegradeRange{1, MaxDegradeNum};
+inline constexpr FloatRange kConstraintRadiusRange{0.0f, 1.01f};
+inline constexpr FloatRange kIntervalConstantRange{-1.0f, 1.0f};
+// Settings that only the dialogs change.
+inline constexpr WholeRange kPrecisionLevelRange{0, MaxPrecisionLevelNum};
+inline constexpr WholeRange kErrorBoundsTypeRange{0, 1};
+inline constexpr WholeRange kBoundaryTypeRange{0, 2};
+inline constexpr WholeRange kCoercionRulesRange{0, 1};
+inline constexpr WholeRange kSpecialCaseRange{0, MaxSpecialCaseNum};
+inline constexpr WholeRange kSuppressRange{-1, 2};
+inline constexpr WholeRange kRimColorRange{0, 15};
+inline constexpr WholeRange kRimWidthRange{1, 4};
+inline constexpr WholeRange kCircleDiameterRange{50, 600};
+
 inline constexpr const char* VersionText = "11.8a";
 inline constexpr const char* DefaultsFileName = "QuorelDefaults.dft";
 inline constexpr const char* BestFoundFileName = "QuorelSolnBestFound.txt";

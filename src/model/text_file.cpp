@@ -1,24 +1,84 @@
 #include "model/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 namespace quorel {
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Closes the descriptor on every way out.
+struct Descriptor {
+  int fd;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+}  // namespace
 
 void TextWriter::Line(std::string_view text) {
   text_ += text;
   text_ += "\r\n";
 }
 
-TextReader::TextReader(const std::string& path) : in_(path, std::ios::binary) {}
-
-int TextReader::Peek() {
-  return in_.peek();
+LoadedText LoadTextFile(const std::string& path, std::uintmax_t max_bytes) {
+  LoadedText loaded;
+  auto failed = [&loaded](LoadOutcome outcome) {
+    loaded.outcome = outcome;
+    if (outcome == LoadOutcome::kFailed) loaded.error = std::strerror(errno ? errno : EIO);
+    loaded.text.clear();
+    return loaded;
+  };
+  // Opened without waiting, so that a FIFO with no writer does not hang the
+  // open; its kind is then judged on the open file itself.
+  Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  if (file.fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return failed(LoadOutcome::kMissing);
+    if (errno == EISDIR || errno == ENXIO) return failed(LoadOutcome::kNotARegularFile);
+    return failed(LoadOutcome::kFailed);
+  }
+  struct stat info {};
+  if (::fstat(file.fd, &info) != 0) return failed(LoadOutcome::kFailed);
+  if (!S_ISREG(info.st_mode)) return failed(LoadOutcome::kNotARegularFile);
+  if (static_cast<std::uintmax_t>(info.st_size) > max_bytes) return failed(LoadOutcome::kTooLarge);
+  // A file that grows while it is read is read no further than the limit.
+  loaded.text.resize(static_cast<std::size_t>(info.st_size) + 1);
+  std::size_t size = 0;
+  for (;;) {
+    if (size == loaded.text.size()) {
+      if (size > max_bytes) return failed(LoadOutcome::kTooLarge);
+      loaded.text.resize(size * 2 + 4096);
+    }
+    ssize_t got = ::read(file.fd, loaded.text.data() + size, loaded.text.size() - size);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return failed(LoadOutcome::kFailed);
+    if (got == 0) break;
+    size += static_cast<std::size_t>(got);
+  }
+  if (size > max_bytes) return failed(LoadOutcome::kTooLarge);
+  loaded.text.resize(size);
+  if (loaded.text.starts_with(kUtf8ByteOrderMark)) loaded.text.erase(0, kUtf8ByteOrderMark.size());
+  loaded.outcome = LoadOutcome::kLoaded;
+  return loaded;
 }
-int TextReader::Get() {
-  return in_.get();
+
+TextReader::TextReader(const std::string& path) {
+  LoadedText loaded = LoadTextFile(path, kMaxTextFileBytes);
+  open_ = loaded.outcome == LoadOutcome::kLoaded;
+  text_ = std::move(loaded.text);
 }
 
-bool TextReader::AtEnd() {
-  if (!in_.is_open()) return true;
-  return Peek() == std::char_traits<char>::eof();
+TextReader TextReader::OfText(std::string text) {
+  TextReader reader;
+  reader.text_ = std::move(text);
+  reader.open_ = true;
+  return reader;
 }
 
 void TextReader::SkipLineEnd(int c) {
@@ -27,11 +87,9 @@ void TextReader::SkipLineEnd(int c) {
 
 std::string TextReader::ReadLine() {
   std::string line;
-  if (!in_.is_open()) return line;
   for (;;) {
     int c = Get();
-    if (c == std::char_traits<char>::eof()) break;
-    if (c == '\n') break;
+    if (c == kEnd || c == '\n') break;
     if (c == '\r') {
       SkipLineEnd(c);
       break;
@@ -42,21 +100,19 @@ std::string TextReader::ReadLine() {
 }
 
 std::string TextReader::ReadItem(bool* ok) {
-  const int eof = std::char_traits<char>::eof();
   if (ok) *ok = !AtEnd();
   std::string item;
-  if (!in_.is_open()) return item;
   // Leading blanks are skipped; an empty line gives an empty item.
   while (Peek() == ' ' || Peek() == '\t') Get();
-  if (Peek() == eof) {
+  if (Peek() == kEnd) {
     if (ok) *ok = false;
     return item;
   }
   if (Peek() == '"') {
     Get();
-    for (int c = Get(); c != eof && c != '"'; c = Get()) item += static_cast<char>(c);
+    for (int c = Get(); c != kEnd && c != '"'; c = Get()) item += static_cast<char>(c);
     // Drop everything up to and including the separator.
-    for (int c = Peek(); c != eof; c = Peek()) {
+    for (int c = Peek(); c != kEnd; c = Peek()) {
       Get();
       if (c == ',' || c == '\n') break;
       if (c == '\r') {
@@ -66,7 +122,7 @@ std::string TextReader::ReadItem(bool* ok) {
     }
     return item;
   }
-  for (int c = Get(); c != eof; c = Get()) {
+  for (int c = Get(); c != kEnd; c = Get()) {
     if (c == ',' || c == '\n') break;
     if (c == '\r') {
       SkipLineEnd(c);

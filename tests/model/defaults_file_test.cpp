@@ -202,6 +202,71 @@ TEST_F(DefaultsFileTest, AMalformedFieldIsReplacedByTheBuiltInValues) {
   EXPECT_EQ(FileText(), kBuiltInFile);
 }
 
+// A value its setting does not allow makes the file unusable like a
+// malformed one: it is set aside as QuorelDefaults.dft.bad (replacing an
+// older one) with one message, and the built-in values are used and saved.
+struct UnusableCase {
+  const char* line;     // a line of the built-in file
+  const char* changed;  // the same line in the damaged file
+};
+
+class UnusableDefaultsFile : public DefaultsFileTest,
+                             public ::testing::WithParamInterface<UnusableCase> {};
+
+TEST_P(UnusableDefaultsFile, IsSetAsideAndTheBuiltInValuesAreUsed) {
+  std::string damaged = kBuiltInFile;
+  damaged.replace(damaged.find(GetParam().line), std::string(GetParam().line).size(),
+                  GetParam().changed);
+  {
+    std::ofstream(folder_ / "QuorelDefaults.dft", std::ios::binary) << damaged;
+    std::ofstream(folder_ / "QuorelDefaults.dft.bad", std::ios::binary) << "older";
+  }
+  Session s;
+  FakePlatform p;
+  s.SettingsFolder = Folder();
+  InitSettings(s, p);
+  EXPECT_EQ(s.set.BadnessFunctionNum, 1);
+  EXPECT_EQ(s.set.DimensionsNum, 2);
+  EXPECT_EQ(s.set.CircleDiameter, 400);
+  EXPECT_EQ(FileText(), kBuiltInFile);
+  std::ifstream aside(folder_ / "QuorelDefaults.dft.bad", std::ios::binary);
+  std::stringstream kept;
+  kept << aside.rdbuf();
+  EXPECT_EQ(kept.str(), damaged);
+  ASSERT_EQ(p.messages.size(), 1u);
+  EXPECT_NE(p.messages[0].find("QuorelDefaults.dft.bad"), std::string::npos) << p.messages[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnusableDefaultsFile,
+    ::testing::Values(UnusableCase{"1,0,0\r\n", "9,0,0\r\n"},  // BadnessFunctionNum
+                      UnusableCase{"1,0,0\r\n", "5,0,0\r\n"},
+                      UnusableCase{"1,0,0\r\n", "-1,0,0\r\n"},
+                      UnusableCase{"1,0,0\r\n", "1,5,0\r\n"},                // MDSAnalysisTypeNum
+                      UnusableCase{"0,1,2,10", "0,99,2,10"},                 // ErrorBoundsTypeNum
+                      UnusableCase{"0,1,2,10", "0,1,99,10"},                 // DimensionsNum
+                      UnusableCase{"0,1,2,10", "0,1,2,13"},                  // DegradeNum
+                      UnusableCase{"0,0\r\n0,1,0", "3,0\r\n0,1,0"},          // DistanceFunctionNum
+                      UnusableCase{"1,1,#TRUE#", "14,1,#TRUE#"},             // AttributeFunctionNum
+                      UnusableCase{"400,200", "0,0"},                        // CircleDiameter
+                      UnusableCase{"0,#FALSE#,1\r\n", "0,#FALSE#,1.5\r\n"},  // ConstraintRadius
+                      UnusableCase{"0,1,2,10", "0,1,two,10"}));              // not a number
+
+// The program saves a problem without attributes with its attribute function
+// and data type unset; such a file stays usable.
+TEST_F(DefaultsFileTest, UnsetAttributeCodesAreKept) {
+  std::string saved = kBuiltInFile;
+  saved.replace(saved.find("1,1,#TRUE#"), 10, "-1,-1,#TRUE#");
+  std::ofstream(folder_ / "QuorelDefaults.dft", std::ios::binary) << saved;
+  Session s;
+  FakePlatform p;
+  s.SettingsFolder = Folder();
+  InitSettings(s, p);
+  EXPECT_EQ(s.set.AttributeFunctionNum, -1);
+  EXPECT_TRUE(p.messages.empty());
+  EXPECT_FALSE(fs::exists(folder_ / "QuorelDefaults.dft.bad"));
+}
+
 TEST_F(DefaultsFileTest, ClearThenRestartGivesTheBuiltInValues) {
   Session s;
   FakePlatform p;
