@@ -180,6 +180,46 @@ TEST_F(ReaderTest, VeryLongLinesAreRead) {
   EXPECT_FLOAT_EQ(s->prob.Dissim(2, 1), 1.0f);
 }
 
+// What is not a plain file of a sensible size is refused at once with a
+// message that says what it is: no hang on a FIFO or /dev/zero, no "does
+// not exist" for a folder, nothing read whole that is too large.
+TEST_F(ReaderTest, WhatIsNotAPlainFileIsRefusedWithoutReadingIt) {
+  std::string folder = TempPath("folder");
+  fs::create_directories(folder);
+  std::string fifo = TempPath("fifo");
+  fs::remove(fifo);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // Sparse: as large as it says without filling the disk.
+  std::string huge = TempPath("huge.txt");
+  std::ofstream(huge) << "NOBJECTS=3\n";
+  fs::resize_file(huge, kMaxDataFileBytes + 1);
+  const std::pair<std::string, std::string> cases[] = {{folder, "ErrMsgRF"},
+                                                       {fifo, "ErrMsgRF"},
+                                                       {"/dev/zero", "ErrMsgRF"},
+                                                       {"/dev/stdin", "ErrMsgRF"},
+                                                       {huge, "ErrMsgRL"}};
+  for (const auto& [path, code] : cases) {
+    fake.messages.clear();
+    // Standard input of a test run may be a terminal or a pipe, never a file
+    // of problem data: either way it is not read.
+    if (path == "/dev/stdin" && fs::is_regular_file("/dev/stdin")) continue;
+    Read(path);
+    EXPECT_EQ(s->prob.NObjects, 0) << path;
+    ASSERT_EQ(fake.messages.size(), 1u) << path;
+    EXPECT_EQ(fake.LastCode(), code) << path << ": " << fake.messages[0];
+    EXPECT_EQ(fake.messages[0].find("does not exist"), std::string::npos) << fake.messages[0];
+  }
+  fs::remove_all(folder);
+  fs::remove(fifo);
+  fs::remove(huge);
+}
+
+TEST_F(ReaderTest, AByteOrderMarkAtTheStartIsSkipped) {
+  Read(WriteFile("bom.txt", "\xEF\xBB\xBF" + Triangle(4)));
+  EXPECT_EQ(s->prob.NObjects, 4);
+  EXPECT_TRUE(fake.messages.empty());
+}
+
 TEST_F(ReaderTest, ExampleAIsARealProblem) {
   Read(std::string(QUOREL_REPO_DATA) + "/Example_A.txt");
   const Problem& p = s->prob;
