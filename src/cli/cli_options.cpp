@@ -110,8 +110,17 @@ std::string UsageText() {
          "  --quiet                  no progress line\n"
          "  --help                   this text\n"
          "\n"
-         "Ctrl+C stops the run; the files asked for are still written.\n"
-         "Exit status: 0 solved, 2 usage error, 3 problem refused, 130 interrupted.\n";
+         "Ctrl+C (or SIGTERM) stops the run; the files asked for are still written.\n"
+         "\n"
+         "Exit status:\n"
+         "  0    solved, every file asked for written\n"
+         "  1    a file asked for (--out, --short, the best-found file of --runs)\n"
+         "       could not be written\n"
+         "  2    usage error, or a --set value the data file reader would repair\n"
+         "  3    problem refused\n"
+         "  4    internal error\n"
+         "  5    interrupted before the solver began; nothing written\n"
+         "  130  interrupted; the files asked for were written\n";
 }
 
 bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& error) {
@@ -188,12 +197,13 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& er
         if (error.empty()) error = "--special wants a case number from 0 to 18";
         return false;
       }
-    } else if (arg == "--out") {
+    } else if (arg == "--out" || arg == "--short") {
       if (!value(v)) return false;
-      o.long_file = v;
-    } else if (arg == "--short") {
-      if (!value(v)) return false;
-      o.short_file = v;
+      if (v.empty()) {
+        error = std::string(arg) + " needs a file name";
+        return false;
+      }
+      (arg == "--out" ? o.long_file : o.short_file) = v;
     } else if (arg.size() > 1 && arg[0] == '-') {
       error = "unknown option " + std::string(arg);
       return false;

@@ -8,6 +8,10 @@ namespace quorel::cli {
 
 void StderrPlatform::ShowMessage(const std::string& text) {
   ++messages_shown;
+  if (captured) {
+    captured->push_back(text);
+    return;
+  }
   std::cerr << "Oops! " << text << '\n';
 }
 

@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "model/platform.h"
 
@@ -25,6 +27,8 @@ class StderrPlatform : public Platform {
 
   // Called at every yield of the solver.
   std::function<void()> on_yield;
+  // While set, messages are kept here instead of being printed.
+  std::vector<std::string>* captured = nullptr;
   int messages_shown = 0;
 };
 

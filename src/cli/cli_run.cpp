@@ -4,12 +4,17 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
 
 #include "cases/special_cases.h"
 #include "input/data_file_reader.h"
+#include "input/start_settings.h"
 #include "model/captions.h"
 #include "model/defaults_file.h"
 #include "model/map_layout.h"
+#include "model/safe_write.h"
 #include "prep/attribute_functions.h"
 #include "prep/data_precision.h"
 #include "prep/dissim_ranks.h"
@@ -25,8 +30,25 @@ namespace {
 
 volatile std::sig_atomic_t interrupt_requested = 0;
 
+// The first Ctrl+C (or SIGTERM) asks the run to stop at its next yield, so
+// that the files and the summary still come; a second one ends the program
+// at once, leaving no temporary file of a write in progress behind.
 void OnInterrupt(int) {
+  if (interrupt_requested) {
+    RemovePendingTemporaryFile();
+    std::_Exit(kExitInterrupted);
+  }
   interrupt_requested = 1;
+}
+
+// The value after "=" begins with a finite number; the truth value of
+// STARTNormalizeAttribs is the one value that is a word.
+bool ValueIsNumber(const std::string& line) {
+  if (KeywordOf(line) == "STARTNORMALIZEATTRIBS") return true;
+  const char* text = line.c_str() + line.find('=') + 1;
+  char* end = nullptr;
+  double value = std::strtod(text, &end);
+  return end != text && std::isfinite(value);
 }
 
 std::string JsonNumber(double v) {
@@ -55,6 +77,47 @@ void RefreshDerivedData(Session& s, StderrPlatform& platform) {
 }
 
 }  // namespace
+
+void InstallInterruptHandlers() {
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  // A caller may have left them blocked; one already pending arrives now.
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  sigprocmask(SIG_UNBLOCK, &signals, nullptr);
+}
+
+bool InterruptRequested() {
+  return interrupt_requested != 0;
+}
+
+bool CheckStartValues(const Options& o, std::string& error) {
+  if (o.start_lines.empty()) return true;
+  // Each value as a data file's START line would take it, on a session of
+  // its own: a value the reader would repair is refused, so that a script
+  // never solves a silently different problem.
+  auto scratch = std::make_unique<Session>();
+  StderrPlatform quiet;
+  for (const std::string& line : o.start_lines) {
+    std::vector<std::string> repairs;
+    quiet.captured = &repairs;
+    ApplyStartSetting(*scratch, quiet, KeywordOf(line), line);
+    if (!repairs.empty()) {
+      error = "--set " + line + ": " + repairs.front();
+      return false;
+    }
+    if (!ValueIsNumber(line)) {
+      error = "--set " + line + ": the value is not a number";
+      return false;
+    }
+  }
+  return true;
+}
 
 void PrepareSession(Session& s) {
   AssignBuiltInDefaults(s);
@@ -122,8 +185,7 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
 
   ProgressLine progress(!o.quiet);
   SolveResult result;
-  interrupt_requested = 0;
-  auto previous_handler = std::signal(SIGINT, OnInterrupt);
+  r.BestFoundWriteFailed = false;
   platform.on_yield = [&] {
     progress.Update(r.IterationCount, r.ObjFnValue);
     if (interrupt_requested) {
@@ -149,7 +211,6 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
     while (SolverAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
   }
   progress.Finish();
-  std::signal(SIGINT, previous_handler);
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return result;
 }

@@ -11,11 +11,26 @@
 namespace quorel::cli {
 
 inline constexpr int kExitSolved = 0;
+// A file asked for (--out, --short, or the best-found file of --runs) could
+// not be written.
+inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitRefused = 3;
-// Ctrl+C: the run stops at its next yield, the files asked for are written
-// and the JSON line printed; the exit status is then 130.
+// A fault of the program itself, reported by name.
+inline constexpr int kExitInternalError = 4;
+// Ctrl+C or SIGTERM before the solver began: nothing was solved or written.
+inline constexpr int kExitInterruptedEarly = 5;
+// Ctrl+C or SIGTERM: the run stops at its next yield, the files asked for are
+// written and the JSON line printed; the exit status is then 130.
 inline constexpr int kExitInterrupted = 130;
+
+// Ctrl+C and SIGTERM handling, installed before anything is read.
+void InstallInterruptHandlers();
+bool InterruptRequested();
+
+// A --set value that the data file reader would repair (its message is then
+// the error) or that is no number is a usage error.
+bool CheckStartValues(const Options& options, std::string& error);
 
 // Built-in settings and the default map layout.
 void PrepareSession(Session& s);

@@ -1,24 +1,23 @@
 // quorel-solve: the solver without the window, on the same core.
 #include <iostream>
 #include <memory>
+#include <stdexcept>
 
 #include "cli/cli_options.h"
 #include "cli/cli_platform.h"
 #include "cli/cli_run.h"
 #include "output/solution_writer.h"
 
-int main(int argc, char** argv) {
-  using namespace quorel;
-  using namespace quorel::cli;
-  Options options;
+namespace {
+
+using namespace quorel;
+using namespace quorel::cli;
+
+int SolveAndReport(const Options& options) {
   std::string error;
-  if (!ParseOptions(argc, argv, options, error)) {
-    std::cerr << "quorel-solve: " << error << "\n\n" << UsageText();
+  if (!CheckStartValues(options, error)) {
+    std::cerr << "quorel-solve: " << error << "\n";
     return kExitUsage;
-  }
-  if (options.help) {
-    std::cout << UsageText();
-    return kExitSolved;
   }
   auto session = std::make_unique<Session>();
   Session& s = *session;
@@ -35,14 +34,44 @@ int main(int argc, char** argv) {
   }
   ApplyMinkowskiOption(s, platform, options);
   ApplyMappingWeights(s, platform, options);
+  if (InterruptRequested()) {
+    std::cerr << "quorel-solve: interrupted before the solver began; nothing was written\n";
+    return kExitInterruptedEarly;
+  }
   SolveResult result = Solve(s, platform, options);
-  bool written = true;
+  bool written = !s.run.BestFoundWriteFailed;
   if (!options.long_file.empty()) written &= WriteSolution(s, platform, options.long_file, true);
   if (!options.short_file.empty()) written &= WriteSolution(s, platform, options.short_file, false);
   if (options.json) std::cout << JsonLine(s, result) << std::endl;
   if (!options.quiet && !options.json)
     std::cerr << "objective " << s.run.ObjFnValue << " after " << s.run.TotalSweeps << " sweeps in "
               << result.seconds << " s\n";
-  if (result.interrupted) return kExitInterrupted;
-  return written ? kExitSolved : 1;
+  if (!written) return kExitWriteFailed;
+  return result.interrupted ? kExitInterrupted : kExitSolved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Before anything is read, so that an early Ctrl+C is answered as promised.
+  InstallInterruptHandlers();
+  Options options;
+  std::string error;
+  if (!ParseOptions(argc, argv, options, error)) {
+    std::cerr << "quorel-solve: " << error << "\n\n" << UsageText();
+    return kExitUsage;
+  }
+  if (options.help) {
+    std::cout << UsageText();
+    return kExitSolved;
+  }
+  // A fault of the program ends it with its name rather than an abort.
+  try {
+    return SolveAndReport(options);
+  } catch (const std::exception& fault) {
+    std::cerr << "quorel-solve: internal error: " << fault.what() << "\n";
+  } catch (...) {
+    std::cerr << "quorel-solve: internal error of an unknown kind\n";
+  }
+  return kExitInternalError;
 }

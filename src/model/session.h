@@ -139,6 +139,9 @@ struct RunBook {
   bool RestartRequested = false;
   bool SkipFinalRedraw = false;
   bool FileOpenError = false;
+  // The best-found file of a series could not be written (its message was
+  // shown); the batch solver reports it in its exit status.
+  bool BestFoundWriteFailed = false;
   // The resumable solver loop (solver/solver_loop.h): a loop is active from
   // its entry to its end; the guard stops re-entry from a nested event loop;
   // handlers that run the solver while a loop is active (or while the front

@@ -61,7 +61,7 @@ Outcome EndRun(Session& s, Platform& platform) {
     else
       ++r.BestHitCount;
     if (r.ObjFnValue < r.BestObjFnValue) r.BestObjFnValue = r.ObjFnValue;
-    WriteSolution(s, platform, BestFoundFileName, true);
+    if (!WriteSolution(s, platform, BestFoundFileName, true)) r.BestFoundWriteFailed = true;
   }
   r.RunState = kRunning;
   platform.SetFocus(FocusTarget::cmdStart);

@@ -1,16 +1,22 @@
 // quorel-solve end to end: the binary is run on data files written here, in a
 // temporary folder, and its JSON line, exit status and files are checked.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -50,6 +56,56 @@ class QuorelSolve : public ::testing::Test {
     text << err.rdbuf();
     o.err = text.str();
     return o;
+  }
+
+  // Starts quorel-solve in the test folder without waiting for it; its
+  // output goes to files that Finish reads.  With `block_interrupts` the
+  // child begins stopped, with SIGINT and SIGTERM blocked.
+  pid_t Start(const std::string& args, bool block_interrupts = false) {
+    std::string command =
+        "exec '" + std::string(QUOREL_SOLVE_BINARY) + "' " + args + " >stdout.txt 2>stderr.txt";
+    pid_t pid = ::fork();
+    if (pid == 0) {
+      if (block_interrupts) {
+        sigset_t signals;
+        sigemptyset(&signals);
+        sigaddset(&signals, SIGINT);
+        sigaddset(&signals, SIGTERM);
+        sigprocmask(SIG_BLOCK, &signals, nullptr);
+        ::raise(SIGSTOP);
+      }
+      if (::chdir(folder_.c_str()) == 0) ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+      ::_exit(127);
+    }
+    if (block_interrupts) {
+      int raw = 0;
+      ::waitpid(pid, &raw, WUNTRACED);  // until it has stopped itself
+    }
+    return pid;
+  }
+  Outcome Finish(pid_t pid) {
+    int raw = 0;
+    ::waitpid(pid, &raw, 0);
+    Outcome o;
+    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    o.out = FileText(folder_ / "stdout.txt");
+    o.err = FileText(folder_ / "stderr.txt");
+    return o;
+  }
+  static std::string FileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  // Polls `condition` for up to two minutes.
+  static bool WaitFor(const std::function<bool()>& condition) {
+    auto limit = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (!condition()) {
+      if (std::chrono::steady_clock::now() > limit) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
   }
 
   // n random points in the plane as a dissimilarity list with named rows.
@@ -181,10 +237,20 @@ TEST_F(QuorelSolve, UsageErrorsAndRefusedProblems) {
   Outcome missing = Run("no_such_file.txt --quiet");
   EXPECT_EQ(missing.status, 3);
   EXPECT_EQ(missing.err.rfind("Oops! ", 0), 0u) << missing.err;
-  // An out-of-range START value is repaired with the data file's message.
-  Outcome repaired = Run(file + " --set STARTBadnessFunctionNum=9 --max-sweeps 2 --json --quiet");
-  EXPECT_EQ(repaired.status, 0);
-  EXPECT_NE(repaired.err.find("Oops! "), std::string::npos);
+  // A value the data file reader would repair is a usage error here, with
+  // the reader's message; so are an empty file name and a value that is no
+  // number.
+  const std::pair<const char*, const char*> refused[] = {
+      {" --set STARTBadnessFunctionNum=9", "ErrMsgD2"},
+      {" --set STARTDimensionsNum=x", "ErrMsgD1a"},
+      {" --set STARTBadnessFunctionNum=x", "not a number"},
+      {" --out ''", "--out needs a file name"},
+      {" --short ''", "--short needs a file name"}};
+  for (const auto& [args, text] : refused) {
+    Outcome o = Run(file + args + " --max-sweeps 2 --quiet");
+    EXPECT_EQ(o.status, 2) << args;
+    EXPECT_NE(o.err.find(text), std::string::npos) << args << ": " << o.err;
+  }
 }
 
 TEST_F(QuorelSolve, MinkowskiExponentWithinTheDialogsRange) {
@@ -265,17 +331,54 @@ TEST_F(QuorelSolve, MappingWeightsAreComputedOnlyWhenAsked) {
     EXPECT_EQ(Run(file + " --quiet --mapping-weights " + bad).status, 2) << bad;
 }
 
+// A file asked for that cannot be written ends with status 1 and its
+// message; a FIFO (like a device) is left as it is.
+TEST_F(QuorelSolve, AFileThatCannotBeWrittenGivesStatusOne) {
+  std::string file = WritePoints("points.txt", 6, 1);
+  ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+  fs::create_symlink(folder_ / "no_such_folder" / "best.txt", folder_ / "QuorelSolnBestFound.txt");
+  const char* const cases[] = {" --out pipe", " --short pipe", " --runs 2"};
+  for (const char* args : cases) {
+    Outcome o = Run(file + args + " --max-sweeps 3 --quiet");
+    EXPECT_EQ(o.status, 1) << args << ": " << o.err;
+    EXPECT_NE(o.err.find("ErrMsgW1"), std::string::npos) << args << ": " << o.err;
+  }
+  EXPECT_TRUE(fs::is_fifo(folder_ / "pipe"));
+}
+
+// The series is interrupted once it is seen under way (its best-found file
+// exists), so the outcome does not depend on how fast the machine is.
 TEST_F(QuorelSolve, InterruptStopsTheSeriesAndStillWritesTheFiles) {
   std::string file = WritePoints("points.txt", 30, 9);
-  // A series that would run for hours, interrupted after a second.
-  Outcome o = Run(file + " --runs 1000000 --json --quiet --out last.txt",
-                  "timeout --preserve-status -s INT 1 ");
-  EXPECT_EQ(o.status, 130) << o.err;
-  auto j = ParseJson(o.out);
-  EXPECT_EQ(j["objects"], "30");
-  EXPECT_GE(std::stoi(j["runs"]), 1);
-  EXPECT_TRUE(fs::exists(folder_ / "last.txt"));
-  EXPECT_TRUE(fs::exists(folder_ / "QuorelSolnBestFound.txt"));
+  for (int signal : {SIGINT, SIGTERM}) {
+    fs::remove(folder_ / "QuorelSolnBestFound.txt");
+    fs::remove(folder_ / "last.txt");
+    pid_t pid = Start(file + " --runs 1000000 --json --quiet --out last.txt");
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(WaitFor([&] { return fs::exists(folder_ / "QuorelSolnBestFound.txt"); }));
+    ::kill(pid, signal);
+    Outcome o = Finish(pid);
+    EXPECT_EQ(o.status, 130) << o.err;
+    auto j = ParseJson(o.out);
+    EXPECT_EQ(j["objects"], "30");
+    EXPECT_GE(std::stoi(j["runs"]), 1);
+    EXPECT_TRUE(fs::exists(folder_ / "last.txt"));
+  }
+}
+
+// A Ctrl+C that is already waiting when the program starts (here held back
+// by a blocked signal mask, which the program inherits) is answered: the
+// handlers come before the data file is read.
+TEST_F(QuorelSolve, AnInterruptBeforeTheSolverBeginsEndsWithItsOwnStatus) {
+  std::string file = WritePoints("points.txt", 30, 9);
+  pid_t pid = Start(file + " --json --quiet --out last.txt", /*block_interrupts=*/true);
+  ASSERT_GT(pid, 0);
+  ::kill(pid, SIGINT);
+  ::kill(pid, SIGCONT);
+  Outcome o = Finish(pid);
+  EXPECT_EQ(o.status, 5) << o.err;
+  EXPECT_NE(o.err.find("interrupted"), std::string::npos) << o.err;
+  EXPECT_FALSE(fs::exists(folder_ / "last.txt"));
 }
 
 }  // namespace
