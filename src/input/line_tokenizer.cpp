@@ -23,6 +23,17 @@ bool AfterNAToken(const std::string& s, int p) {
   return p >= 3 && At(s, p - 2) == 'N' && At(s, p - 1) == 'A' && (p == 3 || At(s, p - 3) == ' ');
 }
 
+// True when the word that starts at p is the whole token "NA" (a missing
+// value after a name).  The characters after p are still as read, so any
+// separator ends the token.
+bool NATokenAt(const std::string& s, int p) {
+  const int length = static_cast<int>(s.size());
+  if (p + 1 > length || At(s, p) != 'N' || At(s, p + 1) != 'A') return false;
+  if (p + 2 > length) return true;
+  const unsigned char next = At(s, p + 2);
+  return next == ' ' || next == ',' || next == ';' || next < 21 || next > 126;
+}
+
 // Step 3 of the tokenizer: single characters changed in place, left to right.
 void MarkSeparators(std::string& s) {
   const int length = static_cast<int>(s.size());
@@ -34,7 +45,8 @@ void MarkSeparators(std::string& s) {
     } else if (c != ' ') {
       if (c < 21 || c > 126) s[p - 1] = ' ';
     } else if (p >= 2 && p <= length - 2 && At(s, p - 1) != ' ' && At(s, p + 1) != ' ' &&
-               !AfterNAToken(s, p) && IsUpperLetter(At(s, p - 1)) && IsUpperLetter(At(s, p + 1))) {
+               !AfterNAToken(s, p) && !NATokenAt(s, p + 1) && IsUpperLetter(At(s, p - 1)) &&
+               IsUpperLetter(At(s, p + 1))) {
       s[p - 1] = '@';
     }
   }

@@ -43,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TokenCase{"-1.5e+3 +.2", "-1.5e+3,+.2"}, TokenCase{"na 1 2", "na,1,2"},
                       // Only a whole token NA stays apart: a name ending in "na" is glued.
                       TokenCase{"Ana Maria 1", "Ana@Maria,1"},
-                      TokenCase{"1 NA Maria", "1,NA,Maria"}, TokenCase{"  x  y  ", "x,y"},
+                      TokenCase{"1 NA Maria", "1,NA,Maria"},
+                      // ... but never to a missing value that follows it.
+                      TokenCase{"Tina NA 0.3", "Tina,NA,0.3"}, TokenCase{"Tina na", "Tina,na"},
+                      TokenCase{"Tina Nancy 1", "Tina@Nancy,1"}, TokenCase{"  x  y  ", "x,y"},
                       TokenCase{",5,", "5"}, TokenCase{",", ""}, TokenCase{"O'Hara 3", "O'Hara,3"},
                       TokenCase{"\xFF\xFE\x80", ""}));
 
