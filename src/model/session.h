@@ -196,6 +196,8 @@ struct Interaction {
   bool ReadWithoutDialog = false;
   bool SpecialCaseCancelled = false;
   bool UseBuiltInDefaults = false;
+  // The object being dragged (0: none), set by the mouse from pick to drop.
+  int SelectedObject = 0;
 };
 
 struct Session {
@@ -219,6 +221,15 @@ struct Session {
 
   float Rnd() { return rnd.Next(); }
 };
+
+// The solver leaves an object where it is while it is marked and while the
+// user drags it, so that a dragged circle stays under the pointer.
+inline bool ObjectHeld(const Session& s, int i) {
+  return s.prob.ObjMarked[i] || s.ui.SelectedObject == i;
+}
+inline bool AnyObjectHeld(const Session& s) {
+  return s.prob.AnyObjMarked || s.ui.SelectedObject >= 1;
+}
 
 // The reset before a data file is read.
 void ResetProblem(Session& s);

@@ -120,7 +120,7 @@ void cmdJiggle_Click(Session& s, Platform& platform) {
   double share = keys.RotateBackward ? 0.075 : (keys.CtrlDown ? 0.1 : (keys.AltDown ? 0.2 : 0.05));
   int magnitude = RoundToInt(s.map.BoundaryRadiusPx * share);
   for (int i = 1; i <= s.prob.NObjects; ++i)
-    if (!s.prob.ObjMarked[i] && !s.prob.ObjParked[i]) JiggleObject(s, platform, i, magnitude);
+    if (!ObjectHeld(s, i) && !s.prob.ObjParked[i]) JiggleObject(s, platform, i, magnitude);
   if (s.run.RunState == kLoadedIdle || s.run.RunState == kStopped) {
     platform.LabelAllObjects();
     platform.SetFocus(FocusTarget::cmdStop);

@@ -117,6 +117,10 @@ SolverProgress Drive(Session& s, Platform& platform) {
       platform.RefreshCaptions();
       return EndLoop(s);
     }
+    // Start while running ends the run at this check and begins a new one in
+    // this loop; it outranks any entry asked for after it (such as the
+    // release of the same double click asking to continue the stopped run).
+    if (r.RestartRequested) r.SolverEntryPending = false;
     // A handler asked for the solver to be run afresh (Start or Continue while
     // stopped): this loop gives way, and its driver enters the loop again.
     if (r.SolverEntryPending) return EndLoop(s);

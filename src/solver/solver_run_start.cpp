@@ -35,7 +35,7 @@ void RandomStart(Session& s, Platform& platform) {
   bool any_parked = false;
   for (int i = 1; i <= p.NObjects; ++i) {
     if (p.ObjParked[i]) any_parked = true;
-    if (p.ObjParked[i] || p.ObjMarked[i]) continue;
+    if (p.ObjParked[i] || ObjectHeld(s, i)) continue;
     float px = (0.8f - 1.6f * s.Rnd()) * static_cast<float>(g.BoundaryRadiusPx);
     float py = (0.8f - 1.6f * s.Rnd()) *
                std::sqrt(static_cast<float>(g.BoundaryRadiusPxSq) - px * px + 1e-5f);

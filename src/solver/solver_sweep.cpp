@@ -119,7 +119,7 @@ SweepSums SweepObjects(Session& s, Platform& platform) {
         counted = false;
         break;
       }
-      if (!s.prob.ObjMarked[i]) {
+      if (!ObjectHeld(s, i)) {
         StepObject(s, platform, i, step, weight_sum);
         // The X-Y emphasis can give a coordinate that was 0 everywhere a value.
         for (int k = active_dims; k < 8; ++k)

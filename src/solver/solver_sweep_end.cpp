@@ -62,7 +62,7 @@ bool Recentre(Session& s) {
     for (int d = 1; d <= 8; ++d) mean[d] += p.LocDim[d][i];
   }
   if (free == 0) return false;
-  if (p.AnyObjMarked) return true;
+  if (AnyObjectHeld(s)) return true;
   for (int d = 1; d <= 8; ++d) {
     float m = mean[d] / static_cast<float>(free);
     for (int i = 1; i <= p.NObjects; ++i)
@@ -73,7 +73,7 @@ bool Recentre(Session& s) {
 
 void ExpandOrdinal(Session& s) {
   Problem& p = s.prob;
-  if (p.AnyObjMarked || s.set.MDSAnalysisTypeNum != 4) return;
+  if (AnyObjectHeld(s) || s.set.MDSAnalysisTypeNum != 4) return;
   float map_sum = 0, dissim_sum = 0;
   for (int i = 2; i <= p.NObjects; ++i) {
     if (p.ObjParked[i]) continue;

@@ -18,7 +18,11 @@ constexpr unsigned kBlack = 0x000000;
 }  // namespace
 
 MapMouse::MapMouse(Session& s, Platform& platform, MapSurface& surface, FieldView& field)
-    : s_(s), platform_(platform), surface_(surface), field_(field) {}
+    : s_(s),
+      platform_(platform),
+      surface_(surface),
+      field_(field),
+      selected_(s.ui.SelectedObject) {}
 
 void MapMouse::EnterFieldMode() {
   if (field_.Enter()) selected_ = 0;

@@ -80,7 +80,7 @@ class MapMouse {
   bool object_dragged_ = false;
   int drag_offset_x_ = 0;
   int drag_offset_y_ = 0;
-  int selected_ = 0;
+  int& selected_;  // SelectedObject, which the solver reads
   int picked_ = 0;
   std::string selected_label_;
   bool skip_up_after_park_ = false;

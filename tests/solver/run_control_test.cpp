@@ -135,6 +135,34 @@ TEST(RunControl, StopWhileNotRunningOnlyRelabels) {
   EXPECT_EQ(e.platform.label_all, 2);
 }
 
+// A front end drives the loop slice by slice; Auto Stop off, so a run never
+// ends by itself.  Start while the loop runs ends the run at the next yield
+// and begins a new one, also when the release of the same double click asks
+// to continue the stopped run before that yield comes; the series is kept.
+TEST(RunControl, StartWhileALoopRunsBeginsANewRunWhateverFollowsIt) {
+  EmbeddedProblem e;
+  BuildEmbedded(e, 8, 2);
+  Session& s = *e.session;
+  s.set.AutoStop = false;
+  SetConvergenceLimits(s);
+  s.run.SolverHostDriven = true;
+  auto poll = [&](int slices) {
+    for (int k = 0; k < slices; ++k) SolverPoll(s, e.platform);
+  };
+  cmdStart_Click(s, e.platform);
+  poll(10);
+  ASSERT_EQ(s.run.RunState, kRunning);
+  const long long before = s.run.TotalSweeps;
+  cmdStart_Click(s, e.platform);
+  EmptyMapMouseUp(s, e.platform);
+  poll(10);
+  EXPECT_EQ(s.run.RunState, kRunning);
+  EXPECT_TRUE(SolverActive(s));
+  EXPECT_EQ(s.run.RunCount, 1);
+  // Counted from a random start made after the request.
+  EXPECT_LE(s.run.OrdinalIterationCount, s.run.TotalSweeps - before);
+}
+
 TEST(RunControl, CheckBoxesAndConvergenceOptions) {
   EmbeddedProblem e;
   BuildEmbedded(e, 5, 2);

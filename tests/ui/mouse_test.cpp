@@ -113,6 +113,41 @@ class MouseTest : public QObject {
     QCOMPARE(s.derived.ObjFnNormaliser, normaliser);
   }
 
+  // While a run goes on, a picked object is held like a marked one: its
+  // circle stays under the pointer through many sweeps, a drop on the
+  // parking area parks it, and a drop on the map frees it again.
+  void draggingDuringARunHoldsTheObject() {
+    Window w;
+    w.LoadCase(0);
+    Session& s = *w.session;
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitForSweeps(10));
+    for (int object : {7, 8}) {
+      QPoint from = w.LabelCentre(object);
+      QPoint to = w.At(s.map.MapCentreX + 300, s.map.MapCentreY + 700);
+      QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, from);
+      QTest::mouseMove(w.Viewport(), to);
+      const QPoint corner(s.map.CircleLeft[object], s.map.CircleTop[object]);
+      QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 30));
+      QCOMPARE(QPoint(s.map.CircleLeft[object], s.map.CircleTop[object]), corner);
+      QTRY_COMPARE(w.form->map()->Circle(object)->pos(), QPointF(corner));
+      QPoint parking = w.At(s.map.ParkingLeft + s.map.ParkingWidth / 2,
+                            s.map.ParkingTop + s.map.ParkingHeight / 2);
+      QPoint drop = object == 7 ? parking : to;
+      QTest::mouseMove(w.Viewport(), drop);
+      QTest::mouseRelease(w.Viewport(), Qt::LeftButton, Qt::NoModifier, drop);
+      QCOMPARE(s.ui.SelectedObject, 0);
+    }
+    QVERIFY(s.prob.ObjParked[7]);
+    QVERIFY(!s.prob.ObjParked[8]);
+    // Released, object 8 is moved by the solver again.
+    const QPoint dropped(s.map.CircleLeft[8], s.map.CircleTop[8]);
+    QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 30));
+    QVERIFY(QPoint(s.map.CircleLeft[8], s.map.CircleTop[8]) != dropped);
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+  }
+
   void parkingTestUsesThePickDiscAgainstThreeEdges() {
     Window w;
     w.LoadCase(0);
