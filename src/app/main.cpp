@@ -1,12 +1,13 @@
 // Quorel: interactive multidimensional scaling.
-#include <QApplication>
+#include <QTimer>
 
 #include "model/defaults_file.h"
 #include "model/session.h"
 #include "ui/main_form.h"
+#include "ui/quorel_application.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  quorel::QuorelApplication app(argc, argv);
   auto session = std::make_unique<quorel::Session>();
   session->AppFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
   session->SettingsFolder = quorel::ChooseSettingsFolder(session->AppFolder);
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   quorel::InitSettings(*session, platform);
   quorel::MainForm window(*session, platform);
   window.show();
-  window.LoadStartupProblem();
+  // Inside the event loop, so that a fault while loading is caught there too.
+  QTimer::singleShot(0, &window, [&window] { window.LoadStartupProblem(); });
   return app.exec();
 }

@@ -205,6 +205,18 @@ void RequestSolverRun(Session& s, Platform& platform) {
   RunSolver(s, platform);
 }
 
+void AbandonSolverLoop(Session& s) {
+  RunBook& r = s.run;
+  if (r.LoopActive || r.RunState == kRunning)
+    r.RunState = s.prob.NObjects > 0 ? kStopped : kNoProblem;
+  r.LoopActive = false;
+  r.LoopInAdvance = false;
+  r.LoopPhase = kPhaseSweep;
+  r.SolverEntryPending = false;
+  r.RestartRequested = false;
+  r.StopRequested = false;
+}
+
 bool SolverPoll(Session& s, Platform& platform) {
   RunBook& r = s.run;
   if (r.LoopActive) {

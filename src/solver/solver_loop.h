@@ -42,6 +42,10 @@ void RunSolver(Session& s, Platform& platform);
 // What a handler that runs the solver calls.
 void RequestSolverRun(Session& s, Platform& platform);
 
+// After a fault of the program escaped from inside the loop: the loop is
+// given up and a run in progress counts as stopped, so the program can go on.
+void AbandonSolverLoop(Session& s);
+
 // One slice for a host-driven loop: begins a requested loop or advances the
 // active one.  Returns true while there is more to do.
 bool SolverPoll(Session& s, Platform& platform);

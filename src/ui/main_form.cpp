@@ -17,6 +17,7 @@
 #include "ui/map_scene.h"
 #include "ui/map_view.h"
 #include "ui/online_button.h"
+#include "ui/quorel_application.h"
 #include "ui/solver_driver.h"
 
 namespace quorel {
@@ -35,6 +36,9 @@ MainForm::MainForm(Session& session, QtPlatform& platform) : s_(session), platfo
   ConnectFieldControls();
   ConnectMenus();
   qApp->installEventFilter(this);
+  // A fault of the program caught by the application may have broken a run.
+  if (auto* app = qobject_cast<QuorelApplication*>(qApp))
+    connect(app, &QuorelApplication::internalError, this, [this] { driver_->Abandon(); });
   SizeAndCentre();
 }
 

@@ -45,6 +45,11 @@ void SolverDriver::Stop() {
   if (on_running_changed) on_running_changed(false);
 }
 
+void SolverDriver::Abandon() {
+  AbandonSolverLoop(s_);
+  if (Running()) Stop();
+}
+
 void SolverDriver::Shutdown() {
   shut_down_ = true;
   slice_timer_.stop();

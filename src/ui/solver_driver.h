@@ -25,6 +25,8 @@ class SolverDriver : public QObject {
   bool Running() const { return slice_timer_.isActive(); }
   // Stops driving for good (the window closes).
   void Shutdown();
+  // Gives up the loop after a fault of the program broke it.
+  void Abandon();
 
   // Called when driving starts and ends, and on every display frame.
   std::function<void(bool running)> on_running_changed;
