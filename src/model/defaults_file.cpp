@@ -345,6 +345,7 @@ bool SaveDefaults(Session& s, Platform& platform) {
     return false;
   }
   platform.PlayClickSound();
+  platform.FileSaved(path);
   return true;
 }
 

@@ -38,6 +38,9 @@ class Platform {
   virtual void ClearMapCanvas() = 0;
 
   virtual void SetFocus(FocusTarget) {}
+  // A file was written at `path` (a solution, the best-found file, the
+  // defaults), for the user to see where it went.
+  virtual void FileSaved(const std::string& /*path*/) {}
   virtual void SetWaitCursor(bool) {}
 };
 

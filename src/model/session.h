@@ -115,6 +115,15 @@ struct DerivedData {
   PairTable<float> MapDist;
 };
 
+// What ended the last run, for the status shown to the user.
+enum class RunEnd {
+  kNone,           // no run yet, or one is going on
+  kConverged,      // Auto Stop: enough sweeps of small change
+  kSweepCap,       // Auto Repeat: the cap of sweeps per run
+  kStoppedByUser,  // Stop, Start, or a click on the empty map
+  kTooFewObjects,  // fewer than two free objects to place
+};
+
 // Run bookkeeping of the solver and run control.
 struct RunBook {
   int RunState = kNoProblem;
@@ -137,6 +146,7 @@ struct RunBook {
   bool QuickStepsDone = false;
   bool StopRequested = false;
   bool RestartRequested = false;
+  RunEnd LastRunEnd = RunEnd::kNone;
   bool SkipFinalRedraw = false;
   bool FileOpenError = false;
   // The best-found file of a series could not be written (its message was

@@ -38,6 +38,7 @@ bool WriteSolution(Session& s, Platform& platform, const std::string& file_name,
     return false;
   }
   platform.PlayClickSound();
+  platform.FileSaved(file_name);
   return true;
 }
 

@@ -36,6 +36,7 @@ bool ProblemReplaced(const Session& s) {
 // The end of a run: the series bookkeeping and what follows.
 Outcome EndRun(Session& s, Platform& platform) {
   RunBook& r = s.run;
+  if (r.RunState != kRunning) r.LastRunEnd = RunEnd::kStoppedByUser;
   ++r.RunCount;
   if (r.RestartRequested) {
     r.RestartRequested = false;
@@ -76,16 +77,18 @@ Outcome FinishSweep(Session& s, Platform& platform) {
   if (!Recentre(s)) {
     // Every object was parked meanwhile.
     r.RunState = kStopped;
+    r.LastRunEnd = RunEnd::kTooFewObjects;
     platform.LabelAllObjects();
     return Outcome::kEnd;
   }
   ExpandOrdinal(s);
   AdjustIntervalConstant(s, r.LoopIntervalDerivative);
   if (ShowIntervalConstant(s)) platform.RefreshCaptions();
-  if (s.set.AutoRepeat && r.IterationCount > kAutoRepeatSweepCap)
-    r.SmallChangeCount = r.ConvergeCountLimit;
+  const bool capped = s.set.AutoRepeat && r.IterationCount > kAutoRepeatSweepCap;
+  if (capped) r.SmallChangeCount = r.ConvergeCountLimit;
   if (r.RunState == kRunning && r.SmallChangeCount < r.ConvergeCountLimit)
     return Outcome::kContinue;
+  r.LastRunEnd = capped ? RunEnd::kSweepCap : RunEnd::kConverged;
   return EndRun(s, platform);
 }
 
@@ -113,6 +116,7 @@ SolverProgress Drive(Session& s, Platform& platform) {
     r.LoopPhase = kPhaseSweep;
     if (ProblemReplaced(s)) return EndLoop(s);
     if (r.StopRequested) {
+      r.LastRunEnd = RunEnd::kStoppedByUser;
       ShowFinalLabels(s);
       platform.RefreshCaptions();
       return EndLoop(s);

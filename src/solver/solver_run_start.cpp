@@ -60,6 +60,7 @@ bool StartRun(Session& s, Platform& platform) {
   int free = CountFreeObjects(s);
   if (s.prob.NObjects == 0 || free < 2) {
     SettleFewObjects(s, platform, free);
+    r.LastRunEnd = RunEnd::kTooFewObjects;
     return false;
   }
   if (r.RunState == kStopped) {
@@ -71,6 +72,7 @@ bool StartRun(Session& s, Platform& platform) {
     return false;
   }
   r.SmallChangeCount = 0;
+  r.LastRunEnd = RunEnd::kNone;
   r.NextDisplayTime = platform.SecondsSinceMidnight() + 0.4;
   r.StopRequested = false;
   r.ObjFnValue = 1e20f;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "prep/attribute_choice.h"
@@ -12,6 +13,7 @@
 #include "solver/dimensions_boundary.h"
 #include "solver/online_buttons.h"
 #include "solver/run_control.h"
+#include "solver/run_status.h"
 #include "ui/main_form.h"
 #include "ui/map_mouse.h"
 #include "ui/map_scene.h"
@@ -28,6 +30,10 @@ void MainForm::ConnectPlatform() {
   platform_.on_label_active = [this] { map_->LabelActiveObjects(); };
   platform_.on_clear_canvas = [this] { map_->ClearMapCanvas(); };
   platform_.on_focus = [this](FocusTarget target) { Focus(target); };
+  platform_.on_file_saved = [this](const std::string& path) {
+    constexpr int kSavedNoteMs = 5000;
+    statusBar()->showMessage(QString::fromStdString(SavedFileNote(path)), kSavedNoteMs);
+  };
 
   driver_->on_running_changed = [this](bool running) {
     map_->SetDeferMoves(running);
@@ -155,6 +161,7 @@ void MainForm::RefreshCaptions() {
 
 void MainForm::ApplyCaptionsNow() {
   captions_pending_ = false;
+  ShowStatus();
   const Captions& c = s_.captions;
   cmdMDSType->SetCaption(c.cmdMDSType);
   cmdBadnessFns->SetCaption(c.cmdBadnessFns);

@@ -8,11 +8,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "solver/run_status.h"
 #include "ui/map_mouse.h"
 #include "ui/map_scene.h"
 #include "ui/map_view.h"
@@ -49,6 +52,7 @@ MainForm::~MainForm() {
   platform_.on_object_moved = nullptr;
   platform_.on_label_all = platform_.on_label_active = platform_.on_clear_canvas = nullptr;
   platform_.on_focus = nullptr;
+  platform_.on_file_saved = nullptr;
   platform_.SetParent(nullptr);
 }
 
@@ -69,15 +73,16 @@ void MainForm::CreateControls() {
   frameBottomControlGroup->setFrameShape(QFrame::StyledPanel);
   frameBottomControlGroup->setAutoFillBackground(true);
   auto* row = new QHBoxLayout(frameBottomControlGroup);
+  // Access keys that no menu title or control panel heading uses.
   cmdStart = new QPushButton("&Start", frameBottomControlGroup);
-  cmdStop = new QPushButton("Sto&p", frameBottomControlGroup);
-  cmdContinue = new QPushButton("&Continue", frameBottomControlGroup);
+  cmdStop = new QPushButton("St&op", frameBottomControlGroup);
+  cmdContinue = new QPushButton("Cont&inue", frameBottomControlGroup);
   cmdJiggle = new OnlineButton("cmdJiggle", frameBottomControlGroup);
   cmdJiggle->setText("&Jiggle");
-  cmdField = new QPushButton("&Field", frameBottomControlGroup);
+  cmdField = new QPushButton("Fie&ld", frameBottomControlGroup);
   cmdExit = new QPushButton("E&xit", frameBottomControlGroup);
-  chkAutoRepeat = new QCheckBox("Auto Repeat", frameBottomControlGroup);
-  chkAutoStop = new QCheckBox("Auto Stop", frameBottomControlGroup);
+  chkAutoRepeat = new QCheckBox("Auto &Repeat", frameBottomControlGroup);
+  chkAutoStop = new QCheckBox("A&uto Stop", frameBottomControlGroup);
   for (QWidget* w : std::initializer_list<QWidget*>{cmdStart, cmdStop, cmdContinue, cmdJiggle,
                                                     cmdField, chkAutoRepeat, chkAutoStop, cmdExit})
     row->addWidget(w);
@@ -94,6 +99,7 @@ void MainForm::CreateControls() {
   CreateFieldControls();
   CreateLabels();
   CreateAttributeFrames();
+  CreateStatusBar();
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
@@ -119,9 +125,12 @@ void MainForm::CreateControlPanel() {
       {&cmdDimensions, "cmdDimensions"},     {&cmdDistanceFns, "cmdDistanceFns"},
       {&cmdBoundary, "cmdBoundary"},         {&cmdDegrade, "cmdDegrade"},
       {&cmdMappingWtFns, "cmdMappingWtFns"}, {&cmdAttributeFns, "cmdAttributeFns"}};
+  QList<QKeySequence> menu_keys;
+  for (QAction* title : menuBar()->actions()) menu_keys << QKeySequence::mnemonic(title->text());
   int top = 6;
   for (auto [button, name] : buttons) {
     *button = new OnlineButton(name, frameOnlineControls);
+    (*button)->SetMenuAccessKeys(menu_keys);
     (*button)->setGeometry(6, top, 150, 42);
     top += 46;
   }
@@ -172,10 +181,35 @@ void MainForm::CreateAttributeFrames() {
        "Parked");
 }
 
+void MainForm::CreateStatusBar() {
+  auto make = [this](QLabel*& label, const char* name) {
+    label = new QLabel(this);
+    label->setObjectName(name);
+    statusBar()->addPermanentWidget(label);
+  };
+  make(stsProblem, "stsProblem");
+  make(stsRunState, "stsRunState");
+  make(stsSweeps, "stsSweeps");
+  stsSweeps->setMinimumWidth(stsSweeps->fontMetrics().horizontalAdvance("Sweep 0000000"));
+  ShowStatus();
+}
+
+void MainForm::ShowStatus() {
+  const RunStatus status = DescribeRun(s_);
+  auto show = [](QLabel* label, const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    if (label->text() != shown) label->setText(shown);
+    label->setVisible(!shown.isEmpty());
+  };
+  show(stsRunState, status.state);
+  show(stsSweeps, status.sweeps);
+  show(stsProblem, status.problem);
+}
+
 void MainForm::SizeAndCentre() {
   // 1.2 times as wide as the bottom control group, centred on the screen.
   int width = static_cast<int>(1.2 * frameBottomControlGroup->sizeHint().width());
-  resize(std::max(width, 960), 720);
+  resize(width, 720);
   if (QScreen* screen = QApplication::primaryScreen()) {
     QRect area = screen->availableGeometry();
     move(area.center() - rect().center());

@@ -94,6 +94,9 @@ class MainForm : public QMainWindow, public FieldHost {
   QGroupBox *frameActiveAttribs = nullptr, *frameParkedAttribs = nullptr;
   QListWidget *lstActiveAttributes = nullptr, *lstParkedAttributes = nullptr;
   QTimer* Timer1 = nullptr;
+  // The status bar: the run's state and sweep count and the problem loaded,
+  // with the path of a file just written shown for a moment.
+  QLabel *stsRunState = nullptr, *stsSweeps = nullptr, *stsProblem = nullptr;
 
   // Shows the captions and labels of the session again (deferred while the
   // solver runs, then shown on the next display frame).
@@ -124,6 +127,8 @@ class MainForm : public QMainWindow, public FieldHost {
   void CreateControlPanel();
   void CreateLabels();
   void CreateAttributeFrames();
+  void CreateStatusBar();
+  void ShowStatus();
   void CreateMap();
   void CreateFieldControls();
   void ConnectFieldControls();

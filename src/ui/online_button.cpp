@@ -12,7 +12,9 @@ OnlineButton::OnlineButton(const QString& name, QWidget* parent) : QPushButton(p
 void OnlineButton::SetCaption(const std::string& caption) {
   QString text = QString::fromLatin1(caption.c_str());
   text.replace("\r\n", "\n");
-  if (text != this->text()) setText(text);
+  if (text == this->text()) return;
+  setText(text);
+  if (menu_keys_.contains(shortcut())) setShortcut(QKeySequence());
 }
 
 void OnlineButton::mousePressEvent(QMouseEvent* event) {

@@ -2,6 +2,8 @@
 // held at its mouse-down recorded before its click runs.
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QPushButton>
 #include <functional>
 #include <string>
@@ -19,9 +21,15 @@ class OnlineButton : public QPushButton {
 
   // The caption from the core's text: its CR LF becomes a line break.
   void SetCaption(const std::string& caption);
+  // Access keys of the menu bar: a caption whose access key is one of them
+  // leaves Alt+key to the menu (the plain key still presses the button).
+  void SetMenuAccessKeys(const QList<QKeySequence>& keys) { menu_keys_ = keys; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QList<QKeySequence> menu_keys_;
 };
 
 }  // namespace quorel

@@ -70,6 +70,10 @@ void QtPlatform::LabelActiveObjects() {
 void QtPlatform::ClearMapCanvas() {
   if (on_clear_canvas) on_clear_canvas();
 }
+void QtPlatform::FileSaved(const std::string& path) {
+  if (on_file_saved) on_file_saved(path);
+}
+
 void QtPlatform::SetFocus(FocusTarget target) {
   if (on_focus) on_focus(target);
 }

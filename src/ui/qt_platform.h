@@ -30,12 +30,14 @@ class QtPlatform : public Platform {
   void ClearMapCanvas() override;
   void SetFocus(FocusTarget target) override;
   void SetWaitCursor(bool on) override;
+  void FileSaved(const std::string& path) override;
 
   // The window connects these to its own routines.
   std::function<void()> on_refresh_captions;
   std::function<void(int)> on_object_moved;
   std::function<void()> on_label_all, on_label_active, on_clear_canvas;
   std::function<void(FocusTarget)> on_focus;
+  std::function<void(const std::string&)> on_file_saved;
 
  private:
   QWidget* parent_;

@@ -18,6 +18,8 @@
 #include <string>
 #include <thread>
 
+#include "support/temp_path.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -31,9 +33,10 @@ struct Outcome {
 class QuorelSolve : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("quorel_cli_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    // Per process: other test runs on the machine use the same test names.
+    folder_ = quorel::testing::TempPath(
+        "quorel_cli_" +
+        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "support/fake_platform.h"
+#include "support/temp_path.h"
 
 namespace quorel {
 namespace {
@@ -17,10 +18,9 @@ using testing::FakePlatform;
 class DefaultsFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() /
-        ("quorel-defaults-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // Per process: other test runs on the machine use the same test names.
+    folder_ = testing::TempPath(std::string("quorel-defaults-") +
+                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }

@@ -1,0 +1,57 @@
+#include "solver/run_status.h"
+
+namespace quorel {
+namespace {
+
+std::string StateText(const Session& s) {
+  const RunBook& r = s.run;
+  switch (r.RunState) {
+    case kNoProblem:
+      return "No problem loaded";
+    case kLoadedIdle:
+      return "Ready to start";
+    case kRunning:
+      return s.set.AutoRepeat ? "Running (Auto Repeat, run " + std::to_string(r.RunCount + 1) + ")"
+                              : "Running";
+    default:
+      break;
+  }
+  switch (r.LastRunEnd) {
+    case RunEnd::kConverged:
+      return "Converged: " + std::to_string(r.ConvergeCountLimit) + " sweeps of small change";
+    case RunEnd::kSweepCap:
+      return "Stopped at the Auto Repeat limit of sweeps per run";
+    case RunEnd::kTooFewObjects:
+      return "Stopped: fewer than two free objects to place";
+    case RunEnd::kStoppedByUser:
+    case RunEnd::kNone:
+      break;
+  }
+  return "Stopped by the user";
+}
+
+std::string ProblemText(const Session& s) {
+  const Problem& p = s.prob;
+  if (p.NObjects <= 0) return "";
+  std::string text = p.SpecialCaseActive ? "Special case " + std::to_string(s.set.SpecialCaseNum)
+                                         : "Data file " + s.set.DataFileName;
+  if (!p.Title.empty()) text += ": " + p.Title;
+  return text + " (" + std::to_string(p.NObjects) + " objects)";
+}
+
+}  // namespace
+
+RunStatus DescribeRun(const Session& s) {
+  RunStatus status;
+  status.state = StateText(s);
+  const bool solved = s.run.RunState == kRunning || s.run.RunState == kStopped;
+  if (solved) status.sweeps = "Sweep " + std::to_string(s.run.IterationCount);
+  status.problem = ProblemText(s);
+  return status;
+}
+
+std::string SavedFileNote(const std::string& path) {
+  return "Saved " + path;
+}
+
+}  // namespace quorel

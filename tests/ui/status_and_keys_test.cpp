@@ -1,0 +1,83 @@
+// The window's start-up width, its access keys, and the status bar that
+// tells the run's state, its sweeps, the problem and the file just saved.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "ui_fixture.h"
+
+using namespace quorel;
+using quorel::testing::Window;
+
+class StatusAndKeysTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windowIsAFifthWiderThanTheBottomGroup() {
+    Window w;
+    const double group = w.form->frameBottomControlGroup->width();
+    QVERIFY2(std::abs(w.form->width() - 1.2 * group) <= 1.0,
+             qPrintable(QString("%1 for a group of %2").arg(w.form->width()).arg(group)));
+  }
+
+  // Alt+key reaches one thing only: every menu title and every button
+  // showing an access key has its own.
+  void accessKeysAreDistinct() {
+    Window w;
+    w.LoadCase(3);
+    QMap<QString, QString> owner;
+    auto claim = [&owner](const QKeySequence& key, const QString& who) {
+      if (key.isEmpty()) return;
+      QVERIFY2(!owner.contains(key.toString()),
+               qPrintable(who + " and " + owner.value(key.toString()) + ": " + key.toString()));
+      owner[key.toString()] = who;
+    };
+    for (QAction* title : w.form->menuBar()->actions()) {
+      QVERIFY(!QKeySequence::mnemonic(title->text()).isEmpty());
+      claim(QKeySequence::mnemonic(title->text()), title->text());
+    }
+    for (QAbstractButton* button : w.form->findChildren<QAbstractButton*>())
+      if (button->isVisible()) claim(button->shortcut(), button->objectName());
+    QVERIFY(owner.size() > 12);
+  }
+
+  void statusFollowsTheRun() {
+    Window w;
+    Session& s = *w.session;
+    QCOMPARE(Shown(w, "stsRunState"), QString("No problem loaded"));
+    w.LoadCase(3);
+    QVERIFY(Shown(w, "stsProblem").startsWith("Special case 3: Regular Tetrahedron"));
+    QCOMPARE(Shown(w, "stsRunState"), QString("Ready to start"));
+    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle(60000));
+    QVERIFY2(Shown(w, "stsRunState").startsWith("Converged"), qPrintable(Shown(w, "stsRunState")));
+    QCOMPARE(Shown(w, "stsSweeps"), QString("Sweep %1").arg(s.run.IterationCount));
+
+    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTRY_COMPARE(Shown(w, "stsRunState"), QString("Running"));
+    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QVERIFY(w.WaitUntilIdle());
+    QCOMPARE(Shown(w, "stsRunState"), QString("Stopped by the user"));
+
+    s.set.SolnLongFileName = w.dir.filePath("long.txt").toStdString();
+    w.form->mnuSave->trigger();
+    QVERIFY(w.form->statusBar()->currentMessage().contains(w.dir.filePath("long.txt")));
+    // The caption and the labels of the window are not touched.
+    QCOMPARE(w.form->windowTitle(),
+             QString(" QUOREL 11.8a - Quorel Using Interactive Multidimensional Scaling"));
+  }
+
+ private:
+  static QString Shown(Window& w, const char* name) {
+    auto* label = w.form->findChild<QLabel*>(name);
+    return label && label->isVisible() ? label->text() : QString();
+  }
+};
+
+QTEST_MAIN(StatusAndKeysTest)
+#include "status_and_keys_test.moc"
