@@ -1,10 +1,11 @@
 #include "model/defaults_file.h"
 
+#include <unistd.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <variant>
 #include <vector>
 
@@ -221,14 +222,13 @@ void KeepLast(std::string& name, size_t count) {
 bool FolderIsWritable(const fs::path& folder) {
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) return false;
-  fs::path probe = folder / ".quorel-write-test";
-  {
-    std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return false;
-    out << "x";
-    if (!out.good()) return false;
-  }
-  fs::remove(probe, ec);
+  // A probe of a unique name, so that no file of the user's is touched and
+  // two programs starting at once do not meet.
+  std::string probe = (folder / ".quorel-write-test.XXXXXX").string();
+  int fd = ::mkstemp(probe.data());
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(probe.c_str());
   return true;
 }
 
