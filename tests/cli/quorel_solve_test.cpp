@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cmath>
 #include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -43,23 +42,7 @@ class QuorelSolve : public ::testing::Test {
   void TearDown() override { fs::remove_all(folder_); }
 
   // Runs quorel-solve with `args` in the test folder.
-  Outcome Run(const std::string& args, const std::string& prefix = "") {
-    std::string command = "cd '" + folder_.string() + "' && " + prefix + "'" + QUOREL_SOLVE_BINARY +
-                          "' " + args + " 2>'" + (folder_ / "stderr.txt").string() + "'";
-    Outcome o;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return o;
-    char buf[4096];
-    size_t got;
-    while ((got = fread(buf, 1, sizeof buf, pipe)) > 0) o.out.append(buf, got);
-    int raw = pclose(pipe);
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream err(folder_ / "stderr.txt");
-    std::stringstream text;
-    text << err.rdbuf();
-    o.err = text.str();
-    return o;
-  }
+  Outcome Run(const std::string& args) { return Finish(Start(args)); }
 
   // Starts quorel-solve in the test folder without waiting for it; its
   // output goes to files that Finish reads.  With `block_interrupts` the
@@ -71,9 +54,8 @@ class QuorelSolve : public ::testing::Test {
     if (pid == 0) {
       if (block_interrupts) {
         sigset_t signals;
-        sigemptyset(&signals);
-        sigaddset(&signals, SIGINT);
-        sigaddset(&signals, SIGTERM);
+        sigfillset(&signals);
+        sigdelset(&signals, SIGCONT);
         sigprocmask(SIG_BLOCK, &signals, nullptr);
         ::raise(SIGSTOP);
       }
@@ -96,9 +78,8 @@ class QuorelSolve : public ::testing::Test {
     return o;
   }
   static std::string FileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
     std::stringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
   }
   // Polls `condition` for up to two minutes.

@@ -200,9 +200,7 @@ TEST_F(ReaderTest, WhatIsNotAPlainFileIsRefusedWithoutReadingIt) {
                                                        {huge, "ErrMsgRL"}};
   for (const auto& [path, code] : cases) {
     fake.messages.clear();
-    // Standard input of a test run may be a terminal or a pipe, never a file
-    // of problem data: either way it is not read.
-    if (path == "/dev/stdin" && fs::is_regular_file("/dev/stdin")) continue;
+    if (path == "/dev/stdin" && fs::is_regular_file("/dev/stdin")) continue;  // redirected
     Read(path);
     EXPECT_EQ(s->prob.NObjects, 0) << path;
     ASSERT_EQ(fake.messages.size(), 1u) << path;

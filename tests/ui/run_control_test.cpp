@@ -147,45 +147,6 @@ class RunControlTest : public QObject {
     QCOMPARE(s.run.IterationCount, static_cast<int>(s.run.TotalSweeps - sweeps));
   }
 
-  // A Start that arrives while a loop runs (Auto Stop off, so the loop never
-  // ends by itself) ends that loop at its next yield and begins a new run
-  // from a random configuration; the double click's first click continued
-  // the stopped run, so its second half arrives while that loop runs.
-  void startWhileALoopRunsBeginsANewRun_data() {
-    QTest::addColumn<int>("source");
-    QTest::newRow("Start button") << 0;
-    QTest::newRow("S key") << 1;
-    QTest::newRow("double click on the empty map") << 2;
-  }
-  void startWhileALoopRunsBeginsANewRun() {
-    QFETCH(int, source);
-    Window w;
-    w.LoadCase(0);
-    Session& s = *w.session;
-    QVERIFY(!s.set.AutoStop);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
-    QVERIFY(w.WaitForSweeps(30));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
-    if (source != 2) {
-      QTest::mouseClick(w.form->cmdContinue, Qt::LeftButton);
-      QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 12));
-    }
-    const long long before = s.run.TotalSweeps;
-    if (source == 0) QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
-    if (source == 1) QTest::keyClick(w.form.get(), Qt::Key_S);
-    if (source == 2)
-      w.DoubleClick(w.At(s.map.MapCentreX, s.map.MapCentreY - 0.6 * s.map.UnitRadius));
-    QVERIFY(w.WaitForSweeps(before + 60));
-    QCOMPARE(s.run.RunState, kRunning);
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
-    // Counted from a random start made after the request.
-    QVERIFY2(
-        s.run.OrdinalIterationCount <= s.run.TotalSweeps - before,
-        qPrintable(QString("%1 of %2").arg(s.run.OrdinalIterationCount).arg(s.run.TotalSweeps)));
-  }
-
   void jiggleMovesFreeObjectsWithinTheBoundary() {
     Window w;
     w.LoadCase(0);

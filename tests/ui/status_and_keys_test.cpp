@@ -28,20 +28,14 @@ class StatusAndKeysTest : public QObject {
   void accessKeysAreDistinct() {
     Window w;
     w.LoadCase(3);
-    QMap<QString, QString> owner;
-    auto claim = [&owner](const QKeySequence& key, const QString& who) {
-      if (key.isEmpty()) return;
-      QVERIFY2(!owner.contains(key.toString()),
-               qPrintable(who + " and " + owner.value(key.toString()) + ": " + key.toString()));
-      owner[key.toString()] = who;
-    };
-    for (QAction* title : w.form->menuBar()->actions()) {
-      QVERIFY(!QKeySequence::mnemonic(title->text()).isEmpty());
-      claim(QKeySequence::mnemonic(title->text()), title->text());
-    }
+    QStringList keys;
+    for (QAction* title : w.form->menuBar()->actions())
+      keys << QKeySequence::mnemonic(title->text()).toString();
     for (QAbstractButton* button : w.form->findChildren<QAbstractButton*>())
-      if (button->isVisible()) claim(button->shortcut(), button->objectName());
-    QVERIFY(owner.size() > 12);
+      if (button->isVisible() && !button->shortcut().isEmpty())
+        keys << button->shortcut().toString();
+    QVERIFY(keys.size() > 12);
+    QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
   }
 
   void statusFollowsTheRun() {
@@ -67,9 +61,6 @@ class StatusAndKeysTest : public QObject {
     s.set.SolnLongFileName = w.dir.filePath("long.txt").toStdString();
     w.form->mnuSave->trigger();
     QVERIFY(w.form->statusBar()->currentMessage().contains(w.dir.filePath("long.txt")));
-    // The caption and the labels of the window are not touched.
-    QCOMPARE(w.form->windowTitle(),
-             QString(" QUOREL 11.8a - Quorel Using Interactive Multidimensional Scaling"));
   }
 
  private:
