@@ -15,6 +15,7 @@
 #include "model/safe_write.h"
 #include "model/text_file.h"
 #include "solver/convergence.h"
+#include "solver/objective_choice.h"
 
 namespace quorel {
 namespace {
@@ -174,7 +175,9 @@ std::string FieldOutOfRange(const Session& s) {
       {"ConstraintRadius", kConstraintRadiusRange.Contains(t.ConstraintRadius)},
       {"FixedErrorBound", FloatRange{0.0f, kLargest}.Contains(t.FixedErrorBound)},
       {"RelErrorBound", FloatRange{0.0f, kLargest}.Contains(t.RelErrorBound)},
-      {"MinkowskiExponent", FloatRange{1e-6f, kLargest}.Contains(t.MinkowskiExponent)},
+      // Above the arrows' reach is allowed: the dialog steps such a value down.
+      {"MinkowskiExponent",
+       FloatRange{kLowestMinkowskiExponent, kLargest}.Contains(t.MinkowskiExponent)},
   };
   for (const auto& [name, in_range] : floats)
     if (!in_range) return name;
