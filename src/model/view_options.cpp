@@ -7,10 +7,11 @@ namespace quorel {
 namespace {
 
 constexpr int kDiameterStep = 50;
-constexpr int kMinDiameter = 50;
-constexpr int kMaxDiameter = 600;
-constexpr int kMinRimWidth = 1;
-constexpr int kMaxRimWidth = 4;
+// The ranges the defaults file is checked against too.
+constexpr int kMinDiameter = kCircleDiameterRange.low;
+constexpr int kMaxDiameter = kCircleDiameterRange.high;
+constexpr int kMinRimWidth = kRimWidthRange.low;
+constexpr int kMaxRimWidth = kRimWidthRange.high;
 constexpr int kMaxRimColor = 13;
 // Light grey, the colour of the boundary: a rim in it would vanish there.
 constexpr int kBoundaryGrey = 7;
