@@ -58,6 +58,9 @@ inline constexpr WholeRange kCircleDiameterRange{50, 600};
 
 inline constexpr const char* VersionText = "11.8a";
 inline constexpr const char* DefaultsFileName = "QuorelDefaults.dft";
+// The file the solver writes every best-found solution of a series to, and
+// the one Edit > Edit Best Solution File shows: SolnBestFileName, which
+// starts as this name.
 inline constexpr const char* BestFoundFileName = "QuorelSolnBestFound.txt";
 
 inline const std::array<std::string, 5> MDSAnalysisTypeName = {
@@ -132,7 +135,7 @@ struct Settings {
   std::string DataFileName = "Example_A.txt";
   std::string SolnLongFileName = "QuorelSolnLongFmt.txt";
   std::string SolnShortFileName = "QuorelSolnShortFmt.txt";
-  std::string SolnBestFileName = "QuorelSolnBestFound.txt";
+  std::string SolnBestFileName = BestFoundFileName;
 
   // View and evaluation windows.
   int EvalObjectsItemNum = 1;

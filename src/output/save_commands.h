@@ -1,5 +1,4 @@
-// The core of the File menu's save commands and of the three commands that
-// show a saved solution file in the text reader.
+// The core of the File menu's save commands.
 #pragma once
 
 #include <string>
@@ -30,16 +29,5 @@ SaveOutcome SaveSolutionCommand(Session& s, Platform& platform, bool long_format
 // Save As after its dialog: `chosen_name` becomes SolnLongFileName and the
 // long format is written there.
 SaveOutcome SaveSolutionAsCommand(Session& s, Platform& platform, const std::string& chosen_name);
-
-enum class SolutionViewer { kLongFormat, kShortFormat, kBestFound };
-
-// The file a viewer command shows.
-const std::string& ViewerFileName(const Session& s, SolutionViewer which);
-
-// The message shown when that file is missing (codes ErrMsgRD4, RD3, RD1).
-std::string ViewerMissingFileMessage(SolutionViewer which, const std::string& file_name);
-
-// True when the viewer's file exists; otherwise shows the message.
-bool CheckViewerFile(const Session& s, Platform& platform, SolutionViewer which);
 
 }  // namespace quorel

@@ -62,7 +62,7 @@ Outcome EndRun(Session& s, Platform& platform) {
     else
       ++r.BestHitCount;
     if (r.ObjFnValue < r.BestObjFnValue) r.BestObjFnValue = r.ObjFnValue;
-    if (!WriteSolution(s, platform, BestFoundFileName, true)) r.BestFoundWriteFailed = true;
+    if (!WriteSolution(s, platform, s.set.SolnBestFileName, true)) r.BestFoundWriteFailed = true;
   }
   r.RunState = kRunning;
   platform.SetFocus(FocusTarget::cmdStart);

@@ -57,41 +57,5 @@ TEST(SaveCommands, EmptyNameAsksForOneAndSaveAsStoresIt) {
   fs::remove_all(folder);
 }
 
-TEST(ViewerMessages, TextsOfTheThreeViewers) {
-  EXPECT_EQ(ViewerMissingFileMessage(SolutionViewer::kShortFormat, "s.txt"),
-            "s.txt does not exist or else the file is empty.  You must save a solution in the "
-            "short form before you can edit it here.  \r\n\r\nIt might be that you actually have "
-            "saved a short format solution and QUOREL is confused about the active directory.  "
-            "Fix this by saving a file (any solution file) using File/Save Solution As ... (Long "
-            "Format) to explicitly choose your active directory.    ErrMsgRD3");
-  EXPECT_EQ(ViewerMissingFileMessage(SolutionViewer::kBestFound, ""),
-            "Your specified file does not exist or else the file is empty.  Perhaps QUOREL has "
-            "not yet saved a best-found-solution file.  Use AutoRepeat and AutoStop to generate a "
-            "best-found-solution file.  \r\n\r\nIt might be that you have saved a best-found "
-            "solution and QUOREL is confused about the active directory.  Fix this by saving a "
-            "file (any solution file) using File/Save Solution As ... (Long Format) to explicitly "
-            "choose your active directory.    ErrMsgRD1");
-  EXPECT_EQ(ViewerMissingFileMessage(SolutionViewer::kLongFormat, "l.txt"),
-            "l.txt does not exist or else the file is empty.  You must save a solution in the "
-            "long form before you can edit it here.  \r\n\r\nIt might be that you have saved a "
-            "long-format solution and QUOREL is confused about the active directory.  Fix this "
-            "by saving a file (any solution file) using File/Save Solution As ... (Long Format) "
-            "to explicitly choose your active directory.    ErrMsgRD4");
-}
-
-TEST(ViewerMessages, CheckShowsTheMessageOnlyForAMissingFile) {
-  auto folder = testing::FreshFolder("viewer");
-  Session s;
-  s.set.SolnBestFileName = (folder / "best.txt").string();
-  FakePlatform platform;
-  EXPECT_FALSE(CheckViewerFile(s, platform, SolutionViewer::kBestFound));
-  EXPECT_EQ(platform.LastCode(), "ErrMsgRD1");
-  std::ofstream(folder / "best.txt") << "x";
-  EXPECT_TRUE(CheckViewerFile(s, platform, SolutionViewer::kBestFound));
-  EXPECT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(ViewerFileName(s, SolutionViewer::kShortFormat), "QuorelSolnShortFmt.txt");
-  fs::remove_all(folder);
-}
-
 }  // namespace
 }  // namespace quorel
