@@ -9,6 +9,7 @@
 #include "model/field_view.h"
 #include "model/session.h"
 #include "model/view_options.h"
+#include "output/edit_commands.h"
 #include "ui/qt_platform.h"
 
 class QAction;
@@ -144,6 +145,7 @@ class MainForm : public QMainWindow, public FieldHost {
   // captions of the buttons it concerns are rewritten and, unless a run is
   // in progress, the map relabelled.
   void ShowAnalysisDialog(QDialog& form, const std::function<void()>& rewrite_captions);
+  void ConnectEditMenus();
   void ConnectPlatform();
   void SizeAndCentre();
   void ApplyCaptionsNow();
@@ -168,6 +170,7 @@ class MainForm : public QMainWindow, public FieldHost {
   // OK of the view options: the settings, then the circles restyled and
   // re-placed about their centres, the guides and the canvas.
   void ApplyViewOptions(const ViewChoices& choices);
+  void EditFileCommand(EditCommand command);
   QString AskFileName(const QString& caption, const QString& initial, bool save);
 
   Session& s_;

@@ -68,10 +68,7 @@ void MainForm::CreateMenus() {
 
   // Entries whose windows are not part of this build, and the evaluation
   // windows until a problem is loaded, stay visible but disabled.
-  for (QAction* later : {mnuEditOnlineHelpFile, mnuEditActiveDataFile, mnuSavedSolutionFile,
-                         mnuSavedSolutionShortFile, mnuBestSolutionFile, mnuObjects,
-                         mnuLinks, mnuAttributes, mnuOnlineHelp})
-    later->setEnabled(false);
+  for (QAction* later : {mnuObjects, mnuLinks, mnuAttributes}) later->setEnabled(false);
   // Until a problem with attributes is loaded (see ApplyCaptionsNow).
   mnuAttributeFns->setEnabled(false);
 }
@@ -104,6 +101,7 @@ void MainForm::ConnectMenus() {
     EnableTimer1();
   });
   ConnectAnalysisMenus();
+  ConnectEditMenus();
 }
 
 QString MainForm::AskFileName(const QString& caption, const QString& initial, bool save) {

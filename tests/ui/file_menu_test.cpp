@@ -366,8 +366,7 @@ class FileMenuTest : public QObject {
 
   void laterEntriesArePresentButDisabled() {
     Window w;
-    for (QAction* a : {w.form->mnuObjects, w.form->mnuLinks, w.form->mnuAttributes,
-                       w.form->mnuEditOnlineHelpFile, w.form->mnuOnlineHelp})
+    for (QAction* a : {w.form->mnuObjects, w.form->mnuLinks, w.form->mnuAttributes})
       QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
     for (QAction* a :
          {w.form->mnuReadDataFile, w.form->mnuSpecialCases, w.form->mnuSave, w.form->mnuSaveAs,

@@ -1,0 +1,214 @@
+// The text reader from the Edit and Help menus: the help file, the closing
+// keys, the missing-file messages, SaveExit&Read during a run, Open and
+// Save As, the clipboard and a file too large to save.
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTextDocument>
+
+#include "ui/text_reader_form.h"
+#include "ui_fixture.h"
+
+using namespace quorel;
+using quorel::testing::MessageBoxCloser;
+using quorel::testing::Window;
+
+namespace {
+
+// Acts once on the modal dialog of type T as soon as it is shown, from
+// inside its own event loop.
+template <class T>
+class WhenShown {
+ public:
+  explicit WhenShown(std::function<void(T*)> act) : act_(std::move(act)) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible()) return;
+      timer_.stop();
+      act_(dialog);
+      if (dialog->isVisible()) dialog->reject();  // never leave a test waiting
+    });
+    timer_.start();
+  }
+
+ private:
+  std::function<void(T*)> act_;
+  QTimer timer_;
+};
+
+QPlainTextEdit* Box(QDialog* f) {
+  return f->findChild<QPlainTextEdit*>("RTFBox");
+}
+// The text as shown, every character as it stands (no-break spaces too).
+QString Shown(QDialog* f) {
+  return Box(f)->document()->toRawText().replace(QChar::ParagraphSeparator, '\n');
+}
+QAction* Entry(QDialog* f, const char* name) {
+  return f->findChild<QAction*>(name);
+}
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+QByteArray Read(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TextReaderTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void helpFromTheProgramFolderAndTheClosingKeys() {
+    Window w;
+    QVERIFY(QFile::copy(QString(QUOREL_REPO_DATA) + "/QuorelHelp.txt",
+                        w.dir.filePath("QuorelHelp.txt")));
+    for (int key : {Qt::Key_Escape, Qt::Key_F1, Qt::Key_F4, Qt::Key_F12}) {
+      w.form->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+      bool closed = false;
+      WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
+        QVERIFY(Box(f)->toPlainText().startsWith("QUOREL - Quorel Using"));
+        QFontMetrics metrics(Box(f)->font());
+        QCOMPARE(metrics.horizontalAdvance('i'), metrics.horizontalAdvance('W'));
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        QVERIFY(!Entry(f, "mnuSaveExitRead")->isEnabled());
+        QTest::keyClick(Box(f), Qt::Key(key));
+        closed = !f->isVisible();
+      });
+      QTest::keyClick(w.form.get(), Qt::Key_F1);
+      QVERIFY2(closed, qPrintable(QKeySequence(key).toString()));
+    }
+    // The help reader left no reload request: Load asks for a file again.
+    bool asked = false;
+    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) {
+      asked = true;
+      return QString();
+    };
+    w.form->mnuReadDataFile->trigger();
+    QVERIFY(asked);
+  }
+
+  void missingFilesAreReported() {
+    Window w([](Session& s) { s.set.HelpFileName = "NoHelp.txt"; });
+    Session& s = *w.session;
+    s.set.DataFileName = s.set.SolnLongFileName = s.set.SolnShortFileName = s.set.SolnBestFileName =
+        w.dir.filePath("none.txt").toStdString();
+    MessageBoxCloser closer;
+    const std::pair<QAction*, QString> entries[] = {
+        {w.form->mnuEditOnlineHelpFile, "ErrMsgRC"},
+        {w.form->mnuOnlineHelp, "ErrMsgRD"},
+        {w.form->mnuEditActiveDataFile, "ErrMsgRA"},
+        {w.form->mnuSavedSolutionFile, "ErrMsgRD4"},
+        {w.form->mnuSavedSolutionShortFile, "ErrMsgRD3"},
+        {w.form->mnuBestSolutionFile, "ErrMsgRD1"}};
+    for (auto [entry, code] : entries) {
+      entry->trigger();
+      QTRY_VERIFY(!closer.texts.isEmpty() && closer.texts.last().endsWith(code));
+    }
+    QCOMPARE(closer.texts.size(), 6);
+  }
+
+  void saveExitReadDuringARunReloadsTheEditedProblem() {
+    Window w;
+    Session& s = *w.session;
+    QString data = w.dir.filePath("capitals.dat"), best = w.dir.filePath("best.txt");
+    QVERIFY(QFile::copy(QString(QUOREL_REPO_DATA) + "/Example_A.txt", data));
+    s.set.DataFileName = data.toStdString();
+    s.set.SolnBestFileName = best.toStdString();
+    s.ui.ReadWithoutDialog = true;
+    w.form->mnuReadDataFile->trigger();
+    QTest::mouseClick(w.form->chkAutoRepeat, Qt::LeftButton);
+    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
+    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(best), 30000);
+    WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
+      long long sweeps = s.run.TotalSweeps;
+      QTRY_VERIFY(s.run.TotalSweeps > sweeps);  // the run goes on meanwhile
+      QString text = Box(f)->toPlainText();
+      Box(f)->setPlainText(text.replace("European capitals", "Edited capitals"));
+      Entry(f, "mnuSaveExitRead")->trigger();
+    });
+    w.form->mnuEditActiveDataFile->trigger();
+    QVERIFY(w.WaitUntilIdle());
+    QCOMPARE(w.form->lblProvidedMsg->text(), QString("Edited capitals"));
+    QCOMPARE(s.prob.NObjects, 13);
+    QCOMPARE(s.run.RunState, kLoadedIdle);
+    QVERIFY(!s.ui.ReadWithoutDialog);
+    QVERIFY(Read(data).startsWith("TITLE=Edited capitals\r\nSUBTITLE"));
+    // The best-found entry shows the file the series wrote.
+    QString shown;
+    WhenShown<TextReaderForm> viewer([&](TextReaderForm* f) { shown = Box(f)->toPlainText(); });
+    w.form->mnuBestSolutionFile->trigger();
+    QVERIFY(shown.startsWith("QUOREL 11.8a\nResults File = " + best));
+  }
+
+  void openSaveAsPrintAndClipboard() {
+    Window w;
+    QString a = w.dir.filePath("a.txt"), b = w.dir.filePath("b.txt");
+    const QByteArray alpha = "alpha \xA0\xE9\xFF\r\n";
+    Write(a, alpha);
+    Write(b, "beta\n");
+    w.session->set.DataFileName = a.toStdString();
+    auto cancel = [](QDialog* d) { d->reject(); };
+    WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
+      for (const char* name : {"mnuOpen", "mnuSaveAs", "mnuPrint"}) {
+        WhenShown<QFileDialog> file_dialog(cancel);
+        WhenShown<QPrintDialog> print_dialog(cancel);
+        Entry(f, name)->trigger();
+        QCOMPARE(Shown(f), QString::fromLatin1(alpha).remove('\r'));
+      }
+      Entry(f, "mnuSave")->trigger();  // unedited: byte-identical
+      WhenShown<QFileDialog> open([&](QFileDialog* d) {
+        // The dialog may still be listing its folder: choose until it takes the file.
+        QTRY_VERIFY([&] {
+          d->selectFile(b);
+          static_cast<QDialog*>(d)->accept();
+          return !d->isVisible();
+        }());
+      });
+      Entry(f, "mnuOpen")->trigger();
+      QCOMPARE(Box(f)->toPlainText(), QString("beta\n"));
+      Entry(f, "mnuSelectAll")->trigger();
+      Entry(f, "mnuCut")->trigger();
+      QCOMPARE(QApplication::clipboard()->text(), QString("beta\n"));
+      QVERIFY(Box(f)->toPlainText().isEmpty());
+      QApplication::clipboard()->setText("gamma\r\ndelta");
+      Entry(f, "mnuPaste")->trigger();
+      Entry(f, "mnuSave")->trigger();
+      Entry(f, "mnuExit")->trigger();
+    });
+    w.form->mnuEditActiveDataFile->trigger();
+    QCOMPARE(Read(b), QByteArray("gamma\ndelta\n"));  // the opened file, its own line ends
+    QCOMPARE(Read(a), alpha);
+  }
+
+  void fileTooLargeCannotBeSaved() {
+    Window w;
+    QString big = w.dir.filePath("big.dat");
+    Write(big, QByteArray(40001, 'x'));
+    w.session->set.DataFileName = big.toStdString();
+    MessageBoxCloser closer;
+    WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
+      QCOMPARE(Box(f)->toPlainText().size(), 40000);
+      for (const char* name : {"mnuSave", "mnuSaveAs", "mnuSaveExitRead"})
+        QVERIFY2(!Entry(f, name)->isEnabled(), name);
+    });
+    w.form->mnuEditActiveDataFile->trigger();
+    QCOMPARE(closer.texts.size(), 1);
+    QVERIFY(closer.texts[0].startsWith("The file, " + big + ", is too large"));
+    QCOMPARE(QFileInfo(big).size(), 40001);
+  }
+};
+
+QTEST_MAIN(TextReaderTest)
+#include "text_reader_test.moc"
