@@ -1,8 +1,7 @@
-// The text reader's file: size limit, line ends, byte-exact saves, the save
-// commands it allows, and the Edit and Help menus' existence tests.
+// The text reader's file: size limit, line ends, byte-exact saves and the
+// save commands it allows.
 #include "output/edited_file.h"
 
-#include "output/edit_commands.h"
 #include "output/output_test_support.h"
 
 namespace quorel {
@@ -24,8 +23,7 @@ TEST(EditedFile, LineEndsAreKeptAndExactlyOneEndsTheText) {
   const std::string high = "caf\xE9 \xA0\x85\xFF\x01";
   const struct {
     std::string file, saved;
-  } cases[] = {{"a\r\nb\r\n", "a\r\nb\r\n"},
-               {"a\r\nb", "a\r\nb\r\n"},
+  } cases[] = {{"a\r\nb", "a\r\nb\r\n"},
                {"a\nb", "a\nb\n"},
                {"a\rb\r", "a\rb\r"},
                {"x", "x\r\n"},
@@ -50,7 +48,6 @@ TEST(EditedFile, LimitCutsTheFileAndDisablesEverySave) {
     EXPECT_EQ(lines->size(), kMaxEditorBytes);
     EXPECT_EQ(platform.messages.size(), cut ? 1u : 0u);
     EXPECT_EQ(file.CanSave(), !cut);
-    EXPECT_EQ(file.CanSaveExitRead(), !cut);
     EXPECT_EQ(file.SaveExitRead(s, *lines, platform), !cut);
     EXPECT_EQ(s.ui.ReadWithoutDialog, !cut);
     EXPECT_EQ(fs::file_size(path), cut ? size : size + 2);
@@ -91,10 +88,8 @@ TEST(EditedFile, FailuresAndCancelsChangeNothing) {
   EXPECT_FALSE(file.Load(folder.string(), platform));  // a folder is no text
   EXPECT_FALSE(file.SaveAs("", "changed", platform));  // Save As cancelled
   EXPECT_FALSE(file.SaveAs((folder / "no" / "x.txt").string(), "changed", platform));
-  fs::create_directory(folder / "dir.txt");
-  EXPECT_FALSE(file.SaveAs((folder / "dir.txt").string(), "changed", platform));
   EXPECT_EQ(platform.LastCode(), "ErrMsgW2");
-  EXPECT_EQ(platform.messages.size(), 4u);
+  EXPECT_EQ(platform.messages.size(), 3u);
   EXPECT_EQ(file.FileName(), first.string());
   // Not a file its caller reads: SaveExit&Read neither saves nor asks.
   EXPECT_FALSE(file.SaveExitRead(s, "changed", platform));
@@ -112,38 +107,6 @@ TEST(EditedFile, TextBoxNeverGetsANegativeSize) {
     EXPECT_EQ(p.width, std::max(0, w - 300));
     EXPECT_EQ(p.height, std::max(0, h - 100));
   }
-}
-
-TEST(EditCommands, MissingFilesAreReportedWithTheirCodes) {
-  auto folder = testing::FreshFolder("edit_missing");
-  Session s;
-  s.AppFolder = folder.string() + "/";
-  s.set.DataFileName = (folder / "d.dat").string();
-  s.set.SolnLongFileName = (folder / "l.txt").string();
-  s.set.SolnShortFileName = (folder / "s.txt").string();
-  s.set.SolnBestFileName = (folder / "b.txt").string();
-  const struct {
-    EditCommand command;
-    std::string file, code;
-  } cases[] = {{EditCommand::kEditHelpFile, "QuorelHelp.txt", "ErrMsgRC"},
-               {EditCommand::kOnlineHelp, "QuorelHelp.txt", "ErrMsgRD"},
-               {EditCommand::kEditDataFile, "d.dat", "ErrMsgRA"},
-               {EditCommand::kEditLongSolution, "l.txt", "ErrMsgRD4"},
-               {EditCommand::kEditShortSolution, "s.txt", "ErrMsgRD3"},
-               {EditCommand::kEditBestSolution, "b.txt", "ErrMsgRD1"}};
-  for (const auto& c : cases) {
-    FakePlatform platform;
-    EXPECT_FALSE(CheckEditFile(s, platform, c.command));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.LastCode(), c.code);
-    EXPECT_NE(platform.messages[0].find(c.file + " does not exist"), std::string::npos);
-    EXPECT_NE(MissingEditFileMessage(c.command, "").find("does not exist"), std::string::npos);
-    WriteBytes(folder / c.file, "x");
-    EXPECT_EQ(CheckEditFile(s, platform, c.command), (folder / c.file).string());
-    EXPECT_EQ(platform.messages.size(), 1u);
-    fs::remove(folder / c.file);
-  }
-  fs::remove_all(folder);
 }
 
 }  // namespace
