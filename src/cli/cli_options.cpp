@@ -107,6 +107,15 @@ std::string UsageText() {
          "  --out FILE               write the solution (of the last run) in the long format\n"
          "  --short FILE             write the solution in the short format\n"
          "  --json                   print one line of JSON with the result on stdout\n"
+         "  --evaluate links|objects|attributes\n"
+         "                           print the measures of that evaluation window for the\n"
+         "                           solved map as one line of JSON (repeatable): links\n"
+         "                           gives their count n, the mean and sd of the relative\n"
+         "                           stretch and the Shepard Rsq and standard error;\n"
+         "                           objects each active object's objective share and\n"
+         "                           out-of-plane tendency with their statistics;\n"
+         "                           attributes each attribute's best angle, a, b and Rsq\n"
+         "  --details                with --evaluate links: every link's Dij, dij, stretch\n"
          "  --quiet                  no progress line\n"
          "  --help                   this text\n"
          "\n"
@@ -121,6 +130,11 @@ std::string UsageText() {
          "  4    internal error\n"
          "  5    interrupted before the solver began; nothing written\n"
          "  130  interrupted; the files asked for were written\n";
+}
+
+bool Evaluates(const Options& options, EvaluationKind kind) {
+  return std::find(options.evaluations.begin(), options.evaluations.end(), kind) !=
+         options.evaluations.end();
 }
 
 bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& error) {
@@ -139,6 +153,15 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& er
       o.help = true;
     } else if (arg == "--json") {
       o.json = true;
+    } else if (arg == "--details") {
+      o.details = true;
+    } else if (arg == "--evaluate") {
+      std::optional<EvaluationKind> kind;
+      if (!value(v) || !(kind = EvaluationKindNamed(v))) {
+        if (error.empty()) error = "--evaluate wants links, objects or attributes";
+        return false;
+      }
+      o.evaluations.push_back(*kind);
     } else if (arg == "--quiet") {
       o.quiet = true;
     } else if (arg == "--from-locations") {
@@ -218,6 +241,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& er
   if (o.data_file.empty() == (o.special_case < 0)) {
     error = o.data_file.empty() ? "give a data file or --special N"
                                 : "give either a data file or --special N, not both";
+    return false;
+  }
+  if (o.details && !Evaluates(o, EvaluationKind::kLinks)) {
+    error = "--details needs --evaluate links";
     return false;
   }
   if (o.from_locations && o.special_case >= 0) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "eval/evaluation_json.h"
+
 namespace quorel::cli {
 
 // --mapping-weights FUNCTION[:m][,inverse]
@@ -30,6 +32,8 @@ struct Options {
   std::string long_file;
   std::string short_file;
   bool json = false;
+  std::vector<EvaluationKind> evaluations;  // --evaluate, in the order given
+  bool details = false;                     // every link with --evaluate links
   bool quiet = false;
   bool help = false;
 };
@@ -38,5 +42,8 @@ struct Options {
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error);
 
 std::string UsageText();
+
+// Whether --evaluate asked for `kind`.
+bool Evaluates(const Options& options, EvaluationKind kind);
 
 }  // namespace quorel::cli

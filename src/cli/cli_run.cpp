@@ -15,6 +15,7 @@
 #include "model/defaults_file.h"
 #include "model/map_layout.h"
 #include "model/safe_write.h"
+#include "output/json_text.h"
 #include "prep/attribute_functions.h"
 #include "prep/data_precision.h"
 #include "prep/dissim_ranks.h"
@@ -49,13 +50,6 @@ bool ValueIsNumber(const std::string& line) {
   char* end = nullptr;
   double value = std::strtod(text, &end);
   return end != text && std::isfinite(value);
-}
-
-std::string JsonNumber(double v) {
-  if (!std::isfinite(v)) return "null";
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.9g", v);
-  return buf;
 }
 
 // Dissimilarities, precision, ranks, bounds and the normaliser again, after

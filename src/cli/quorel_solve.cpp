@@ -32,6 +32,10 @@ int SolveAndReport(const Options& options) {
     platform.ShowMessage("The data file gives no LOCATIONLIST to continue from.");
     return kExitUsage;
   }
+  if (Evaluates(options, EvaluationKind::kAttributes) && s.prob.NAttributes == 0) {
+    std::cerr << "quorel-solve: --evaluate attributes: the problem has no attributes\n";
+    return kExitUsage;
+  }
   ApplyMinkowskiOption(s, platform, options);
   ApplyMappingWeights(s, platform, options);
   if (InterruptRequested()) {
@@ -43,6 +47,8 @@ int SolveAndReport(const Options& options) {
   if (!options.long_file.empty()) written &= WriteSolution(s, platform, options.long_file, true);
   if (!options.short_file.empty()) written &= WriteSolution(s, platform, options.short_file, false);
   if (options.json) std::cout << JsonLine(s, result) << std::endl;
+  for (EvaluationKind kind : options.evaluations)
+    std::cout << EvaluationJson(s, kind, options.details) << std::endl;
   if (!options.quiet && !options.json)
     std::cerr << "objective " << s.run.ObjFnValue << " after " << s.run.TotalSweeps << " sweeps in "
               << result.seconds << " s\n";

@@ -190,7 +190,7 @@ LineFit FitAtAngle(const AttributeSample& sample, float degrees) {
   }
   if (sxx < kNoSpread) {
     // The objects do not spread along this direction: no line.
-    return {0.0f, 1e20f, -1e20f};
+    return {0.0f, LineFit::kNoSlope, -LineFit::kNoSlope};
   }
   const double b = sxy / sxx;
   fit.slope = static_cast<float>(b);

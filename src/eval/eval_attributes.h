@@ -23,10 +23,14 @@ struct AttributeSample {
 AttributeSample SampleOf(const Session& s, int attribute);
 
 // The line value = intercept + slope * p, p = sin(angle) y + cos(angle) x.
+// When the objects do not spread along the direction there is no line: the
+// slope is kNoSlope and the intercept -kNoSlope.
 struct LineFit {
   float rsq = 0;
   float slope = 0;
   float intercept = 0;
+  bool HasLine() const { return slope < kNoSlope; }
+  static constexpr float kNoSlope = 1e20f;
 };
 LineFit FitAtAngle(const AttributeSample& sample, float degrees);
 

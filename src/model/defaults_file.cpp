@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include "model/numeric.h"
 #include "model/safe_write.h"
 #include "model/text_file.h"
+#include "model/text_format.h"
 #include "solver/convergence.h"
 #include "solver/objective_choice.h"
 
@@ -59,21 +59,13 @@ std::vector<Line> DefaultsLayout(Session& s) {
   };
 }
 
-// Shortest text that reads back as the same value.
-template <class T>
-std::string NumberText(T value) {
-  char buf[64];
-  auto result = std::to_chars(buf, buf + sizeof buf, value);
-  return std::string(buf, result.ptr);
-}
-
 std::string FieldText(const FieldRef& field) {
   struct Writer {
     std::string operator()(std::string* v) const { return "\"" + *v + "\""; }
     std::string operator()(int* v) const { return std::to_string(*v); }
     std::string operator()(bool* v) const { return *v ? "#TRUE#" : "#FALSE#"; }
-    std::string operator()(float* v) const { return NumberText(*v); }
-    std::string operator()(double* v) const { return NumberText(*v); }
+    std::string operator()(float* v) const { return ShortestText(*v); }
+    std::string operator()(double* v) const { return ShortestText(*v); }
   };
   return std::visit(Writer{}, field);
 }

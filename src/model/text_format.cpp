@@ -1,5 +1,6 @@
 #include "model/text_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -161,6 +162,23 @@ std::string PlainText(float value) {
 }
 std::string PlainText(double value) {
   return StrWithDigits(value, 15, false, true);
+}
+
+namespace {
+template <class T>
+std::string Shortest(T value) {
+  char buf[64];
+  auto result = std::to_chars(buf, buf + sizeof buf, value);
+  return std::string(buf, result.ptr);
+}
+}  // namespace
+
+std::string ShortestText(float value) {
+  return Shortest(value);
+}
+
+std::string ShortestText(double value) {
+  return Shortest(value);
 }
 
 std::string Format(double value, const std::string& pattern) {

@@ -19,6 +19,11 @@ std::string Str(int value);
 std::string PlainText(float value);
 std::string PlainText(double value);
 
+// The shortest text that reads back as exactly the same value ("0.1", "1e+20",
+// "-3.5"), for files that scripts read.
+std::string ShortestText(float value);
+std::string ShortestText(double value);
+
 // A format pattern: "0" a digit always shown, "#" a digit shown only when
 // significant, "." the decimal point, "E+00"/"E-00" an exponent with at least
 // as many digits as zeros, a comma before the digit positions switches on

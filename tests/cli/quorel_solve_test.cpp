@@ -19,6 +19,11 @@
 
 #include "support/temp_path.h"
 
+#include "eval/eval_links.h"
+#include "input/data_file_reader.h"
+#include "support/fake_platform.h"
+#include "support/json_flat.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -205,6 +210,44 @@ TEST_F(QuorelSolve, BuiltInCase) {
   Outcome o = Run("--special 14 --max-sweeps 3 --json --quiet");
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(ParseJson(o.out)["objects"], "300");
+}
+
+// --evaluate under every MDS type: one valid JSON line per request, about
+// the map the solver wrote.
+TEST_F(QuorelSolve, EvaluatesTheSolvedMapUnderEveryMdsType) {
+  for (int type = 0; type <= 4; ++type) {
+    SCOPED_TRACE(type);
+    Outcome o =
+        Run("--special 12 --seed 1 --max-sweeps 60 --quiet --out solved.txt --set "
+            "STARTMDSAnalysisTypeNum=" +
+            std::to_string(type) +
+            " --evaluate links --details --evaluate objects --evaluate attributes");
+    ASSERT_EQ(o.status, 0) << o.err;
+    std::istringstream lines(o.out);
+    std::vector<std::map<std::string, std::string>> json;
+    for (std::string line; std::getline(lines, line);) {
+      auto fields = quorel::testing::FlattenJson(line);
+      ASSERT_TRUE(fields) << line;
+      json.push_back(*fields);
+    }
+    ASSERT_EQ(json.size(), 3u);
+    auto solved = std::make_unique<quorel::Session>();
+    quorel::testing::FakePlatform platform;
+    solved->set.DataFileName = (folder_ / "solved.txt").string();
+    quorel::ReadDataFile(*solved, platform);
+    // The file names the interval constant in its notes only.
+    solved->prob.IntervalConstant = std::stof(json[0]["interval_constant"]);
+    const quorel::LinkEvaluation links = quorel::EvaluateLinks(*solved);
+    EXPECT_EQ(json[0]["mds_type"], quorel::MDSAnalysisTypeName[type]);
+    EXPECT_EQ(json[0]["n"], std::to_string(links.links.size()));
+    EXPECT_EQ(json[0].count("links." + std::to_string(links.links.size() - 1) + ".stretch"), 1u);
+    EXPECT_NEAR(std::stod(json[0]["shepard_rsq"]), links.fit.rsq, 1e-4);
+    EXPECT_EQ(json[1]["objective_stats.count"], "25");
+    EXPECT_EQ(json[2]["attributes.1.attribute"], "2");
+  }
+  EXPECT_EQ(Run("--special 3 --quiet --evaluate attributes").status, 2);  // no attributes
+  EXPECT_EQ(Run("--special 3 --quiet --details").status, 2);
+  EXPECT_EQ(Run("--special 3 --quiet --evaluate link").status, 2);
 }
 
 TEST_F(QuorelSolve, UsageErrorsAndRefusedProblems) {

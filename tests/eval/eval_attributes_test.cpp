@@ -6,8 +6,10 @@
 #include <functional>
 #include <numbers>
 
+#include "eval/evaluation_json.h"
 #include "model/map_layout.h"
 #include "support/fake_platform.h"
+#include "support/json_flat.h"
 #include "support/tiny_problem.h"
 
 namespace quorel {
@@ -55,8 +57,17 @@ TEST(BestDirection, FollowsTheAttribute) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::optional<DirectionFit> fit = BestDirection(*Ring(c.value), 1);
+    auto ring = Ring(c.value);
+    const std::optional<DirectionFit> fit = BestDirection(*ring, 1);
     ASSERT_TRUE(fit);
+    // The batch solver's JSON carries the same fit.
+    const auto j = testing::FlattenJson(EvaluationJson(*ring, EvaluationKind::kAttributes, false));
+    ASSERT_TRUE(j);
+    EXPECT_NEAR(std::stod(j->at("attributes.0.angle")), c.angle, 0.011);
+    EXPECT_NEAR(std::stod(j->at("attributes.0.b")), c.slope, 1e-3);
+    EXPECT_NEAR(std::stod(j->at("attributes.0.a")), c.value(0, 0), 1e-3);  // the value at p = 0
+    EXPECT_NEAR(std::stod(j->at("attributes.0.rsq")), 1.0, 1e-5);
+    EXPECT_EQ(j->at("attributes.0.objects"), "8");
     EXPECT_FALSE(fit->fallback);
     EXPECT_NEAR(fit->angle, c.angle, 0.011);
     EXPECT_NEAR(fit->line.slope, c.slope, 1e-3);
@@ -89,8 +100,18 @@ TEST(BestDirection, FallsBackToTheObjectsMeanSlopeWhenTheFitIsFlat) {
   ASSERT_TRUE(fit);
   EXPECT_TRUE(fit->fallback);
   EXPECT_EQ(fit->angle, 90.0f);
-  // No value left: no direction.
-  for (int i = 1; i <= 3; ++i) column->prob.AttribMissing(i, 1) = 1;
+  // One value left: a direction but no line; none left: no direction.
+  auto json = [&] {
+    const auto j =
+        testing::FlattenJson(EvaluationJson(*column, EvaluationKind::kAttributes, false));
+    return j ? j->at("attributes.0.angle") + " " + j->at("attributes.0.a") + " " +
+                   j->at("attributes.0.b")
+             : "invalid";
+  };
+  column->prob.AttribMissing(1, 1) = column->prob.AttribMissing(2, 1) = 1;
+  EXPECT_EQ(json(), "90 null null");
+  column->prob.AttribMissing(3, 1) = 1;
+  EXPECT_EQ(json(), "null null null");
   EXPECT_FALSE(BestDirection(*column, 1));
   EXPECT_TRUE(ShowAttributesOption(*column, 1, 0, false).no_values);
 }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "eval/evaluation_json.h"
 #include "prep/dissim_ranks.h"
 #include "prep/error_bounds.h"
 #include "support/fake_platform.h"
+#include "support/json_flat.h"
 #include "support/tiny_problem.h"
 
 namespace quorel {
@@ -60,6 +62,32 @@ TEST(EvaluateLinks, StretchAndShepardFitOfEachMdsType) {
     for (int k = 0; k < 6; ++k) EXPECT_NEAR(e.links[k].stretch, c.stretch[k], 2e-6) << k;
     EXPECT_NEAR(e.fit.rsq, c.rsq, 2e-6);
   }
+}
+
+// The batch solver's JSON carries the same hand-computed figures, every link
+// with --details and none without.
+TEST(EvaluationJson, LinksOfEachMdsType) {
+  for (const StretchCase& c : kStretchCases) {
+    SCOPED_TRACE(c.mds_type);
+    auto s = LineOfFour(c.mds_type);
+    const auto j = testing::FlattenJson(EvaluationJson(*s, EvaluationKind::kLinks, true));
+    ASSERT_TRUE(j);
+    EXPECT_EQ(j->at("n"), "6");
+    EXPECT_NEAR(std::stod(j->at("shepard_rsq")), c.rsq, 2e-6);
+    double sum = 0;
+    for (int k = 0; k < 6; ++k) {
+      EXPECT_NEAR(std::stod(j->at("links." + std::to_string(k) + ".stretch")), c.stretch[k], 2e-6);
+      sum += c.stretch[k];
+    }
+    EXPECT_NEAR(std::stod(j->at("stretch_mean")), sum / 6, 2e-6);
+    EXPECT_EQ(j->at("links.3.dissim") + " " + j->at("links.3.dist"), "0.85 0.9");  // (1,4)
+    EXPECT_EQ(
+        testing::FlattenJson(EvaluationJson(*s, EvaluationKind::kLinks, false))->count("links.0.i"),
+        0u);
+  }
+  const auto ordinal =
+      testing::FlattenJson(EvaluationJson(*LineOfFour(4), EvaluationKind::kLinks, false));
+  EXPECT_NEAR(std::stod(ordinal->at("shepard_std_error")), 0.031623, 1e-6);  // sqrt(.005 / 5)
 }
 
 TEST(EvaluateLinks, ListOrderSortingAndAdjustedDistances) {

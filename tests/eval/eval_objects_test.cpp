@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "eval/evaluation_json.h"
 #include "prep/dissim_ranks.h"
 #include "prep/error_bounds.h"
 #include "solver/objective.h"
 #include "support/fake_platform.h"
+#include "support/json_flat.h"
 #include "support/tiny_problem.h"
 
 namespace quorel {
@@ -49,13 +51,21 @@ TEST(EvaluateObjects, OutOfPlaneTendencyByMdsType) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.mds_type);
-    const std::vector<ObjectMeasure> m = EvaluateObjects(*LineOfFour(c.mds_type, c.bound));
+    auto s = LineOfFour(c.mds_type, c.bound);
+    const std::vector<ObjectMeasure> m = EvaluateObjects(*s);
+    // The batch solver's JSON carries the same figures.
+    const auto j = testing::FlattenJson(EvaluationJson(*s, EvaluationKind::kObjects, false));
+    ASSERT_TRUE(j);
     ASSERT_EQ(m.size(), 4u);
     for (int k = 0; k < 4; ++k) {
       EXPECT_EQ(m[k].object, k + 1);
       EXPECT_TRUE(m[k].has_out_of_plane);
       EXPECT_NEAR(m[k].out_of_plane, c.oop[k], 2e-6) << k + 1;
+      const std::string object = "objects." + std::to_string(k) + ".";
+      EXPECT_EQ(j->at(object + "object"), std::to_string(k + 1));
+      EXPECT_NEAR(std::stod(j->at(object + "out_of_plane")), c.oop[k], 2e-6) << k + 1;
     }
+    EXPECT_EQ(j->at("out_of_plane_stats.count"), "4");
   }
 }
 
@@ -86,6 +96,12 @@ TEST(EvaluateObjects, ParkedObjectsAndWeightlessPartners) {
   EXPECT_FALSE(m[2].has_out_of_plane);
   EXPECT_EQ(m[2].out_of_plane, 0.0f);
   EXPECT_TRUE(m[0].has_out_of_plane);
+  // Object 4 keeps no out-of-plane value; ratio Stress by hand, object 1:
+  // .05^2 from its partners 2 and 4 (3 is parked) over 2 * 1.7625.
+  const auto j = testing::FlattenJson(EvaluationJson(*s, EvaluationKind::kObjects, false));
+  ASSERT_TRUE(j);
+  EXPECT_EQ(j->at("objects.2.object") + " " + j->at("objects.2.out_of_plane"), "4 null");
+  EXPECT_EQ(j->count("objects.3.object"), 0u);
 }
 
 std::vector<ObjectMeasure> Measures(const std::vector<float>& values) {
