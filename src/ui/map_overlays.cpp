@@ -18,10 +18,10 @@ namespace {
 constexpr double kOverlayZ = 1.5;
 constexpr double kCaptionZ = 3.0;
 
-QPen OverlayPen(const QColor& color, int width) {
-  QPen pen(color);
-  pen.setCosmetic(true);
-  pen.setWidth(std::max(1, width));
+// Sized in twips like the map's own lines, so that the marks keep their
+// width at any display scaling.
+QPen OverlayPen(const QColor& color, int width_px) {
+  QPen pen = PixelPen(color, width_px);
   pen.setCapStyle(Qt::RoundCap);
   return pen;
 }
@@ -32,9 +32,8 @@ SegmentsItem::SegmentsItem(std::vector<QLineF> lines, const QPen& pen)
     : lines_(std::move(lines)), pen_(pen) {
   QRectF bounds;
   for (const QLineF& line : lines_) bounds |= QRectF(line.p1(), line.p2()).normalized();
-  // Room for the pen, whose width is in pixels of the view (up to 15
-  // twips each at the map's scale).
-  const double margin = (pen_.widthF() + 1) * kTwipsPerPixel;
+  // Room for the pen (twips) and for anti-aliasing.
+  const double margin = pen_.widthF() / 2 + kTwipsPerPixel;
   bounds_ = bounds.adjusted(-margin, -margin, margin, margin);
   // Drawn once into a picture of the view's pixels: the map is repainted
   // as a whole, and thousands of long lines take a while to draw.

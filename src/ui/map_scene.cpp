@@ -18,15 +18,6 @@ namespace {
 constexpr double kGuideZ = 1.0;
 constexpr double kCircleZ = 2.0;
 
-// A pen whose width is whole pixels of the screen: drawn in twips on the
-// scene, it keeps its width at any display scaling instead of thinning to
-// one device pixel.
-QPen PixelPen(const QColor& color, int width_px) {
-  QPen pen(color);
-  pen.setWidthF(std::max(1, width_px) * kTwipsPerPixel);
-  return pen;
-}
-
 // The middle of the pixel that holds `twips`: a one-pixel line drawn there
 // covers whole pixels and stays sharp with anti-aliasing.
 double PixelCentre(double twips) {
@@ -34,6 +25,12 @@ double PixelCentre(double twips) {
 }
 
 }  // namespace
+
+QPen PixelPen(const QColor& color, int width_px) {
+  QPen pen(color);
+  pen.setWidthF(std::max(1, width_px) * kTwipsPerPixel);
+  return pen;
+}
 
 MapScene::MapScene(Session& session, QObject* parent) : QObject(parent), s_(session) {
   scene_.setItemIndexMethod(QGraphicsScene::NoIndex);

@@ -5,6 +5,7 @@
 
 #include <QGraphicsScene>
 #include <QObject>
+#include <QPen>
 #include <vector>
 
 #include "model/session.h"
@@ -19,6 +20,11 @@ class QGraphicsSimpleTextItem;
 class QAbstractGraphicsShapeItem;
 
 namespace quorel {
+
+// A pen whose width is whole pixels of the screen: drawn in twips on the
+// scene, it keeps its width at any display scaling instead of thinning to
+// one device pixel.
+QPen PixelPen(const QColor& color, int width_px);
 
 class MapScene : public QObject, public MapSurface {
   Q_OBJECT

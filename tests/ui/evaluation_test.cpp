@@ -118,6 +118,10 @@ class EvaluationTest : public QObject {
       QColor color;
       QVERIFY(Segments(w, &color) > 0);
       QCOMPARE(color, QColor(0, 0, 255));
+      // Sized in twips like the map's own lines: as wide at any scaling.
+      const QPen pen = static_cast<SegmentsItem*>(Overlay(w, SegmentsItem::Type)[0])->Pen();
+      QVERIFY(!pen.isCosmetic());
+      QCOMPARE(pen.widthF(), 2 * kTwipsPerPixel);
       slider->setValue(10);
       QCOMPARE(Segments(w), ShowLinksOption(eval, 0, 10).marked.size());
       QCOMPARE(s.set.WaernSlideValue, 10);
