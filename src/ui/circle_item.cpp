@@ -1,5 +1,6 @@
 #include "ui/circle_item.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
 
@@ -41,8 +42,10 @@ const QPixmap& RingSprites::Ring(qreal diameter_px, const QPen& pen, const QBrus
 void CircleItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) {
   const QTransform& t = painter->worldTransform();
   // Pictures only stand in for circles that are scaled alike in x and y and
-  // not turned, as on the map.
-  if (t.type() > QTransform::TxScale || t.m11() != t.m22() || t.m11() <= 0) {
+  // not turned, as on the map, and only on pixels: an exported SVG or PDF
+  // gets real circles.
+  if (painter->paintEngine()->type() != QPaintEngine::Raster || t.type() > QTransform::TxScale ||
+      t.m11() != t.m22() || t.m11() <= 0) {
     QGraphicsEllipseItem::paint(painter, option, widget);
     return;
   }

@@ -1,5 +1,6 @@
 #include "ui/eval_plot.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
@@ -38,26 +39,27 @@ void EvalPlot::paintEvent(QPaintEvent*) {
     cache_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     cache_.setDevicePixelRatio(ratio);
     QPainter painter(&cache_);
-    painter.setFont(font());
-    Render(painter);
+    Paint(painter, rect());
     cache_valid_ = true;
   }
   QPainter(this).drawImage(QPointF(0, 0), cache_);
 }
 
-void EvalPlot::Render(QPainter& painter) const {
+void EvalPlot::Paint(QPainter& painter, const QRectF& bounds) const {
+  painter.save();
+  painter.setFont(font());
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.fillRect(rect(), Qt::white);
-  const QRectF area = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+  painter.fillRect(bounds, Qt::white);
+  PaintPicture(painter, bounds.adjusted(kMargin, kMargin, -kMargin, -kMargin));
+  painter.restore();
+}
+
+void EvalPlot::PaintPicture(QPainter& painter, const QRectF& area) const {
   if (area.width() <= 1 || area.height() <= 1) return;
 
   const PlotPicture& p = picture_;
-  const double sx = area.width() / std::max(1e-12, p.x1 - p.x0);
-  const double sy = area.height() / std::max(1e-12, p.y1 - p.y0);
-  auto at = [&](QPointF d) {
-    return QPointF(area.left() + (d.x() - p.x0) * sx, area.bottom() - (d.y() - p.y0) * sy);
-  };
+  auto at = [&](QPointF d) { return ToArea(area, d); };
   auto map_polygon = [&](const QPolygonF& polygon) {
     QPolygonF out;
     out.reserve(polygon.size());
@@ -70,7 +72,8 @@ void EvalPlot::Render(QPainter& painter) const {
   painter.setPen(Qt::NoPen);
   for (const PlotPicture::Area& a : p.areas) {
     painter.setBrush(a.color);
-    painter.drawPolygon(map_polygon(a.polygon));
+    // Cut to the frame here: an SVG picture keeps no clipping.
+    painter.drawPolygon(map_polygon(a.polygon).intersected(QPolygonF(area)));
   }
   for (const PlotPicture::Bar& b : p.bars) {
     const QRectF bar = QRectF(at({b.left, b.top}), at({b.right, b.bottom})).normalized();
@@ -94,29 +97,7 @@ void EvalPlot::Render(QPainter& painter) const {
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(map_polygon(l.points));
   }
-  // One dot drawn once and stamped at every marker: fast enough for the
-  // half million links of a thousand objects.
-  const qreal ratio = painter.device()->devicePixelRatioF();
-  const int side = static_cast<int>(std::ceil((2 * kMarkerRadius + 2) * ratio));
-  QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
-  dot.fill(Qt::transparent);
-  {
-    QPainter stamp(&dot);
-    stamp.setRenderHint(QPainter::Antialiasing);
-    stamp.setPen(Qt::NoPen);
-    stamp.setBrush(Qt::black);
-    stamp.drawEllipse(QPointF(side / 2.0, side / 2.0), kMarkerRadius * ratio,
-                      kMarkerRadius * ratio);
-  }
-  dot.setDevicePixelRatio(ratio);
-  const double half = side / (2.0 * ratio);
-  for (const QPointF& m : p.markers) {
-    const QPointF centre = at(m);
-    // On the device's pixel grid, so that every dot looks the same.
-    painter.drawImage(QPointF(std::round((centre.x() - half) * ratio) / ratio,
-                              std::round((centre.y() - half) * ratio) / ratio),
-                      dot);
-  }
+  PaintMarkers(painter, area);
   painter.restore();
 
   painter.setPen(QPen(kFrameColor, 1));
@@ -133,6 +114,47 @@ void EvalPlot::Render(QPainter& painter) const {
   const QRectF notes_area = text_area.adjusted(0, QFontMetricsF(title_font).height() + 2, 0, 0);
   painter.drawText(notes_area, Qt::AlignLeft | Qt::AlignTop, p.notes.join('\n'));
   if (!p.message.isEmpty()) painter.drawText(area, Qt::AlignCenter, p.message);
+}
+
+QPointF EvalPlot::ToArea(const QRectF& area, QPointF data) const {
+  const PlotPicture& p = picture_;
+  const double sx = area.width() / std::max(1e-12, p.x1 - p.x0);
+  const double sy = area.height() / std::max(1e-12, p.y1 - p.y0);
+  return {area.left() + (data.x() - p.x0) * sx, area.bottom() - (data.y() - p.y0) * sy};
+}
+
+void EvalPlot::PaintMarkers(QPainter& painter, const QRectF& area) const {
+  if (painter.paintEngine()->type() != QPaintEngine::Raster) {
+    // Real circles in a vector picture.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    for (const QPointF& m : picture_.markers)
+      painter.drawEllipse(ToArea(area, m), kMarkerRadius, kMarkerRadius);
+    return;
+  }
+  // One dot drawn once and stamped at every marker: fast enough for the
+  // half million links of a thousand objects.
+  const qreal ratio = painter.device()->devicePixelRatioF();
+  const int side = static_cast<int>(std::ceil((2 * kMarkerRadius + 2) * ratio));
+  QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
+  dot.fill(Qt::transparent);
+  {
+    QPainter stamp(&dot);
+    stamp.setRenderHint(QPainter::Antialiasing);
+    stamp.setPen(Qt::NoPen);
+    stamp.setBrush(Qt::black);
+    stamp.drawEllipse(QPointF(side / 2.0, side / 2.0), kMarkerRadius * ratio,
+                      kMarkerRadius * ratio);
+  }
+  dot.setDevicePixelRatio(ratio);
+  const double half = side / (2.0 * ratio);
+  for (const QPointF& m : picture_.markers) {
+    const QPointF centre = ToArea(area, m);
+    // On the device's pixel grid, so that every dot looks the same.
+    painter.drawImage(QPointF(std::round((centre.x() - half) * ratio) / ratio,
+                              std::round((centre.y() - half) * ratio) / ratio),
+                      dot);
+  }
 }
 
 AxisCaption::AxisCaption(Qt::Orientation orientation, QWidget* parent)
@@ -160,23 +182,34 @@ QSize AxisCaption::sizeHint() const {
 
 void AxisCaption::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  Paint(painter, rect());
+}
+
+void AxisCaption::Paint(QPainter& painter, const QRectF& bounds) const {
+  painter.save();
+  painter.translate(bounds.topLeft());
+  painter.setFont(font());
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setPen(palette().color(QPalette::WindowText));
+  PaintText(painter, bounds.width(), bounds.height());
+  painter.restore();
+}
+
+void AxisCaption::PaintText(QPainter& painter, double width, double height) const {
   const QFontMetricsF fm(font());
   // Along the plot's frame, inside its margins.
   const double start = EvalPlot::kMargin;
-  const double length =
-      (orientation_ == Qt::Horizontal ? width() : height()) - 2.0 * EvalPlot::kMargin;
+  const double length = (orientation_ == Qt::Horizontal ? width : height) - 2.0 * EvalPlot::kMargin;
   const QStringList parts = SpreadParts(text_);
   if (orientation_ == Qt::Horizontal) {
     if (parts.size() < 2) {
-      painter.drawText(rect(), Qt::AlignCenter, text_.trimmed());
+      painter.drawText(QRectF(0, 0, width, height), Qt::AlignCenter, text_.trimmed());
       return;
     }
     for (int k = 0; k < parts.size(); ++k) {
       const double w = fm.horizontalAdvance(parts[k]);
       const double centre = start + length * k / (parts.size() - 1);
-      const double left = std::clamp(centre - w / 2, 0.0, width() - w);
+      const double left = std::clamp(centre - w / 2, 0.0, width - w);
       painter.drawText(QPointF(left, fm.ascent() + 1), parts[k]);
     }
     return;
@@ -184,8 +217,8 @@ void AxisCaption::paintEvent(QPaintEvent*) {
   if (parts.size() >= 2) {
     for (int k = 0; k < parts.size(); ++k) {
       const double centre = start + length * k / (parts.size() - 1);
-      const double top = std::clamp(centre - fm.height() / 2, 0.0, height() - fm.height());
-      painter.drawText(QRectF(0, top, width(), fm.height()), Qt::AlignHCenter, parts[k]);
+      const double top = std::clamp(centre - fm.height() / 2, 0.0, height - fm.height());
+      painter.drawText(QRectF(0, top, width, fm.height()), Qt::AlignHCenter, parts[k]);
     }
     return;
   }
@@ -193,11 +226,30 @@ void AxisCaption::paintEvent(QPaintEvent*) {
   const QString spaced = text_.trimmed().replace("  ", " \u00a0 ");
   const QStringList letters = spaced.split(' ', Qt::SkipEmptyParts);
   const double line = fm.height() * 0.9;
-  double top = (height() - line * letters.size()) / 2;
+  double top = (height - line * letters.size()) / 2;
   for (const QString& letter : letters) {
-    painter.drawText(QRectF(0, top, width(), line), Qt::AlignHCenter, letter.trimmed());
+    painter.drawText(QRectF(0, top, width, line), Qt::AlignHCenter, letter.trimmed());
     top += line;
   }
+}
+
+PlotFigure::PlotFigure(const EvalPlot& plot, const AxisCaption& x, const AxisCaption& y)
+    : plot_(plot), x_(x), y_(y) {}
+
+QSizeF PlotFigure::LogicalSize() const {
+  return {static_cast<qreal>(y_.width() + plot_.width()),
+          static_cast<qreal>(plot_.height() + x_.height())};
+}
+
+void PlotFigure::Paint(QPainter& painter) const {
+  const QRectF plot(y_.width(), 0, plot_.width(), plot_.height());
+  y_.Paint(painter, QRectF(0, 0, y_.width(), plot_.height()));
+  plot_.Paint(painter, plot);
+  x_.Paint(painter, QRectF(plot.left(), plot.bottom(), plot.width(), x_.height()));
+}
+
+QString PlotFigure::Title() const {
+  return plot_.Picture().title;
 }
 
 }  // namespace quorel

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/picture_export.h"
+
 namespace quorel {
 
 // What a plot shows, in data coordinates (y upwards).
@@ -48,6 +50,9 @@ class EvalPlot : public QWidget {
 
   void SetPicture(PlotPicture picture);
   const PlotPicture& Picture() const { return picture_; }
+  // The plot drawn into `bounds` (the widget's place): on the screen, and
+  // with real circles and text for a vector picture.
+  void Paint(QPainter& painter, const QRectF& bounds) const;
 
   // Blank pixels between the widget's edge and the plot's frame.
   static constexpr int kMargin = 10;
@@ -59,9 +64,13 @@ class EvalPlot : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // Draws the picture; the result is kept until the picture or the size
-  // changes, as a plot of many thousand links is slow to draw.
-  void Render(QPainter& painter) const;
+  // The picture inside the frame `area`.  On the screen the result is kept
+  // until the picture or the size changes, as a plot of many thousand links
+  // is slow to draw.
+  void PaintPicture(QPainter& painter, const QRectF& area) const;
+  void PaintMarkers(QPainter& painter, const QRectF& area) const;
+  // A point of the plot's data in `area`.
+  QPointF ToArea(const QRectF& area, QPointF data) const;
 
   PlotPicture picture_;
   QImage cache_;
@@ -83,13 +92,31 @@ class AxisCaption : public QWidget {
   QString text() const { return text_; }
 
   QSize sizeHint() const override;
+  void Paint(QPainter& painter, const QRectF& bounds) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void PaintText(QPainter& painter, double width, double height) const;
+
   Qt::Orientation orientation_;
   QString text_;
+};
+
+// The plot with its axis captions as the window shows them, at their size
+// on the screen, for export.
+class PlotFigure : public ExportablePicture {
+ public:
+  PlotFigure(const EvalPlot& plot, const AxisCaption& x, const AxisCaption& y);
+  QSizeF LogicalSize() const override;
+  void Paint(QPainter& painter) const override;
+  QString Title() const override;
+
+ private:
+  const EvalPlot& plot_;
+  const AxisCaption& x_;
+  const AxisCaption& y_;
 };
 
 }  // namespace quorel

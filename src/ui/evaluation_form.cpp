@@ -31,6 +31,10 @@ EvaluationForm::EvaluationForm(Session& s, Platform& platform, MapScene& map, QW
   notes_->setMaximumHeight(notes_->fontMetrics().lineSpacing() * 6);
   (new QVBoxLayout(notes_frame))->addWidget(notes_);
 
+  auto* export_button = new QPushButton("Export ...", this);
+  export_button->setObjectName("cmdExport");
+  export_button->setAutoDefault(false);
+  connect(export_button, &QPushButton::clicked, this, &EvaluationForm::ExportRequested);
   auto* close = new QPushButton("Close", this);
   close->setObjectName("cmdClose");
   close->setDefault(true);
@@ -50,11 +54,19 @@ EvaluationForm::EvaluationForm(Session& s, Platform& platform, MapScene& map, QW
   top->addLayout(options_);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(notes_frame, 1);
-  bottom->addWidget(close, 0, Qt::AlignBottom);
+  auto* buttons = new QVBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(export_button);
+  buttons->addWidget(close);
+  bottom->addLayout(buttons);
   auto* column = new QVBoxLayout(this);
   column->addLayout(top, 1);
   column->addLayout(bottom);
   resize(760, 540);
+}
+
+std::unique_ptr<ExportablePicture> EvaluationForm::Figure() const {
+  return std::make_unique<PlotFigure>(*plot_, *x_caption_, *y_caption_);
 }
 
 void EvaluationForm::SetAxisCaptions(const QString& x, const QString& y) {

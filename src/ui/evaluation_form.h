@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
 
 #include "model/platform.h"
 #include "model/session.h"
 #include "ui/map_overlays.h"
+#include "ui/picture_export.h"
 
 class QBoxLayout;
 class QPlainTextEdit;
@@ -25,6 +27,13 @@ class EvaluationForm : public QDialog {
 
  public:
   EvaluationForm(Session& s, Platform& platform, MapScene& map, QWidget* parent);
+
+  // The plot with its axis captions as shown now, for export.
+  std::unique_ptr<ExportablePicture> Figure() const;
+
+ signals:
+  // The Export button: the main window asks what to export and where.
+  void ExportRequested();
 
  protected:
   // The column right of the plot, where each window puts its options.

@@ -96,6 +96,30 @@ const QImage& LabelCanvas::Image(qreal ratio) const {
   return image_;
 }
 
+QRectF LabelCanvas::Extent(const Label& label) const {
+  return QRectF(QPointF(label.x, label.y), TextSize(label.text));
+}
+
+void LabelCanvas::PaintLabels(QPainter& painter, QPointF origin, const QRectF& left_out) const {
+  painter.save();
+  painter.setFont(font_);
+  for (const Label& l : labels_) {
+    if (left_out.contains(Extent(l).center())) continue;
+    painter.setPen(QColor::fromRgb(l.color));
+    painter.drawText(
+        QPointF((l.x - origin.x()) / kTwipsPerPixel, (l.y - origin.y()) / kTwipsPerPixel + ascent_),
+        l.text);
+  }
+  painter.restore();
+}
+
+QRectF LabelCanvas::Bounds(const QRectF& left_out) const {
+  QRectF bounds;
+  for (const Label& l : labels_)
+    if (l.color != kWhite && !left_out.contains(Extent(l).center())) bounds |= Extent(l);
+  return bounds;
+}
+
 QStringList LabelCanvas::TextsShown() const {
   QStringList texts;
   for (const Label& l : labels_)

@@ -41,6 +41,15 @@ class LabelCanvas {
   // The canvas at the ratio it was last drawn for.
   const QImage& Image() const { return Image(drawn_ratio_); }
 
+  // The printed labels as text on `painter`, whose units are the canvas's
+  // pixels (15 twips), with `origin` (twips) of the canvas at its (0, 0):
+  // vector pictures keep every label as text.  Labels centred inside
+  // `left_out` (twips) are not drawn.
+  void PaintLabels(QPainter& painter, QPointF origin, const QRectF& left_out) const;
+  // What the labels cover, in twips (empty when nothing shows), but for
+  // those centred inside `left_out`.
+  QRectF Bounds(const QRectF& left_out) const;
+
   bool Empty() const { return labels_.empty(); }
   // How often anything was printed since the last clear (for tests).
   int PrintsSinceClear() const { return prints_; }
@@ -55,6 +64,7 @@ class LabelCanvas {
     QRgb color = 0;
   };
   void Draw(QPainter& painter, const Label& label) const;
+  QRectF Extent(const Label& label) const;
 
   QFont font_;
   qreal ascent_ = 0;

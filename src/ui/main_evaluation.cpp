@@ -31,6 +31,8 @@ void MainForm::OpenEvaluationWindow(EvaluationWindow which) {
       form = std::make_unique<EvaluateAttributesForm>(s_, platform_, *map_, this);
       break;
   }
+  connect(form.get(), &EvaluationForm::ExportRequested, this,
+          [this, window = form.get()] { ExportPictureCommand(window); });
   form->exec();
   form.reset();
   EnableTimer1();

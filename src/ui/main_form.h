@@ -10,6 +10,8 @@
 #include "model/session.h"
 #include "model/view_options.h"
 #include "output/edit_commands.h"
+#include "ui/file_dialog_filter.h"
+#include "ui/picture_export.h"
 #include "ui/qt_platform.h"
 
 class QAction;
@@ -26,6 +28,7 @@ class QTimer;
 
 namespace quorel {
 
+class EvaluationForm;
 class MapScene;
 class MapView;
 class MapMouse;
@@ -65,6 +68,7 @@ class MainForm : public QMainWindow, public FieldHost {
   QAction *mnuReadDataFile = nullptr, *mnuReadSpecialCaseFile = nullptr, *mnuSave = nullptr,
           *mnuSaveAs = nullptr, *mnuSaveAbbreviated = nullptr, *mnuSaveSettingsAsDefaults = nullptr,
           *mnuClear = nullptr, *mnuPrinterWindows = nullptr, *mnuExit = nullptr;
+  QAction* mnuExportMap = nullptr;
   QAction *mnuEditOnlineHelpFile = nullptr, *mnuEditActiveDataFile = nullptr,
           *mnuSavedSolutionFile = nullptr, *mnuSavedSolutionShortFile = nullptr,
           *mnuBestSolutionFile = nullptr;
@@ -171,7 +175,12 @@ class MainForm : public QMainWindow, public FieldHost {
   // re-placed about their centres, the guides and the canvas.
   void ApplyViewOptions(const ViewChoices& choices);
   void EditFileCommand(EditCommand command);
-  QString AskFileName(const QString& caption, const QString& initial, bool save);
+  QString AskFileName(const QString& caption, const QString& initial, bool save,
+                      const FileDialogKind& kind = kDataFiles);
+  // File > Export Map, or the Export button of the evaluation window
+  // `window`: asks what to export, in which format and where, then draws the
+  // map or the plot as it stands and writes it.
+  void ExportPictureCommand(const EvaluationForm* window);
 
   Session& s_;
   QtPlatform& platform_;
@@ -184,6 +193,7 @@ class MainForm : public QMainWindow, public FieldHost {
               *cmdFieldClose = nullptr;
   QTimer* mirror_timer_ = nullptr;
   SolverDriver* driver_ = nullptr;
+  PictureChoice picture_choice_;
   bool captions_pending_ = false;
   bool closing_ = false;
 };

@@ -157,6 +157,7 @@ void MainForm::ShowProblemControls() {
 
 void MainForm::EnableProblemMenus() {
   const bool loaded = s_.prob.NObjects > 0;
+  mnuExportMap->setEnabled(loaded);
   mnuObjects->setEnabled(loaded);
   mnuLinks->setEnabled(loaded);
   mnuAttributes->setEnabled(loaded && s_.prob.NAttributes > 0);

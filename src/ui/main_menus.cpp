@@ -27,6 +27,8 @@ void MainForm::CreateMenus() {
   mnuSave = mnuFile->addAction("&Save Solution (Long Format)          ");
   mnuSaveAs = mnuFile->addAction("Save Solution &As ... (Long Format)");
   mnuSaveAbbreviated = mnuFile->addAction("Save Solution (Sho&rt Format)         ");
+  mnuExportMap = mnuFile->addAction("Expor&t Map ...");
+  mnuExportMap->setObjectName("mnuExportMap");
   mnuSaveSettingsAsDefaults = mnuFile->addAction("Save Current Settings as &Defaults    ");
   mnuFile->addSeparator();
   mnuClear = mnuFile->addAction("Reload &Original Default Values");
@@ -66,9 +68,10 @@ void MainForm::CreateMenus() {
   mnuReadManual = mnuHelpSources->addAction("Read the Offline Quorel Manual");
   mnuEmailTamsel = mnuHelpSources->addAction("Last Resort: Email the Quorel team");
 
-  // Entries whose windows are not part of this build, and the evaluation
-  // windows until a problem is loaded, stay visible but disabled.
-  for (QAction* later : {mnuObjects, mnuLinks, mnuAttributes}) later->setEnabled(false);
+  // The map's picture and the evaluation windows stay visible but disabled
+  // until a problem is loaded.
+  for (QAction* later : {mnuExportMap, mnuObjects, mnuLinks, mnuAttributes})
+    later->setEnabled(false);
   // Until a problem with attributes is loaded (see ApplyCaptionsNow).
   mnuAttributeFns->setEnabled(false);
 }
@@ -87,6 +90,7 @@ void MainForm::ConnectMenus() {
   });
   connect(mnuClear, &QAction::triggered, this, [this] { ClearCommand(); });
   connect(mnuPrinterWindows, &QAction::triggered, this, [this] { PrintWindow(); });
+  connect(mnuExportMap, &QAction::triggered, this, [this] { ExportPictureCommand(nullptr); });
   connect(mnuView, &QAction::triggered, this, [this] { ViewOptionsCommand(); });
   connect(mnuObjects, &QAction::triggered, this,
           [this] { OpenEvaluationWindow(EvaluationWindow::kObjects); });
@@ -104,15 +108,16 @@ void MainForm::ConnectMenus() {
   ConnectEditMenus();
 }
 
-QString MainForm::AskFileName(const QString& caption, const QString& initial, bool save) {
+QString MainForm::AskFileName(const QString& caption, const QString& initial, bool save,
+                              const FileDialogKind& kind) {
   if (file_dialog_hook) return file_dialog_hook(caption, initial, save);
   QFileDialog dialog(this, caption);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  QStringList filters = QtNameFilters(kDataFileFilter);
+  QStringList filters = QtNameFilters(kind.filter);
   dialog.setNameFilters(filters);
-  dialog.selectNameFilter(filters.value(kDataFileFilterIndex - 1));
-  if (save) dialog.setDefaultSuffix("dat");
+  dialog.selectNameFilter(filters.value(kind.filter_index - 1));
+  if (save) dialog.setDefaultSuffix(kind.default_suffix);
   dialog.selectFile(initial);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().first();

@@ -42,6 +42,8 @@ class MapScene : public QObject, public MapSurface {
   // area from the geometry and the settings.
   void UpdateGuides();
   void SetParkingVisible(bool visible);
+  // The parking area and its caption.
+  std::vector<QGraphicsItem*> ParkingItems() const { return {shpParking, lblParking}; }
 
   // Removes the circles and creates one per object of the current problem.
   void CreateCircles();

@@ -55,7 +55,7 @@ class StartupTest : public QObject {
              QStringList(
                  {"Load Data From a Text &File         ", "Load Data From a Special &Case ", "-",
                   "&Save Solution (Long Format)          ", "Save Solution &As ... (Long Format)",
-                  "Save Solution (Sho&rt Format)         ",
+                  "Save Solution (Sho&rt Format)         ", "Expor&t Map ...",
                   "Save Current Settings as &Defaults    ", "-", "Reload &Original Default Values",
                   "-", "&Print Screen (Std. Windows)", "-", "E&xit"}));
     QCOMPARE(form_->mnuHelpSources->actions().at(0)->text(),
