@@ -27,6 +27,14 @@ class DefaultsFileTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(folder_); }
 
   std::string Folder() const { return folder_.string() + "/"; }
+  // A program start on the test folder.
+  void Start(Session& s, FakePlatform& p) const {
+    s.SettingsFolder = Folder();
+    InitSettings(s, p);
+  }
+  void WriteFile(const std::string& text) const {
+    std::ofstream(folder_ / "QuorelDefaults.dft", std::ios::binary) << text;
+  }
   std::string FileText() const {
     std::ifstream in(folder_ / "QuorelDefaults.dft", std::ios::binary);
     std::stringstream ss;
@@ -69,8 +77,7 @@ const char* const kBuiltInFile =
 TEST_F(DefaultsFileTest, FirstStartWritesTheBuiltInValues) {
   Session s;
   FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
+  Start(s, p);
   EXPECT_EQ(FileText(), kBuiltInFile);
   EXPECT_EQ(s.set.BadnessFunctionNum, 1);
   EXPECT_EQ(s.set.DegradeNum, 10);
@@ -88,8 +95,7 @@ TEST_F(DefaultsFileTest, SavedFieldsComeBackAfterARestart) {
   {
     Session s;
     FakePlatform p;
-    s.SettingsFolder = Folder();
-    InitSettings(s, p);
+    Start(s, p);
     s.set.StartupProblem = "SpecialCase5";
     s.set.DataFileName = "my data, with comma.txt";
     s.set.BadnessFunctionNum = 3;
@@ -116,8 +122,7 @@ TEST_F(DefaultsFileTest, SavedFieldsComeBackAfterARestart) {
   }
   Session s;
   FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
+  Start(s, p);
   EXPECT_EQ(s.set.StartupProblem, "SpecialCase5");
   EXPECT_EQ(s.set.DataFileName, "my data, with comma.txt");
   EXPECT_EQ(s.set.BadnessFunctionNum, 3);
@@ -152,8 +157,7 @@ TEST_F(DefaultsFileTest, TheFileIsFoundWhateverTheCurrentFolder) {
   {
     Session s;
     FakePlatform p;
-    s.SettingsFolder = Folder();
-    InitSettings(s, p);
+    Start(s, p);
     s.set.DimensionsNum = 6;
     fs::current_path(elsewhere);
     ASSERT_TRUE(SaveDefaults(s, p));
@@ -161,8 +165,7 @@ TEST_F(DefaultsFileTest, TheFileIsFoundWhateverTheCurrentFolder) {
   fs::current_path(folder_);
   Session s;
   FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
+  Start(s, p);
   fs::current_path(old_cwd);
   EXPECT_EQ(s.set.DimensionsNum, 6);
   EXPECT_FALSE(fs::exists(elsewhere / "QuorelDefaults.dft"));
@@ -175,29 +178,10 @@ TEST_F(DefaultsFileTest, AFileCutAfterLineTenIsReplacedByTheBuiltInValues) {
   changed.replace(changed.find("0,1,2,10"), 8, "0,1,7,10");
   size_t pos = 0;
   for (int line = 0; line < 10; ++line) pos = changed.find("\r\n", pos) + 2;
-  {
-    std::ofstream out(folder_ / "QuorelDefaults.dft", std::ios::binary);
-    out << changed.substr(0, pos);
-  }
+  WriteFile(changed.substr(0, pos));
   Session s;
   FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
-  EXPECT_EQ(s.set.DimensionsNum, 2);
-  EXPECT_EQ(FileText(), kBuiltInFile);
-}
-
-TEST_F(DefaultsFileTest, AMalformedFieldIsReplacedByTheBuiltInValues) {
-  std::string bad = kBuiltInFile;
-  bad.replace(bad.find("0,1,2,10"), 8, "0,1,two,10");
-  {
-    std::ofstream out(folder_ / "QuorelDefaults.dft", std::ios::binary);
-    out << bad;
-  }
-  Session s;
-  FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
+  Start(s, p);
   EXPECT_EQ(s.set.DimensionsNum, 2);
   EXPECT_EQ(FileText(), kBuiltInFile);
 }
@@ -217,14 +201,11 @@ TEST_P(UnusableDefaultsFile, IsSetAsideAndTheBuiltInValuesAreUsed) {
   std::string damaged = kBuiltInFile;
   damaged.replace(damaged.find(GetParam().line), std::string(GetParam().line).size(),
                   GetParam().changed);
-  {
-    std::ofstream(folder_ / "QuorelDefaults.dft", std::ios::binary) << damaged;
-    std::ofstream(folder_ / "QuorelDefaults.dft.bad", std::ios::binary) << "older";
-  }
+  WriteFile(damaged);
+  std::ofstream(folder_ / "QuorelDefaults.dft.bad", std::ios::binary) << "older";
   Session s;
   FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
+  Start(s, p);
   EXPECT_EQ(s.set.BadnessFunctionNum, 1);
   EXPECT_EQ(s.set.DimensionsNum, 2);
   EXPECT_EQ(s.set.CircleDiameter, 400);
@@ -257,11 +238,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DefaultsFileTest, UnsetAttributeCodesAreKept) {
   std::string saved = kBuiltInFile;
   saved.replace(saved.find("1,1,#TRUE#"), 10, "-1,-1,#TRUE#");
-  std::ofstream(folder_ / "QuorelDefaults.dft", std::ios::binary) << saved;
+  WriteFile(saved);
   Session s;
   FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
+  Start(s, p);
   EXPECT_EQ(s.set.AttributeFunctionNum, -1);
   EXPECT_TRUE(p.messages.empty());
   EXPECT_FALSE(fs::exists(folder_ / "QuorelDefaults.dft.bad"));
@@ -270,8 +250,7 @@ TEST_F(DefaultsFileTest, UnsetAttributeCodesAreKept) {
 TEST_F(DefaultsFileTest, ClearThenRestartGivesTheBuiltInValues) {
   Session s;
   FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
+  Start(s, p);
   s.set.BadnessFunctionNum = 4;
   s.set.StartupProblem = "SpecialCase3";
   ASSERT_TRUE(SaveDefaults(s, p));
@@ -297,8 +276,7 @@ TEST_F(DefaultsFileTest, ClearThenRestartGivesTheBuiltInValues) {
 TEST_F(DefaultsFileTest, LongFileNamesKeepTheirLastCharacters) {
   Session s;
   FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
+  Start(s, p);
   s.set.HelpFileName = "/home/user/docs/QuorelHelp.txt";
   s.set.SolnLongFileName = "/a/very/long/folder/name/QuorelSolnLongFmt.txt";
   s.set.SolnShortFileName = "/another/long/folder/name/QuorelSolnShortFmt.txt";
@@ -313,8 +291,7 @@ TEST_F(DefaultsFileTest, LongFileNamesKeepTheirLastCharacters) {
 TEST_F(DefaultsFileTest, AShortFormatFileIsNeverTheStartupProblem) {
   Session s;
   FakePlatform p;
-  s.SettingsFolder = Folder();
-  InitSettings(s, p);
+  Start(s, p);
   s.set.DataFileName = "results/QuorelSolnShortFmt.txt";
   s.set.StartupProblem = s.set.DataFileName;
   ASSERT_TRUE(SaveDefaults(s, p));
