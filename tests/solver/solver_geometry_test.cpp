@@ -65,6 +65,12 @@ TEST(Boundary, InsidePointsStayAndTheRayIsKept) {
   float axis[8] = {0.0f, 2.0f, 0.5f, 0, 0, 0, 0, 0};
   ApplyBoundary(0, 1.0f, axis);
   for (float v : axis) EXPECT_EQ(v, 0.0f);
+  // The path bounds coordinates 2..8 only: a point far out along coordinate 1
+  // but within the radius in the others stays.
+  float along[8] = {7.0f, 0.6f, -0.5f, 0, 0, 0, 0, 0};
+  std::copy(along, along + 8, copy);
+  ApplyBoundary(1, 1.0f, copy);
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(copy[k], along[k]);
   float corner[8] = {2.0f, -0.5f, 1.5f, -3.0f, 0, 0, 0, 0};
   ApplyBoundary(2, 1.0f, corner);
   EXPECT_EQ(corner[0], 1.0f);

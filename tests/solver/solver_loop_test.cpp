@@ -172,21 +172,5 @@ TEST(SolverLoop, NAWarningAppearsOncePerObject) {
   EXPECT_FALSE(s.run.NAWarned[4]);
 }
 
-TEST(SolverLoop, SweepsPerYieldFollowsTheNumberOfObjects) {
-  for (auto [n, expected] : {std::pair{10, 6}, {15, 6}, {16, 6}, {30, 4}, {150, 2}, {151, 1}}) {
-    EmbeddedProblem e;
-    BuildEmbedded(e, n, 2);
-    Session& s = *e.session;
-    s.run.RunState = kRunning;
-    ASSERT_EQ(SolverBegin(s, e.platform), SolverProgress::kYielded);
-    EXPECT_EQ(s.run.SweepsPerYield, expected) << n;
-    // The loop yields exactly at the multiples of SweepsPerYield.
-    ASSERT_EQ(SolverAdvance(s, e.platform), SolverProgress::kYielded);
-    EXPECT_EQ(s.run.IterationCount, expected) << n;
-    cmdStop_Click(s, e.platform);
-    EXPECT_EQ(SolverAdvance(s, e.platform), SolverProgress::kFinished);
-  }
-}
-
 }  // namespace
 }  // namespace quorel

@@ -101,16 +101,6 @@ TEST(ObjectStep, AShortStepLatchesForGood) {
   EXPECT_TRUE(s.run.QuickStepsDone);
 }
 
-TEST(ObjectStep, FirstStepMeasuredFrom64) {
-  auto sp = Triangle();
-  Session& s = *sp;
-  testing::FakePlatform platform;
-  s.run.ConvergeMoveLimit = 512.0f;  // 511.999775 < 512: latched at once
-  SweepObjects(s, platform);
-  EXPECT_EQ(s.run.PairEvaluations, 6);
-  EXPECT_TRUE(s.run.QuickStepsDone);
-}
-
 TEST(ObjectStep, LeavesTheRepetitionWhenTheRunStops) {
   auto sp = Triangle();
   Session& s = *sp;
@@ -197,22 +187,6 @@ TEST(ObjectStep, UndeterminedObjectIsWarnedOnceAndNotMoved) {
   SweepObjects(s, platform);
   EXPECT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(s.prob.LocDim[2][4], -0.8f);
-}
-
-TEST(StepFactor, ThresholdsOfTheObjectiveValue) {
-  Session s;
-  s.set.StepSizeNum = 1;
-  s.run.ObjFnValue = 15.0f;  // 5 < v <= 15
-  EXPECT_FLOAT_EQ(SweepStepFactor(s), 1.5f * 0.5f / 10);
-  s.run.ObjFnValue = 15.001f;
-  EXPECT_FLOAT_EQ(SweepStepFactor(s), 1.5f * 0.15f / 10);
-  s.run.ObjFnValue = 5.0f;  // v <= 5
-  EXPECT_FLOAT_EQ(SweepStepFactor(s), 1.5f * 1.2f / 10);
-  // Ordinal: a = 0 for the normal and -0.3 for the small step.
-  s.set.MDSAnalysisTypeNum = 4;
-  EXPECT_FLOAT_EQ(SweepStepFactor(s), 1.5f * 1.2f / 10);
-  s.set.StepSizeNum = 2;  // 9 * 1.7^4 + 1 = 76.1689
-  EXPECT_NEAR(SweepStepFactor(s), 1.8f / 76.1689f, 1e-7f);
 }
 
 }  // namespace

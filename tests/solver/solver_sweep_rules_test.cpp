@@ -1,6 +1,5 @@
-// The bookkeeping after each sweep value by value: labels, the convergence
-// count, the interval constant and its caption, the ordinal expansion, and
-// the single-precision sums of the recentring and the expansion.
+// The bookkeeping after each sweep: the convergence count, the interval constant and its caption,
+// the ordinal expansion, and the single-precision sums of the recentring and the expansion.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,37 +11,6 @@
 
 namespace quorel {
 namespace {
-
-TEST(SweepLabels, TextsAndTheBestSeries) {
-  EXPECT_EQ(ObjectiveText(9000.0f), "9000.000000");
-  EXPECT_EQ(ObjectiveText(9000.001f), "> 9000             ");
-  EXPECT_EQ(ObjectiveText(0.0000004f), "0.000000");
-  Session s;
-  s.set.AutoRepeat = true;
-  s.run.BestObjFnValue = 100.0f;  // not below 100: no series text
-  s.run.BestHitCount = 2, s.run.RunCount = 5;
-  EXPECT_EQ(BestSeriesText(s), "");
-  s.run.BestObjFnValue = 99.5f;
-  EXPECT_EQ(BestSeriesText(s), "[99.500000 : 2 of 5]");
-  s.set.AutoRepeat = false;
-  EXPECT_EQ(BestSeriesText(s), "");
-  // The final labels leave the series label alone without automatic repeat.
-  s.captions.lblBestObjFnValue = "[kept]";
-  s.run.ObjFnValue = 12345.0f;
-  ShowFinalLabels(s);
-  EXPECT_EQ(s.captions.lblObjFnValue, "> 9000             ");
-  EXPECT_EQ(s.captions.lblBestObjFnValue, "[kept]");
-  s.set.AutoRepeat = true;
-  s.run.ObjFnValue = 0.25f;
-  ShowFinalLabels(s);
-  EXPECT_EQ(s.captions.lblObjFnValue, "0.250000");
-  EXPECT_EQ(s.captions.lblBestObjFnValue, "[99.500000 : 2 of 5]");
-  // During a run the plain phase empties the series label without repeat.
-  s.set.AutoRepeat = false;
-  s.run.NextDisplayTime = 10.0;
-  ShowSweepLabels(s, 9.9);
-  EXPECT_EQ(s.captions.lblBestObjFnValue, "");
-}
 
 TEST(ConvergenceCount, CountsSmallChangesAndNeverResets) {
   Session s;
@@ -172,18 +140,6 @@ TEST(SinglePrecision, OrdinalExpansionSumsInFloat) {
   testing::Place(s, 1, {1.0f});
   ExpandOrdinal(s);
   EXPECT_FLOAT_EQ(s.prob.LocDim[1][1], 25199378.0f / 16777216.0f - 0.5f);
-}
-
-TEST(ExactLimits, OrdinalExpansionAboveTheExactThreshold) {
-  // B / A = 1.501f; less 0.5 it is 1.00100004673, the float nearest to 1.001
-  // but above the exact 1.001: applied.
-  auto sp = testing::TinyProblem(2, {1.501f});
-  Session& s = *sp;
-  s.set.MDSAnalysisTypeNum = 4;
-  s.derived.MapDist(2, 1) = 1.0f;
-  testing::Place(s, 1, {1.0f});
-  ExpandOrdinal(s);
-  EXPECT_EQ(s.prob.LocDim[1][1], 1.501f - 0.5f);
 }
 
 }  // namespace
