@@ -180,31 +180,6 @@ class MouseTest : public QObject {
     QCOMPARE(s.prob.NParkedObjects, 4);
   }
 
-  void dropOutsideFollowsTheRoundedRay() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
-    MapMouse& mouse = *w.form->mouse();
-    const MapGeometry& g = s.map;
-    const int pr = s.set.PickRadius, half = s.set.CircleHalfDiameter;
-    // Release 3 R/4 right of and R/2 + 777 twips above the centre: outside.
-    int x = g.MapCentreX + 3 * g.BoundaryRadiusPx / 4;
-    int y = g.MapCentreY - g.BoundaryRadiusPx / 2 - 777;
-    mouse.MouseDown(kLeftButton, 0, g.CircleLeft[3] + pr, g.CircleTop[3] + pr);
-    mouse.MouseMove(x, y);
-    mouse.MouseUp(kLeftButton, 0, x, y);
-    // The circle centre is the release point moved by PickInset.
-    long long dx = x - pr + half - g.MapCentreX, dy = y - pr + half - g.MapCentreY;
-    double dist = std::nearbyint(std::sqrt(double(dx * dx + dy * dy)));
-    int left = int(std::nearbyint(dx * g.BoundaryRadiusPx / dist)) + g.CentreLeft;
-    int top = int(std::nearbyint(dy * g.BoundaryRadiusPx / dist)) + g.CentreTop;
-    QCOMPARE(g.CircleLeft[3], left);
-    QCOMPARE(g.CircleTop[3], top);
-    QCOMPARE(s.prob.LocDim[1][3], float(half - g.MapCentreX + left) * g.MapScale);
-    QCOMPARE(s.prob.LocDim[2][3], float(g.MapCentreY - half - top) * g.MapScale);
-    QCOMPARE(w.form->map()->Circle(3)->pos(), QPointF(left, top));
-  }
-
   void parkAndUnparkResetTheBestRecordAndUnparkRelabels() {
     Window w;
     w.LoadCase(0);

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <functional>
 
 #include "ui/online_button.h"
 #include "ui_fixture.h"
@@ -26,72 +27,59 @@ void DoubleClickItem(QListWidget* list, QPoint at) {
   QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
-QString Caption(const char* heading, const char* value) {
-  return QString(heading) + "\n" + value;
-}
-
 }  // namespace
 
 class PanelKeysTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void buttonsStepForwardAndShiftStepsBack() {
+  // Every on-line button and its key forward to the same rule: a click or
+  // the key steps the setting and the button shows the session's caption,
+  // Shift steps back.
+  void buttonsAndKeysStepForwardAndShiftStepsBack() {
     Window w(ShowAllButtons);
     w.LoadCase(3);
     Session& s = *w.session;
     MainForm& f = *w.form;
-    QCOMPARE(f.cmdMDSType->text(), Caption("MDS &TYPE:", "Ratio"));
-    QTest::mouseClick(f.cmdMDSType, Qt::LeftButton);
-    QCOMPARE(s.set.MDSAnalysisTypeNum, 1);
-    QCOMPARE(f.cmdMDSType->text(), Caption("MDS &TYPE:", "Ratio + Bounds"));
-    QTest::mouseClick(f.cmdMDSType, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(s.set.MDSAnalysisTypeNum, 0);
-    QCOMPARE(f.cmdMDSType->text(), Caption("MDS &TYPE:", "Ratio"));
-
-    QCOMPARE(f.cmdBadnessFns->text(), Caption("&BADNESS:", "Stress1"));
-    QTest::mouseClick(f.cmdBadnessFns, Qt::LeftButton);
-    QCOMPARE(f.cmdBadnessFns->text(), Caption("&BADNESS:", "SStress"));
-    QTest::mouseClick(f.cmdBadnessFns, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(s.set.BadnessFunctionNum, 1);
-
-    QCOMPARE(f.cmdDimensions->text(), Caption("DIME&NSIONS:", "Two"));
-    QTest::mouseClick(f.cmdDimensions, Qt::LeftButton);
-    QCOMPARE(f.cmdDimensions->text(), Caption("DIME&NSIONS:", "Three"));
-    QTest::mouseClick(f.cmdDimensions, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(s.set.DimensionsNum, 2);
-
-    QCOMPARE(f.cmdBoundary->text(), Caption("BOUNDAR&Y:", "None"));
-    QTest::mouseClick(f.cmdBoundary, Qt::LeftButton);
-    QCOMPARE(f.cmdBoundary->text(), Caption("BOUNDAR&Y:", "0.90"));
-    QCOMPARE(s.map.BoundaryRadiusPx, std::lround(s.map.UnitRadius * 0.9));
-    QTest::mouseClick(f.cmdBoundary, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(f.cmdBoundary->text(), Caption("BOUNDAR&Y:", "0.89"));
-    QTest::mouseClick(f.cmdBoundary, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
-    QTest::mouseClick(f.cmdBoundary, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(f.cmdBoundary->text(), Caption("BOUNDAR&Y:", "None"));
-
-    QString max_precision =
-        QString::fromLatin1((DataPrecisionName[s.set.DegradeNum] + " (Max)").c_str());
-    QCOMPARE(f.cmdDegrade->text(), Caption("PR&ECISION:", qPrintable(max_precision)));
-    int degrade = s.set.DegradeNum;
-    QTest::mouseClick(f.cmdDegrade, Qt::LeftButton);
-    QCOMPARE(s.set.DegradeNum, degrade - 1);
-    QCOMPARE(f.cmdDegrade->text(), Caption("PR&ECISION:", DataPrecisionName[degrade - 1].c_str()));
-    QTest::mouseClick(f.cmdDegrade, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(s.set.DegradeNum, degrade);
-
-    QCOMPARE(f.cmdDistanceFns->text(), Caption("&DISTANCE:", "Euclidean"));
-    QTest::mouseClick(f.cmdDistanceFns, Qt::LeftButton);
-    QCOMPARE(f.cmdDistanceFns->text(), Caption("&DISTANCE:", "City Block"));
-    QTest::mouseClick(f.cmdDistanceFns, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(s.set.DistanceFunctionNum, 0);
-
-    QCOMPARE(f.cmdMappingWtFns->text(), Caption("&MAPPING  WTs:", "None"));
-    QTest::mouseClick(f.cmdMappingWtFns, Qt::LeftButton);
-    QCOMPARE(f.cmdMappingWtFns->text(), Caption("&MAPPING  WTs:", "Weak"));
-    QTest::mouseClick(f.cmdMappingWtFns, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(s.set.MappingWtFunctionNum, 0);
+    const Captions& c = s.captions;
+    struct Case {
+      QPushButton* button;
+      Qt::Key key;
+      const std::string* caption;
+      std::function<double()> value;
+    };
+    const Case cases[] = {
+        {f.cmdMDSType, Qt::Key_T, &c.cmdMDSType, [&] { return s.set.MDSAnalysisTypeNum; }},
+        {f.cmdBadnessFns, Qt::Key_B, &c.cmdBadnessFns, [&] { return s.set.BadnessFunctionNum; }},
+        {f.cmdDimensions, Qt::Key_N, &c.cmdDimensions, [&] { return s.set.DimensionsNum; }},
+        {f.cmdBoundary, Qt::Key_Y, &c.cmdBoundary, [&] { return s.set.ConstraintRadius; }},
+        {f.cmdDegrade, Qt::Key_E, &c.cmdDegrade, [&] { return s.set.DegradeNum; }},
+        {f.cmdDistanceFns, Qt::Key_D, &c.cmdDistanceFns, [&] { return s.set.DistanceFunctionNum; }},
+        {f.cmdMappingWtFns, Qt::Key_M, &c.cmdMappingWtFns,
+         [&] { return s.set.MappingWtFunctionNum; }}};
+    auto shown = [](const std::string& caption) {
+      return QString::fromStdString(caption).replace("\r\n", "\n");
+    };
+    for (const Case& k : cases) {
+      const double before = k.value();
+      const QString caption_before = k.button->text();
+      QCOMPARE(caption_before, shown(*k.caption));
+      QTest::mouseClick(k.button, Qt::LeftButton);
+      const double stepped = k.value();
+      QVERIFY2(stepped != before, qPrintable(k.button->objectName()));
+      QCOMPARE(k.button->text(), shown(*k.caption));
+      QVERIFY(k.button->text() != caption_before);
+      QTest::mouseClick(k.button, Qt::LeftButton, Qt::ShiftModifier);
+      QCOMPARE(k.value(), before);
+      QCOMPARE(k.button->text(), caption_before);
+      QTest::keyClick(w.form.get(), k.key);
+      QCOMPARE(k.value(), stepped);
+      QTest::keyClick(w.form.get(), k.key, Qt::ShiftModifier);
+      QCOMPARE(k.value(), before);
+    }
+    // Ctrl steps the boundary by a hundredth.
+    QTest::keyClick(w.form.get(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(f.cmdBoundary->text(), QString("BOUNDAR&Y:\n0.99"));
     // Without attributes the attribute button is disabled.
     QVERIFY(!f.cmdAttributeFns->isEnabled());
   }
@@ -106,11 +94,11 @@ class PanelKeysTest : public QObject {
     QVERIFY(f.frameActiveAttribs->isVisible());
     QCOMPARE(f.lstActiveAttributes->count(), 3);
     QCOMPARE(f.lstActiveAttributes->item(2)->text(), QString("  A3"));
-    QCOMPARE(f.cmdAttributeFns->text(), Caption("&ATTRIBUTE  FNs:", "Euclidean (norm.)"));
     float d21 = s.prob.Dissim(2, 1);
     QTest::mouseClick(f.cmdAttributeFns, Qt::LeftButton);
     QCOMPARE(s.set.AttributeFunctionNum, 2);
-    QCOMPARE(f.cmdAttributeFns->text(), Caption("&ATTRIBUTE  FNs:", "City Block (norm.)"));
+    QCOMPARE(f.cmdAttributeFns->text(),
+             QString::fromStdString(s.captions.cmdAttributeFns).replace("\r\n", "\n"));
     QTest::mouseClick(f.cmdAttributeFns, Qt::LeftButton, Qt::ShiftModifier);
     QCOMPARE(s.set.AttributeFunctionNum, 1);
     QCOMPARE(s.prob.Dissim(2, 1), d21);
@@ -155,30 +143,11 @@ class PanelKeysTest : public QObject {
     QCOMPARE(g.frameOnlineControls->height(), small + 4 * pitch);
   }
 
-  void keyboardShortcutsStepTheSettings() {
+  void otherKeysActAndCtrlLettersAreNoShortcuts() {
     Window w(ShowAllButtons);
     w.LoadCase(3);
     Session& s = *w.session;
     QWidget* form = w.form.get();
-    QTest::keyClick(form, Qt::Key_T);
-    QCOMPARE(s.set.MDSAnalysisTypeNum, 1);
-    QTest::keyClick(form, Qt::Key_T, Qt::ShiftModifier);
-    QCOMPARE(s.set.MDSAnalysisTypeNum, 0);
-    QTest::keyClick(form, Qt::Key_B);
-    QCOMPARE(s.set.BadnessFunctionNum, 2);
-    QTest::keyClick(form, Qt::Key_D);
-    QCOMPARE(s.set.DistanceFunctionNum, 1);
-    int degrade = s.set.DegradeNum;
-    QTest::keyClick(form, Qt::Key_E);
-    QCOMPARE(s.set.DegradeNum, degrade - 1);
-    QTest::keyClick(form, Qt::Key_M);
-    QCOMPARE(s.set.MappingWtFunctionNum, 1);
-    QTest::keyClick(form, Qt::Key_N);
-    QCOMPARE(s.set.DimensionsNum, 3);
-    QTest::keyClick(form, Qt::Key_Y);
-    QCOMPARE(w.form->cmdBoundary->text(), QString("BOUNDAR&Y:\n0.90"));
-    QTest::keyClick(form, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(w.form->cmdBoundary->text(), QString("BOUNDAR&Y:\n0.89"));
     // Ctrl with another letter is no shortcut; A does nothing while the
     // attribute button is disabled.
     QTest::keyClick(form, Qt::Key_T, Qt::ControlModifier);

@@ -86,6 +86,15 @@ class Window {
     while (session->run.TotalSweeps < sweeps && clock.elapsed() < timeout_ms) QTest::qWait(5);
     return session->run.TotalSweeps >= sweeps;
   }
+  // Lets the event loop go round `turns` times (a zero timer each turn), so
+  // that whatever was queued, a solver slice included, has had its chance.
+  void ServeEvents(int turns = 20) {
+    for (int k = 0; k < turns; ++k) {
+      bool served = false;
+      QTimer::singleShot(0, [&served] { served = true; });
+      QTRY_VERIFY_WITH_TIMEOUT(served, 10000);
+    }
+  }
 
   // A point of the map in twips as the viewport sees it.
   QPoint At(double x, double y) const { return form->view()->mapFromScene(QPointF(x, y)); }
