@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "model/map_layout.h"
 #include "ui/label_canvas.h"
 #include "ui/map_colors.h"
 #include "ui/online_button.h"
@@ -50,21 +49,6 @@ class MapSceneTest : public QObject {
     QVERIFY(!c->pen().isCosmetic());
     QCOMPARE(c->brush().style(), Qt::NoBrush);
     QCOMPARE(c->pen().color(), PaletteColor(12));
-  }
-
-  void objectAtTheOriginSitsAtTheCentreCorner() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
-    s.prob.LocDim[1][2] = 0.0f;
-    s.prob.LocDim[2][2] = 0.0f;
-    s.prob.LocDim[1][3] = 1.0f;
-    s.prob.LocDim[2][3] = 0.0f;
-    PlaceObject(s, *w.platform, 2);
-    PlaceObject(s, *w.platform, 3);
-    QCOMPARE(w.form->map()->Circle(2)->pos(), QPointF(s.map.CentreLeft, s.map.CentreTop));
-    QCOMPARE(w.form->map()->Circle(3)->pos(),
-             QPointF(s.map.CentreLeft + s.map.UnitRadius, s.map.CentreTop));
   }
 
   void movesWaitForTheNextFrameWhileTheSolverRuns() {
