@@ -80,23 +80,23 @@ INSTANTIATE_TEST_SUITE_P(Table, NormalizeKeywordLineTest,
                                            KeywordCase{"READ MATRIX", ""},
                                            KeywordCase{"DIMENSIONS 3", "DimensionsNum= 3"},
                                            KeywordCase{"COMMENT x", "COMMENT x"},
-                                           KeywordCase{"NO OF SUBJECTS 5", "NOBJECTS= 5"},
-                                           KeywordCase{"N OF SUBJECTS 5", "NOBJECTS= 5"},
-                                           KeywordCase{"# OF SUBJECTS 5", "NOBJECTS= 5"},
-                                           KeywordCase{"NO OF CASES 5", "NOBJECTS= 5"},
-                                           KeywordCase{"N OF CASES 5", "NOBJECTS= 5"},
-                                           KeywordCase{"# OF CASES 5", "NOBJECTS= 5"},
-                                           KeywordCase{"NO OF VARIABLES 12", "NATTRIBUTES= 12"},
-                                           KeywordCase{"N OF VARIABLES 12", "NATTRIBUTES= 12"},
-                                           KeywordCase{"# OF VARIABLES 12", "NATTRIBUTES= 12"},
-                                           KeywordCase{"NO OF VARS 12", "NATTRIBUTES= 12"},
-                                           KeywordCase{"N OF VARS 12", "NATTRIBUTES= 12"},
-                                           KeywordCase{"# OF VARS 12", "NATTRIBUTES= 12"},
-                                           KeywordCase{"NO OF STIMULI 4", "NATTRIBUTES= 4"},
-                                           KeywordCase{"N OF STIMULI 4", "NATTRIBUTES= 4"},
-                                           KeywordCase{"# OF STIMULI 4", "NATTRIBUTES= 4"},
                                            KeywordCase{"run name lower", "run name lower"},
                                            KeywordCase{"TITLE=x", "TITLE=x"}, KeywordCase{"", ""}));
+
+// Every spelling of "number of" with every word for objects and attributes.
+TEST(NormalizeKeywordLineTest, CountsOfSubjectsCasesVariablesAndStimuli) {
+  for (const char* number_of : {"NO OF ", "N OF ", "# OF "}) {
+    for (auto [noun, keyword] : {std::pair{"SUBJECTS 5", "NOBJECTS= 5"},
+                                 {"CASES 5", "NOBJECTS= 5"},
+                                 {"VARIABLES 12", "NATTRIBUTES= 12"},
+                                 {"VARS 12", "NATTRIBUTES= 12"},
+                                 {"STIMULI 4", "NATTRIBUTES= 4"}}) {
+      std::string line = std::string(number_of) + noun, memo;
+      NormalizeKeywordLine(line, memo);
+      EXPECT_EQ(line, keyword) << number_of << noun;
+    }
+  }
+}
 
 TEST(NormalizeKeywordLineTest, ParametersChooseTheListOfReadMatrix) {
   struct Case {
