@@ -27,23 +27,27 @@ TEST(LayoutRules, CoordinateSigns) {
 
 TEST(LayoutRules, DissimilarityPatternsAndMissingTextsByLevel) {
   struct Case {
-    int level;
+    int level, data_level;
+    float value;  // (3,1); (3,2) is missing
     std::string row3;
   };
-  // Row 3 holds (3,1) = 0.75, (3,2) missing and the diagonal.
-  const Case cases[] = {{12, " 0.75000     NA  0.00000"},
-                        {9, " 0.7500    NA  0.0000"},
-                        {8, " 0.750   NA  0.000"},
-                        {7, " 0.75  NA  0.00"},
-                        {4, " 0.75  NA  0.00"},
-                        {5, " 0.8 NA  0.0"},
-                        {2, " 0.8 NA  0.0"},
-                        {1, " 1  NA 0 "}};
+  const Case cases[] = {{12, 12, 0.75f, " 0.75000     NA  0.00000"},
+                        {11, 11, 0.123456f, " 0.12346     NA  0.00000"},
+                        {10, 10, 0.123456f, " 0.12346     NA  0.00000"},
+                        {9, 12, 0.75f, " 0.7500    NA  0.0000"},
+                        {8, 12, 0.75f, " 0.750   NA  0.000"},
+                        {7, 12, 0.75f, " 0.75  NA  0.00"},
+                        {6, 6, 0.123456f, " 0.1 NA  0.0"},
+                        {5, 12, 0.75f, " 0.8 NA  0.0"},
+                        {4, 12, 0.75f, " 0.75  NA  0.00"},
+                        {3, 3, 0.123456f, " 0.12  NA  0.00"},
+                        {2, 12, 0.75f, " 0.8 NA  0.0"},
+                        {1, 12, 0.75f, " 1  NA 0 "}};
   for (const Case& c : cases) {
-    auto s = testing::TinyProblem(3, {0.5f, 0.75f, 0.0f});
+    auto s = testing::TinyProblem(3, {0.5f, c.value, 0.0f});
     testing::SetMissing(*s, 3, 2);
     s->set.DegradeNum = c.level;
-    s->prob.DataDegradeNum = 12;
+    s->prob.DataDegradeNum = c.data_level;
     auto rows = testing::LinesAfter(testing::WrittenLines(*s), "DISSIMILARITYLIST", 3);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[2], c.row3) << "level " << c.level;

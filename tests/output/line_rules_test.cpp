@@ -51,26 +51,6 @@ TEST(LineRules, DegradeLineAndCommentLines) {
   EXPECT_EQ(next[0], "");  // no comment lines at level 10
 }
 
-TEST(LineRules, DissimilarityPatternsOfLevels3_6_10_11) {
-  struct Case {
-    int level;
-    std::string row3;
-  };
-  // (3,1) = 0.123456, (3,2) missing, diagonal 0.
-  const Case cases[] = {{3, " 0.12  NA  0.00"},
-                        {6, " 0.1 NA  0.0"},
-                        {10, " 0.12346     NA  0.00000"},
-                        {11, " 0.12346     NA  0.00000"}};
-  for (const Case& c : cases) {
-    auto s = testing::TinyProblem(3, {1.0f, 0.123456f, 0.5f});
-    testing::SetMissing(*s, 3, 2);
-    s->set.DegradeNum = c.level;
-    s->prob.DataDegradeNum = c.level;
-    auto rows = testing::LinesAfter(testing::WrittenLines(*s), "DISSIMILARITYLIST", 3);
-    EXPECT_EQ(rows[2], c.row3) << "level " << c.level;
-  }
-}
-
 TEST(LineRules, RankTableWritesNAForAMissingPair) {
   auto s = testing::TinyProblem(4, {0.2f, 0.9f, 0.5f, 0.1f, 0.7f, 0.3f});
   testing::SetMissing(*s, 4, 2);
