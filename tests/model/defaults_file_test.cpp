@@ -79,12 +79,6 @@ TEST_F(DefaultsFileTest, FirstStartWritesTheBuiltInValues) {
   FakePlatform p;
   Start(s, p);
   EXPECT_EQ(FileText(), kBuiltInFile);
-  EXPECT_EQ(s.set.BadnessFunctionNum, 1);
-  EXPECT_EQ(s.set.DegradeNum, 10);
-  EXPECT_EQ(s.set.PickRadius, 198);
-  EXPECT_EQ(s.set.MarkedRimWidth, 4);
-  EXPECT_EQ(s.set.StepSizeNum, 1);
-  EXPECT_FLOAT_EQ(s.set.MapWeightFloor, 0.001f);
   EXPECT_EQ(s.run.RunState, kNoProblem);
   // AutoStop is off by default: the solver runs until stopped.
   EXPECT_EQ(s.run.ConvergeCountLimit, 999999);
