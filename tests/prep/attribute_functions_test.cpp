@@ -203,25 +203,6 @@ TEST(PearsonTest, GeneralRowsMatchTheTextbookCorrelation) {
   }
 }
 
-TEST(PearsonTest, ExactlyOppositeCentredRowsGiveOne) {
-  auto s = NewSession();
-  // With two objects the centred rows are always exact opposites: r = -1.
-  SetAttributeRows(*s, {{1, 2, 4}, {3, 5, 0}});
-  EXPECT_NEAR(Dissimilarity(*s, kPearson, 2, 1), 1.0f, 1e-6);
-}
-
-TEST(PearsonTest, NoVarianceTakesTheSignOfTheCovariation) {
-  auto s = NewSession();
-  // Object 1's centred row is constant (1, 1): no variance.
-  SetAttributeRows(*s, {{2, 3}, {1, 2}, {0, 1}, {1, 2}});
-  // Centred: obj1 (1, 1), obj2 (0, 0), obj3 (-1, -1).
-  EXPECT_FLOAT_EQ(Dissimilarity(*s, kPearson, 2, 1), 0.5f) << "sxy = 0";
-  EXPECT_FLOAT_EQ(s->prob.Dissim(3, 1), 1.0f) << "sxy < 0: opposite";
-  SetAttributeRows(*s, {{2, 3}, {3, 4}, {0, 1}, {-1, 0}});
-  // Centred: obj1 (1, 1), obj2 (2, 2): sxy > 0, similar.
-  EXPECT_FLOAT_EQ(Dissimilarity(*s, kPearson, 2, 1), 0.0f);
-}
-
 struct BinaryCase {
   int code;
   float mixed, identical, opposite, all_absent;
@@ -289,13 +270,6 @@ TEST(MissingPairTest, ValueOfTheCellFollowsItsFunction) {
     EXPECT_EQ(s->prob.Dissim(1, 2), c.after) << "code " << c.code;
     EXPECT_EQ(s->prob.DissimMissing(2, 1), 1);
   }
-}
-
-TEST(MissingValueTest, OnlyAttributesPresentForBothCount) {
-  auto s = NewSession();
-  SetAttributeRows(*s, {{0, 0, NA}, {10, 5, 3}, {5, NA, 1}});
-  // Pair (3, 1) uses attribute 1 only: |5 - 0| / 10.
-  EXPECT_FLOAT_EQ(Dissimilarity(*s, kCityBlock, 3, 1), 0.5f);
 }
 
 TEST(ParkedObjectTest, KeepsItsPreviousDissimilarities) {
