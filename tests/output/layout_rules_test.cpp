@@ -54,19 +54,6 @@ TEST(LayoutRules, DissimilarityPatternsAndMissingTextsByLevel) {
   }
 }
 
-TEST(LayoutRules, NoNamesNoColumnAndLongNamesCutToTen) {
-  auto plain = testing::TinyProblem(2, {1.0f});
-  auto rows = testing::LinesAfter(testing::WrittenLines(*plain), "LOCATIONLIST", 2);
-  EXPECT_EQ(rows[0], " +0.0000 +0.0000");
-
-  auto named = testing::TinyProblem(2, {1.0f});
-  named->prob.ObjName[1] = "Fourteen chars";
-  named->prob.ObjName[2] = "B";
-  rows = testing::LinesAfter(testing::WrittenLines(*named), "LOCATIONLIST", 2);
-  EXPECT_EQ(rows[0], "Fourteen c,  +0.0000 +0.0000");
-  EXPECT_EQ(rows[1], "B         ,  +0.0000 +0.0000");
-}
-
 TEST(LayoutRules, WeightListOnlyWhenSomeWeightDiffersFromOne) {
   auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.5f});
   s->prob.PairWeight(3, 1) = s->prob.PairWeight(1, 3) = 0.99995f;

@@ -68,21 +68,6 @@ TEST(LineRules, RankTableWritesNAForAMissingPair) {
   EXPECT_EQ(rows[4], "");
 }
 
-TEST(LineRules, ParkedObjectsAndCounts) {
-  auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.25f});
-  auto lines = testing::WrittenLines(*s);
-  EXPECT_TRUE(testing::HasLine(lines, "Number of objects = 3, none parked. "));
-  s->prob.ObjParked[1] = s->prob.ObjParked[3] = 1;
-  lines = testing::WrittenLines(*s);
-  auto counts = testing::LinesAfter(lines, "", 3);  // the empty line after the date
-  EXPECT_EQ(counts[0], "Original number of objects = 3");
-  EXPECT_EQ(counts[1], "Number of parked objects = 2");
-  EXPECT_EQ(counts[2], "The parked objects are:   1  3");
-  auto parked = testing::LinesAfter(lines, "STARTParkedObjectsList ", 2);
-  EXPECT_EQ(parked[0], "  1  3");
-  EXPECT_EQ(parked[1], "");
-}
-
 TEST(LineRules, OneDimensionalDistancesUseTheFirstCoordinateOnly) {
   auto s = testing::TinyProblem(2, {1.0f});
   s->set.DimensionsNum = 1;
