@@ -37,33 +37,24 @@ TEST(DataPrecision, LevelOfTheDataCopiesEveryValueUnchanged) {
   EXPECT_EQ(s->prob.Dissim(3, 2), 0.5f);
 }
 
-TEST(DataPrecision, LevelOneRoundsToWholeNumbersHalvesToEven) {
-  EXPECT_EQ(DegradeAt(1, {0.5f, 0.51f, 0.49f}), (std::vector<float>{0.0f, 1.0f, 0.0f}));
-}
-
-TEST(DataPrecision, LevelTwoTakesNearestHalfWithHalvesToEven) {
-  // 0.25 * 2 = 0.5 -> 0; 0.75 * 2 = 1.5 -> 2 -> 1; 0.6 * 2 = 1.2 -> 1 -> 0.5.
-  EXPECT_EQ(DegradeAt(2, {0.25f, 0.75f, 0.6f}), (std::vector<float>{0.0f, 1.0f, 0.5f}));
-}
-
-TEST(DataPrecision, LevelThreeKeepsThirdsToTwoDecimals) {
-  // 0.5 * 3 = 1.5 -> 2 -> 0.67; 0.2 * 3 = 0.6 -> 1 -> 0.33; 0.1 -> 0.
-  EXPECT_EQ(DegradeAt(3, {0.5f, 0.2f, 0.1f}), (std::vector<float>{0.67f, 0.33f, 0.0f}));
-}
-
-TEST(DataPrecision, LevelFourTakesQuarters) {
-  // 0.125 * 4 = 0.5 -> 0; 0.375 * 4 = 1.5 -> 2 -> 0.5; 0.3 * 4 = 1.2 -> 1 -> 0.25.
-  EXPECT_EQ(DegradeAt(4, {0.125f, 0.375f, 0.3f}), (std::vector<float>{0.0f, 0.5f, 0.25f}));
-}
-
-TEST(DataPrecision, LevelFiveTakesFifths) {
-  EXPECT_EQ(DegradeAt(5, {0.33f, 0.5f, 0.91f}), (std::vector<float>{0.4f, 0.4f, 1.0f}));
-}
-
-TEST(DataPrecision, LevelSixRoundsToTenthsAndSevenToHundredths) {
-  // 0.25 is exact in binary: a true half, to even.
-  EXPECT_EQ(DegradeAt(6, {0.25f, 0.75f, 0.14f}), (std::vector<float>{0.2f, 0.8f, 0.1f}));
-  EXPECT_EQ(DegradeAt(7, {0.125f, 0.375f, 0.456f}), (std::vector<float>{0.12f, 0.38f, 0.46f}));
+// Each level's steps, with true halves going to the even neighbour.
+TEST(DataPrecision, EachLevelRoundsToItsSteps) {
+  const struct {
+    int level;
+    std::vector<float> values, degraded;
+  } rows[] = {
+      {1, {0.5f, 0.51f, 0.49f}, {0.0f, 1.0f, 0.0f}},
+      // 0.25 * 2 = 0.5 -> 0; 0.75 * 2 = 1.5 -> 2 -> 1; 0.6 * 2 = 1.2 -> 1 -> 0.5.
+      {2, {0.25f, 0.75f, 0.6f}, {0.0f, 1.0f, 0.5f}},
+      // Thirds to two decimals: 0.5 * 3 = 1.5 -> 2 -> 0.67; 0.2 * 3 -> 1 -> 0.33.
+      {3, {0.5f, 0.2f, 0.1f}, {0.67f, 0.33f, 0.0f}},
+      {4, {0.125f, 0.375f, 0.3f}, {0.0f, 0.5f, 0.25f}},
+      {5, {0.33f, 0.5f, 0.91f}, {0.4f, 0.4f, 1.0f}},
+      // 0.25 is exact in binary: a true half, to even.
+      {6, {0.25f, 0.75f, 0.14f}, {0.2f, 0.8f, 0.1f}},
+      {7, {0.125f, 0.375f, 0.456f}, {0.12f, 0.38f, 0.46f}},
+  };
+  for (const auto& r : rows) EXPECT_EQ(DegradeAt(r.level, r.values), r.degraded) << r.level;
 }
 
 TEST(DataPrecision, EveryCellIncludingMissingAndParkedPairsIsRebuilt) {
