@@ -17,35 +17,24 @@ std::unique_ptr<Session> FourObjects(int badness) {
   return s;
 }
 
-TEST(ObjFnNormaliser, StressFamilyLeavesMissingPairsOut) {
-  // 0.25 + 0.5 * 0.64 + 0.0625 + 0.16 + 0.09 = 0.8825.
-  for (int badness : {0, 1}) {
-    auto s = FourObjects(badness);
+// The Stress family sums W delta^2 (SStress W delta^4) over the usable pairs:
+// 0.25 + 0.5 * 0.64 + 0.0625 + 0.16 + 0.09 = 0.8825; Multiscale and
+// Fractional count every pair with W, a missing one with 1.  Parked objects'
+// pairs are left out.
+TEST(ObjFnNormaliser, SumByBadnessFunction) {
+  const struct {
+    int badness;
+    bool park_four;
+    float half;
+  } rows[] = {{0, false, 0.8825f}, {1, false, 0.8825f}, {2, false, 0.30490625f}, {3, false, 5.5f},
+              {4, false, 5.5f},    {0, true, 0.6325f},  {3, true, 2.5f}};
+  for (const auto& r : rows) {
+    auto s = FourObjects(r.badness);
+    s->prob.ObjParked[4] = r.park_four;
     ComputeObjFnNormaliser(*s);
-    EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 2 * 0.8825f);
-    EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliserInv, 1 / (2 * 0.8825f));
+    EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 2 * r.half) << r.badness << " " << r.park_four;
+    EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliserInv, 1 / (2 * r.half));
   }
-  auto s = FourObjects(2);  // fourth powers
-  ComputeObjFnNormaliser(*s);
-  EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 2 * 0.30490625f);
-}
-
-TEST(ObjFnNormaliser, MultiscaleAndFractionalCountMissingPairsWithWeightOne) {
-  for (int badness : {3, 4}) {
-    auto s = FourObjects(badness);
-    ComputeObjFnNormaliser(*s);
-    EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 2 * 5.5f);
-  }
-}
-
-TEST(ObjFnNormaliser, ParkedObjectsAreLeftOut) {
-  auto s = FourObjects(0);
-  s->prob.ObjParked[4] = 1;
-  ComputeObjFnNormaliser(*s);
-  EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 2 * 0.6325f);
-  s->set.BadnessFunctionNum = 3;
-  ComputeObjFnNormaliser(*s);
-  EXPECT_FLOAT_EQ(s->derived.ObjFnNormaliser, 5.0f);
 }
 
 TEST(ObjFnNormaliser, EmptySumsFallBackToTwo) {
