@@ -53,10 +53,17 @@ TEST(Jiggle, MagnitudeFollowsTheKeys) {
   }
 }
 
-TEST(Jiggle, LeavesMarkedAndParkedObjectsAndSetsCoordinates) {
+// With a boundary smaller than the unit circle, positions taken from the
+// screen must still convert with the drawing's scale (UnitRadius twips per
+// map unit): a jiggled object's coordinates put it back where its circle is,
+// and a random start afterwards lies inside the boundary.
+TEST(Jiggle, LeavesMarkedAndParkedObjectsAndSetsCoordinatesByTheDrawingScale) {
   EmbeddedProblem e;
   BuildEmbedded(e, 5, 3);
   Session& s = *e.session;
+  s.set.ConstraintRadius = 0.5f;
+  UpdateBoundaryGeometry(s);
+  ASSERT_EQ(s.map.BoundaryRadiusPx, 1800);
   Centre(s);
   s.prob.ObjMarked[2] = 1;
   s.prob.ObjParked[4] = 1;
@@ -74,32 +81,14 @@ TEST(Jiggle, LeavesMarkedAndParkedObjectsAndSetsCoordinates) {
   EXPECT_GE(s.prob.LocDim[3][1], x3);
   EXPECT_LE(s.prob.LocDim[3][1], x3 + 0.2f * 180 / 3600 + 1e-6f);
   EXPECT_EQ(e.platform.label_all, 1);  // relabelled when not running
-}
 
-// With a boundary smaller than the unit circle, positions taken from the
-// screen must still convert with the drawing's scale (UnitRadius twips per
-// map unit): a jiggled object's coordinates put it back where its circle is,
-// and a random start lies inside the boundary.
-TEST(Jiggle, ScreenPositionsAgreeWithTheDrawingInsideASmallBoundary) {
-  EmbeddedProblem e;
-  BuildEmbedded(e, 30, 2);
-  Session& s = *e.session;
-  s.set.ConstraintRadius = 0.5f;
-  UpdateBoundaryGeometry(s);
-  ASSERT_EQ(s.map.BoundaryRadiusPx, 1800);
-  cmdJiggle_Click(s, e.platform);
-  for (int i = 1; i <= 30; ++i) {
-    EXPECT_NEAR(s.prob.LocDim[1][i] * 3600 + s.map.CentreLeft, s.map.CircleLeft[i], 0.5) << i;
-    EXPECT_NEAR(-s.prob.LocDim[2][i] * 3600 + s.map.CentreTop, s.map.CircleTop[i], 0.5) << i;
-  }
+  s.prob.ObjMarked[2] = 0;
   s.set.AutoStop = true;
   SetConvergenceLimits(s);
   s.run.RunState = kRunning;
   ASSERT_EQ(SolverBegin(s, e.platform), SolverProgress::kYielded);
-  for (int i = 1; i <= 30; ++i) {
-    double r = std::hypot(s.prob.LocDim[1][i], s.prob.LocDim[2][i]);
-    EXPECT_LE(r, 0.5 + 1e-6) << i;
-  }
+  for (int i : {1, 2, 3, 5})
+    EXPECT_LE(std::hypot(s.prob.LocDim[1][i], s.prob.LocDim[2][i]), 0.5 + 1e-6) << i;
 }
 
 TEST(Jiggle, ObjectsNearTheEdgeAreReflectedInside) {
