@@ -25,15 +25,11 @@ namespace {
 // best value, the hit count and the best-found file follow the tolerance of
 // the precision level (0.0005 at level 0) and its margin of 1e-5.
 TEST(SeriesEnd, HitsAndTheBestFoundFileByTolerance) {
-  namespace fs = std::filesystem;
-  fs::path folder = ::quorel::testing::TempPath("quorel_series_end_test");
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  fs::path old = fs::current_path();
-  fs::current_path(folder);
   testing::EmbeddedProblem e;
   testing::BuildEmbedded(e, 6, 2, 2);
   Session& s = *e.session;
+  const auto best_file = testing::TempPath("quorel_series_best.txt");
+  s.set.SolnBestFileName = best_file.string();
   s.set.PrecisionLevelNum = 0;
   chkAutoRepeat_Click(s, e.platform, true);
   chkAutoStop_Click(s, e.platform, true);
@@ -47,8 +43,7 @@ TEST(SeriesEnd, HitsAndTheBestFoundFileByTolerance) {
       hits.push_back(s.run.BestHitCount);
       best.push_back(s.run.BestObjFnValue);
       tolerance.push_back(s.run.BestTolerance);
-      written.push_back(fs::exists("QuorelSolnBestFound.txt"));
-      fs::remove("QuorelSolnBestFound.txt");
+      written.push_back(std::filesystem::remove(best_file));
       if (s.run.RunCount == static_cast<int>(values.size())) cmdStop_Click(s, e.platform);
       return;
     }
@@ -59,8 +54,6 @@ TEST(SeriesEnd, HitsAndTheBestFoundFileByTolerance) {
     }
   };
   cmdStart_Click(s, e.platform);
-  fs::current_path(old);
-  fs::remove_all(folder);
   // 0.5: first value, 1 hit.  0.5004: within 0.0005, |diff| < 0.00051: 2.
   // 0.4996: 3 and the new best.  0.499: better by 0.0006 >= 0.00051: 1.
   // 0.4995: not below 0.499 + 0.0005: no hit, no file.  0.498495: better by
@@ -93,14 +86,10 @@ TEST(SeriesEnd, ToleranceByPrecisionLevel) {
       }
       s.run.SmallChangeCount = s.run.ConvergeCountLimit;
     };
-    namespace fs = std::filesystem;
-    fs::path folder = ::quorel::testing::TempPath("quorel_series_tolerance_test");
-    fs::create_directories(folder);
-    fs::path old = fs::current_path();
-    fs::current_path(folder);
+    const auto best_file = testing::TempPath("quorel_series_tolerance.txt");
+    s.set.SolnBestFileName = best_file.string();
     cmdStart_Click(s, e.platform);
-    fs::current_path(old);
-    fs::remove_all(folder);
+    std::filesystem::remove(best_file);
     EXPECT_EQ(s.run.BestTolerance, expected) << level;
     EXPECT_EQ(s.run.RunCount, 1);
   }
@@ -110,14 +99,11 @@ TEST(SeriesEnd, ToleranceByPrecisionLevel) {
 // the normal level 5e-5f + 1e-5f rounds to 5.9999998e-5 as a float, below the
 // exact 5.99999987e-5: a run better by exactly that float is still a hit.
 TEST(SeriesEnd, MarginIsTheExactToleranceAndTenToTheMinusFive) {
-  namespace fs = std::filesystem;
-  fs::path folder = ::quorel::testing::TempPath("quorel_series_margin_test");
-  fs::create_directories(folder);
-  fs::path old = fs::current_path();
-  fs::current_path(folder);
   testing::EmbeddedProblem e;
   testing::BuildEmbedded(e, 6, 2, 2);
   Session& s = *e.session;
+  const auto best_file = testing::TempPath("quorel_series_margin.txt");
+  s.set.SolnBestFileName = best_file.string();
   s.set.PrecisionLevelNum = 1;
   chkAutoRepeat_Click(s, e.platform, true);
   chkAutoStop_Click(s, e.platform, true);
@@ -136,8 +122,7 @@ TEST(SeriesEnd, MarginIsTheExactToleranceAndTenToTheMinusFive) {
     s.run.SmallChangeCount = s.run.ConvergeCountLimit;
   };
   cmdStart_Click(s, e.platform);
-  fs::current_path(old);
-  fs::remove_all(folder);
+  std::filesystem::remove(best_file);
   EXPECT_EQ(hits, (std::vector<int>{1, 2}));
   EXPECT_EQ(s.run.BestObjFnValue, margin);
 }

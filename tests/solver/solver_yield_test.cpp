@@ -134,25 +134,20 @@ TEST(SolverYield, HostDrivenLoopRunsSliceBySlice) {
 }
 
 TEST(SolverYield, AutomaticRepeatWritesTheBestFoundFileAndFindsTheMinimumAgain) {
-  namespace fs = std::filesystem;
-  fs::path folder = ::quorel::testing::TempPath("quorel_solver_repeat_test");
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  fs::path old = fs::current_path();
-  fs::current_path(folder);
   EmbeddedProblem e;
   BuildEmbedded(e, 7, 2, 21);
   Session& s = *e.session;
+  const auto best_file = ::quorel::testing::TempPath("quorel_solver_repeat_best.txt");
+  s.set.SolnBestFileName = best_file.string();
   chkAutoRepeat_Click(s, e.platform, true);
   chkAutoStop_Click(s, e.platform, true);
   e.platform.on_pump = [&] {
     if (s.run.RunCount >= 4) cmdStop_Click(s, e.platform);
   };
   cmdStart_Click(s, e.platform);
-  fs::current_path(old);
-  bool written = fs::exists(folder / "QuorelSolnBestFound.txt") &&
-                 fs::file_size(folder / "QuorelSolnBestFound.txt") > 0;
-  fs::remove_all(folder);
+  const bool written =
+      std::filesystem::exists(best_file) && std::filesystem::file_size(best_file) > 0;
+  std::filesystem::remove(best_file);
   EXPECT_TRUE(written);
   ASSERT_EQ(s.run.RunCount, 4);
   EXPECT_LT(s.run.BestObjFnValue, 1e-4f);
