@@ -16,16 +16,6 @@ constexpr float kNoSpread = 0.0001f;    // an sd below this marks no outlier
 constexpr float kVisibleStretch = 0.005f;
 constexpr float kZ5 = 1.65f, kZ1 = 2.33f;  // one-sided 5 % and 1 % points
 
-bool IsBounded(int type) {
-  return type == 1 || type == 3;
-}
-bool IsInterval(int type) {
-  return type == 2 || type == 3;
-}
-bool IsOrdinal(int type) {
-  return type == MaxMDSTypeNum;
-}
-
 float RelativeTo(float d, float target) {
   return (d - target) / (target + kOffset);
 }
@@ -47,7 +37,7 @@ float Stretch(const Session& s, const Link& link, int type, float ic) {
   if (IsOrdinal(type)) return OrdinalStretch(s, link);
   const float shifted = link.dist - ic;
   float target = link.dissim;
-  if (IsBounded(type)) {
+  if (HasBounds(type)) {
     if (shifted >= link.lower && shifted <= link.upper) return 0.0f;
     target = shifted < link.lower ? link.lower : link.upper;
   }

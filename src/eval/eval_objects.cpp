@@ -18,20 +18,16 @@ constexpr float kZ5 = 1.65f, kZ1 = 2.33f;
 // distance when that is already within the admissible range.
 float TargetDistance(const Session& s, int i, int j, float d) {
   const float ic = s.prob.IntervalConstant;
-  switch (s.set.MDSAnalysisTypeNum) {
-    case 1:
-    case 3:
-      return std::clamp(d, ic + s.derived.ErrBoundLower(i, j), ic + s.derived.ErrBoundUpper(i, j));
-    case MaxMDSTypeNum: {
-      const std::optional<OrdinalBand> band =
-          OrdinalNeighbourBand(s, s.derived.FreePairIndex(i, j));
-      if (!band) return s.prob.Dissim(i, j);  // ranks not built for this pair
-      if (band->lower <= band->upper) return std::clamp(d, band->lower, band->upper);
-      return (band->lower + band->upper) * 0.5f;
-    }
-    default:
-      return ic + s.prob.Dissim(i, j);
+  const int type = s.set.MDSAnalysisTypeNum;
+  if (HasBounds(type))
+    return std::clamp(d, ic + s.derived.ErrBoundLower(i, j), ic + s.derived.ErrBoundUpper(i, j));
+  if (IsOrdinal(type)) {
+    const std::optional<OrdinalBand> band = OrdinalNeighbourBand(s, s.derived.FreePairIndex(i, j));
+    if (!band) return s.prob.Dissim(i, j);  // ranks not built for this pair
+    if (band->lower <= band->upper) return std::clamp(d, band->lower, band->upper);
+    return (band->lower + band->upper) * 0.5f;
   }
+  return ic + s.prob.Dissim(i, j);
 }
 
 ObjectMeasure MeasureObject(const Session& s, int i) {

@@ -44,10 +44,9 @@ void SetMDSType(Session& s, Platform& platform, const std::string& text) {
       "be reset to 'ratio' to avoid a crash.  You can override this setting by using the MDS Type "
       "menu." +
           std::string(kFixSoon) + "ErrMsgD1A");
-  s.set.IsOrdinalMDS = s.set.MDSAnalysisTypeNum >= MaxMDSTypeNum;
+  s.set.IsOrdinalMDS = IsOrdinal(s.set.MDSAnalysisTypeNum);
   // The constant belongs to the interval types only.
-  const int type = s.set.MDSAnalysisTypeNum;
-  if ((type != 2 && type != 3) && std::fabs(s.prob.IntervalConstant) > 0.0001f) {
+  if (!IsInterval(s.set.MDSAnalysisTypeNum) && std::fabs(s.prob.IntervalConstant) > 0.0001f) {
     platform.ShowMessage(
         "Your data file is specifying an MDS Interval Constant that is incompatible with your "
         "specified MDS analysis type.  The Interval Constant will be reset to zero.  ErrMsgD5");

@@ -23,8 +23,8 @@ std::string MDSTypeCaption(const Session& s) {
 
 std::string MDSTypeCaptionWithConstant(const Session& s) {
   std::string caption = MDSTypeCaption(s);
-  int type = s.set.MDSAnalysisTypeNum;
-  if (type == 2 || type == 3) caption += "  (" + Format(s.prob.IntervalConstant, "#0.0000") + ")";
+  if (IsInterval(s.set.MDSAnalysisTypeNum))
+    caption += "  (" + Format(s.prob.IntervalConstant, "#0.0000") + ")";
   return caption;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,25 @@
 
 namespace quorel {
 
-// RunState codes.
-inline constexpr int kNoProblem = 0;
-inline constexpr int kLoadedIdle = 1;
-inline constexpr int kRunning = 2;
-inline constexpr int kStopped = 3;
+// Where the program stands: the readers set kNoProblem or kLoadedIdle, run
+// control and the solver move it between kLoadedIdle, kRunning and kStopped.
+enum class RunState : std::int32_t {
+  kNoProblem = 0,   // nothing loaded
+  kLoadedIdle = 1,  // a problem loaded, not yet solved
+  kRunning = 2,     // the solver is running
+  kStopped = 3,     // the solver stopped; its positions may be continued
+};
+using enum RunState;
+
+// A problem is loaded: every state but kNoProblem.
+inline bool ProblemIsLoaded(RunState state) {
+  return state != kNoProblem;
+}
+// A run was started on this problem and its positions stand: running or
+// stopped.
+inline bool RunHasBegun(RunState state) {
+  return state == kRunning || state == kStopped;
+}
 
 struct Problem {
   int NObjects = 0;
@@ -126,7 +141,7 @@ enum class RunEnd {
 
 // Run bookkeeping of the solver and run control.
 struct RunBook {
-  int RunState = kNoProblem;
+  quorel::RunState RunState = kNoProblem;
   int IterationCount = 0;
   int OrdinalIterationCount = 0;
   float ObjFnValue = 1e20f;

@@ -63,6 +63,20 @@ inline constexpr const char* DefaultsFileName = "QuorelDefaults.dft";
 // starts as this name.
 inline constexpr const char* BestFoundFileName = "QuorelSolnBestFound.txt";
 
+// The kinds of MDS analysis behind the MDSAnalysisTypeNum codes
+// (0 Ratio, 1 Ratio + Bounds, 2 Interval, 3 Interval + Bounds, 4 Ordinal).
+// Interval types fit an additive constant to the dissimilarities.
+constexpr bool IsInterval(int mds_type) {
+  return mds_type == 2 || mds_type == 3;
+}
+// The "+ Bounds" types measure badness against the error bounds.
+constexpr bool HasBounds(int mds_type) {
+  return mds_type == 1 || mds_type == 3;
+}
+constexpr bool IsOrdinal(int mds_type) {
+  return mds_type >= MaxMDSTypeNum;
+}
+
 inline const std::array<std::string, 5> MDSAnalysisTypeName = {
     "Ratio", "Ratio + Bounds", "Interval", "Interval + Bounds", "Ordinal"};
 inline const std::array<std::string, 5> BadnessFunctionName = {"Stress", "Stress1", "SStress",

@@ -80,7 +80,7 @@ void WriteHeader(TextWriter& out, const Session& s, const std::string& file_name
 
   std::string type_line =
       "Type of MDS Analysis = " + NameOf(MDSAnalysisTypeName, t.MDSAnalysisTypeNum);
-  if (t.MDSAnalysisTypeNum == 1 || t.MDSAnalysisTypeNum == 3) type_line += ErrorBoundsNote(t);
+  if (HasBounds(t.MDSAnalysisTypeNum)) type_line += ErrorBoundsNote(t);
   out.Line(type_line);
   out.Line("Objective Function = " + NameOf(BadnessFunctionName, t.BadnessFunctionNum));
   out.Line("Distance Function = " + NameOf(DistanceFunctionName, t.DistanceFunctionNum));
@@ -119,7 +119,7 @@ void WriteSolutionPart(TextWriter& out, const Session& s, const NameColumn& name
     out.Line("The Objective Function is the sum over all objects ");
   std::string normalizing =
       "of the weighted squares of the Badness terms, divided by a normalizing factor.  ";
-  if (t.MDSAnalysisTypeNum == 2 || t.MDSAnalysisTypeNum == 3) {
+  if (IsInterval(t.MDSAnalysisTypeNum)) {
     out.Line(normalizing + "Interval MDS Constant = " + Format(p.IntervalConstant, "##0.000000"));
     out.Line();
   } else {

@@ -125,7 +125,7 @@ void WriteRanks(TextWriter& out, const Session& s, const NameColumn& names) {
 }
 
 void WriteErrorBoundsNote(TextWriter& out, const Settings& t) {
-  if (t.MDSAnalysisTypeNum != 1 && t.MDSAnalysisTypeNum != 3) return;
+  if (!HasBounds(t.MDSAnalysisTypeNum)) return;
   if (t.ErrorBoundsTypeNum == 0)
     out.Line("The dissimilarity value's fixed error bounds are +-" +
              Format(t.FixedErrorBound, " 0.000") + ".");
@@ -192,7 +192,7 @@ void WriteInputSection(TextWriter& out, const Session& s, const NameColumn& name
   WriteStartLines(out, s);
   WriteParkedLists(out, s);
   WriteDissimilarities(out, s, names);
-  if (s.set.MDSAnalysisTypeNum == 4) WriteRanks(out, s, names);
+  if (IsOrdinal(s.set.MDSAnalysisTypeNum)) WriteRanks(out, s, names);
   WriteErrorBoundsNote(out, s.set);
   out.Line();
   WriteDistances(out, s, names);

@@ -108,10 +108,9 @@ void ApplyMDSTypeChoice(Session& s, Platform& platform, const MDSTypeChoice& cho
   t.MDSAnalysisTypeNum = choice.mds_type;
   t.ErrorBoundsTypeNum = static_cast<int>(choice.bound_kind);
   t.CentreInBounds = choice.centre_in_bounds;
-  const bool interval = choice.mds_type == 2 || choice.mds_type == 3;
-  if (!interval) s.prob.IntervalConstant = 0.0f;
+  if (!IsInterval(choice.mds_type)) s.prob.IntervalConstant = 0.0f;
   s.captions.cmdMDSType = MDSTypeCaptionWithConstant(s);
-  t.IsOrdinalMDS = choice.mds_type >= MaxMDSTypeNum;
+  t.IsOrdinalMDS = IsOrdinal(choice.mds_type);
   ComputeErrorBounds(s);
   ResetSeries(s);
   platform.RefreshCaptions();

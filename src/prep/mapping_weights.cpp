@@ -75,7 +75,7 @@ void ComputeMappingWeights(Session& s) {
       s.prob.MapWeight(i, j) = s.prob.MapWeight(j, i) = w;
     }
   }
-  if (s.run.RunState <= 0) return;
+  if (!ProblemIsLoaded(s.run.RunState)) return;
   for (int i = 2; i <= n; ++i) {
     for (int j = 1; j < i; ++j) {
       float w =

@@ -12,18 +12,10 @@ namespace {
 using namespace objective_kernel;
 
 int KindOf(int mds_type) {
-  switch (mds_type) {
-    case 0:
-    case 2:
-      return kPlain;
-    case 1:
-    case 3:
-      return kBounded;
-    case 4:
-      return kOrdinal;
-    default:
-      throw std::logic_error("objective: MDS type out of range");
-  }
+  if (!kMDSAnalysisTypeRange.Contains(mds_type))
+    throw std::logic_error("objective: MDS type out of range");
+  if (IsOrdinal(mds_type)) return kOrdinal;
+  return HasBounds(mds_type) ? kBounded : kPlain;
 }
 
 void SetRankTables(const Session& s, ContextData& cx) {
@@ -43,13 +35,13 @@ ContextData MakeContext(const Session& s) {
   cx.n = s.prob.NObjects;
   for (int k = 0; k < 8; ++k) cx.x[k] = s.prob.LocDim[k + 1].data();
   cx.c = s.prob.IntervalConstant;
-  const bool interval = t.MDSAnalysisTypeNum == 2 || t.MDSAnalysisTypeNum == 3;
-  if (interval && (t.BadnessFunctionNum == kMultiscale || t.BadnessFunctionNum == kFractional))
+  if (IsInterval(t.MDSAnalysisTypeNum) &&
+      (t.BadnessFunctionNum == kMultiscale || t.BadnessFunctionNum == kFractional))
     cx.r_cap = 10.0f;
   cx.p = t.MinkowskiExponent;
   cx.p_inv = t.MinkowskiInverse;
   cx.centre_factor = t.CentreInBounds ? 0.1f : 0.0f;
-  if (t.MDSAnalysisTypeNum == 4) {
+  if (IsOrdinal(t.MDSAnalysisTypeNum)) {
     const int limit = 100 * (t.StepSizeNum + 1);
     const int count = s.run.OrdinalIterationCount;
     cx.warm_up = count < limit;

@@ -18,7 +18,7 @@ void SetDivisors(float divisors[8], float d12, float d3, float rest) {
 }  // namespace
 
 void StepDivisors(int badness, int mds_type, float divisors[8]) {
-  if (mds_type < 0 || mds_type > MaxMDSTypeNum)
+  if (!kMDSAnalysisTypeRange.Contains(mds_type))
     throw std::logic_error("StepDivisors: MDS type out of range");
   switch (badness) {
     case 0:
@@ -29,15 +29,15 @@ void StepDivisors(int badness, int mds_type, float divisors[8]) {
       SetDivisors(divisors, 50, 50, 25);
       return;
     case 3:
-      if (mds_type == 3)
+      if (IsInterval(mds_type) && HasBounds(mds_type))
         SetDivisors(divisors, 800, 200, 600);
-      else if (mds_type == 4)
+      else if (IsOrdinal(mds_type))
         SetDivisors(divisors, 500, 150, 250);
       else
         SetDivisors(divisors, 400, 100, 200);
       return;
     case 4:
-      if (mds_type == 4)
+      if (IsOrdinal(mds_type))
         SetDivisors(divisors, 500, 125, 250);
       else
         SetDivisors(divisors, 400, 100, 200);

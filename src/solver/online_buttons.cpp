@@ -20,10 +20,6 @@ int Step(int code, int highest, bool backward) {
   return code >= highest ? 0 : code + 1;
 }
 
-bool IsBoundsType(int type) {
-  return type == 1 || type == 3;
-}
-
 }  // namespace
 
 void cmdMDSType_Click(Session& s, Platform& platform) {
@@ -33,10 +29,10 @@ void cmdMDSType_Click(Session& s, Platform& platform) {
   // Without a usable bound the "+ Bounds" types equal their plain types.
   const bool skip_bounds = bound < 0.001f;
   int type = Step(s.set.MDSAnalysisTypeNum, MaxMDSTypeNum, backward);
-  while (skip_bounds && IsBoundsType(type)) type = Step(type, MaxMDSTypeNum, backward);
+  while (skip_bounds && HasBounds(type)) type = Step(type, MaxMDSTypeNum, backward);
   s.set.MDSAnalysisTypeNum = type;
-  s.set.IsOrdinalMDS = type == 4;
-  if (type != 2 && type != 3) s.prob.IntervalConstant = 0.0f;
+  s.set.IsOrdinalMDS = IsOrdinal(type);
+  if (!IsInterval(type)) s.prob.IntervalConstant = 0.0f;
   ResetSeries(s);
   s.captions.cmdMDSType = MDSTypeCaption(s);
   platform.RefreshCaptions();
@@ -68,7 +64,7 @@ void cmdMappingWtFns_Click(Session& s, Platform& platform) {
   int code = Step(s.set.MappingWtFunctionNum, MaxMappingWtFunctionNum, s.ui.RotateBackward);
   if (code == 4 && !adjustable) code = Step(code, MaxMappingWtFunctionNum, s.ui.RotateBackward);
   s.set.MappingWtFunctionNum = code;
-  if (s.run.RunState > 0) {
+  if (ProblemIsLoaded(s.run.RunState)) {
     s.set.MappingWtParam = MappingWtFunctionParam(code, s.set.MapWeightComplementary,
                                                   static_cast<float>(s.set.AdjustableMappingWt));
     ComputeMappingWeights(s);

@@ -115,7 +115,7 @@ void cmdContinue_Click(Session& s, Platform& platform) {
 }
 
 void cmdJiggle_Click(Session& s, Platform& platform) {
-  if (s.run.RunState <= kNoProblem) return;
+  if (!ProblemIsLoaded(s.run.RunState)) return;
   const Interaction& keys = s.ui;
   double share = keys.RotateBackward ? 0.075 : (keys.CtrlDown ? 0.1 : (keys.AltDown ? 0.2 : 0.05));
   int magnitude = RoundToInt(s.map.BoundaryRadiusPx * share);

@@ -44,7 +44,7 @@ std::string ProblemText(const Session& s) {
 RunStatus DescribeRun(const Session& s) {
   RunStatus status;
   status.state = StateText(s);
-  const bool solved = s.run.RunState == kRunning || s.run.RunState == kStopped;
+  const bool solved = RunHasBegun(s.run.RunState);
   if (solved) status.sweeps = "Sweep " + std::to_string(s.run.IterationCount);
   status.problem = ProblemText(s);
   return status;

@@ -165,7 +165,7 @@ SolverProgress SolverBegin(Session& s, Platform& platform) {
     r.BestObjFnValue = 1e20f;
     r.RunCount = 0;
   }
-  if (r.RunState != kRunning && r.RunState != kStopped) return SolverProgress::kFinished;
+  if (!RunHasBegun(r.RunState)) return SolverProgress::kFinished;
   r.LoopProblemGeneration = s.prob.ProblemGeneration;
   r.LoopPhase = kPhaseSweep;
   if (!StartRun(s, platform)) return SolverProgress::kFinished;
@@ -197,7 +197,7 @@ void RunSolver(Session& s, Platform& platform) {
     r.SolverEntryPending = false;
     if (SolverBegin(s, platform) == SolverProgress::kYielded)
       while (SolverAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
-  } while (r.SolverEntryPending && (r.RunState == kRunning || r.RunState == kStopped));
+  } while (r.SolverEntryPending && RunHasBegun(r.RunState));
   r.SolverEntryPending = false;
 }
 
@@ -228,8 +228,7 @@ bool SolverPoll(Session& s, Platform& platform) {
   }
   if (r.SolverEntryPending) {
     r.SolverEntryPending = false;
-    if (r.RunState == kRunning || r.RunState == kStopped)
-      return SolverBegin(s, platform) == SolverProgress::kYielded;
+    if (RunHasBegun(r.RunState)) return SolverBegin(s, platform) == SolverProgress::kYielded;
   }
   return r.LoopActive;
 }

@@ -58,7 +58,7 @@ float SweepStepFactor(const Session& s) {
   float f = value > 15.0f ? 0.15f : (value > 5.0f ? 0.5f : 1.2f);
   int size = s.set.StepSizeNum;
   float a = 0.0f;
-  if (s.set.MDSAnalysisTypeNum == 4) a = size == 0 ? 0.4f : (size == 2 ? -0.3f : 0.0f);
+  if (IsOrdinal(s.set.MDSAnalysisTypeNum)) a = size == 0 ? 0.4f : (size == 2 ? -0.3f : 0.0f);
   float base = static_cast<float>(size) + a;
   return kBaseStep * f / (9.0f * base * base * base * base + 1.0f);
 }

@@ -73,7 +73,7 @@ bool Recentre(Session& s) {
 
 void ExpandOrdinal(Session& s) {
   Problem& p = s.prob;
-  if (AnyObjectHeld(s) || s.set.MDSAnalysisTypeNum != 4) return;
+  if (AnyObjectHeld(s) || !IsOrdinal(s.set.MDSAnalysisTypeNum)) return;
   float map_sum = 0, dissim_sum = 0;
   for (int i = 2; i <= p.NObjects; ++i) {
     if (p.ObjParked[i]) continue;
@@ -94,9 +94,8 @@ void ExpandOrdinal(Session& s) {
 
 void AdjustIntervalConstant(Session& s, float d) {
   Problem& p = s.prob;
-  int type = s.set.MDSAnalysisTypeNum;
   float c = p.IntervalConstant;
-  if (type == 2 || type == 3) {
+  if (IsInterval(s.set.MDSAnalysisTypeNum)) {
     int badness = s.set.BadnessFunctionNum;
     int it = s.run.IterationCount;
     float rate;
@@ -124,7 +123,8 @@ void AdjustIntervalConstant(Session& s, float d) {
 }
 
 bool ShowIntervalConstant(Session& s) {
-  if (s.set.MDSAnalysisTypeNum != 2) return false;
+  const int type = s.set.MDSAnalysisTypeNum;
+  if (!IsInterval(type) || HasBounds(type)) return false;
   int it = s.run.IterationCount;
   bool due = it < 1000 ? it % 10 == 0 : it % 1000 == 0;
   if (due) s.captions.cmdMDSType = MDSTypeCaptionWithConstant(s);

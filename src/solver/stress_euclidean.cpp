@@ -147,7 +147,7 @@ QUOREL_PAIR_LOOP(8)
 
 bool StressEuclideanApplies(const Settings& t) {
   bool stress = t.BadnessFunctionNum == 0 || t.BadnessFunctionNum == 1;
-  bool plain_type = t.MDSAnalysisTypeNum == 0 || t.MDSAnalysisTypeNum == 2;
+  bool plain_type = !HasBounds(t.MDSAnalysisTypeNum) && !IsOrdinal(t.MDSAnalysisTypeNum);
   return stress && plain_type && t.DistanceFunctionNum == 0;
 }
 

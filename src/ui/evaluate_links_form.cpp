@@ -145,9 +145,9 @@ void EvaluateLinksForm::DrawShepardPlot() {
   picture.x1 = picture.y1 = data.top;
   // Both axes reach past 1 when a distance does, and their captions say so.
   const QString top = data.top > 1.0f ? QString::number(data.top, 'f', 2) : QString("1");
-  const int type = s_.set.MDSAnalysisTypeNum;
   SetAxisCaptions(
-      (type == 2 || type == 3 ? " 0      IC+Dij       " : " 0        Dij        ") + top,
+      (IsInterval(s_.set.MDSAnalysisTypeNum) ? " 0      IC+Dij       " : " 0        Dij        ") +
+          top,
       top + "               dij            0 ");
   if (bands_->isChecked() && data.inner_band > 0) {
     picture.areas.push_back({Band(data.reference, data.outer_band), kOuterBand});

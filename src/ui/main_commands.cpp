@@ -192,9 +192,9 @@ void MainForm::ApplyCaptionsNow() {
 // The objective labels show while a run is going on or has stopped; the
 // count of loaded objects shows before the first run.
 void MainForm::ShowRunLabels() {
-  int state = s_.run.RunState;
-  bool loaded = s_.prob.NObjects > 0 && state != kNoProblem;
-  bool run = loaded && (state == kRunning || state == kStopped);
+  const RunState state = s_.run.RunState;
+  bool loaded = s_.prob.NObjects > 0 && ProblemIsLoaded(state);
+  bool run = loaded && RunHasBegun(state);
   lblObjFn->setVisible(run);
   lblObjFnValue->setVisible(run);
   lblBestObjFnValue->setVisible(loaded && s_.set.AutoRepeat);
