@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   // Runs without automatic stop; the first second is left out (start-up).
   QElapsedTimer clock;
   long long first = 0;
-  QTimer::singleShot(300, [&] { window.cmdStart->click(); });
+  QTimer::singleShot(300, [&] { window.findChild<QPushButton*>("cmdStart")->click(); });
   QTimer::singleShot(1300, [&] {
     first = s->run.TotalSweeps;
     clock.start();

@@ -16,16 +16,15 @@ class ConvergenceOptionsForm : public QDialog {
  public:
   ConvergenceOptionsForm(Session& s, QWidget* parent);
 
-  QRadioButton* optConvergLimits[3] = {};
-  QRadioButton* optStepSize[3] = {};
-  QPushButton *cmdOK = nullptr, *cmdCancel = nullptr;
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Ok();
   Session& s_;
+  QRadioButton* optConvergLimits[3] = {};
+  QRadioButton* optStepSize[3] = {};
+  QPushButton *cmdOK = nullptr, *cmdCancel = nullptr;
 };
 
 }  // namespace quorel

@@ -35,14 +35,14 @@ void MainForm::ConnectPlatform() {
     statusBar()->showMessage(QString::fromStdString(SavedFileNote(path)), kSavedNoteMs);
   };
 
-  driver_->on_running_changed = [this](bool running) {
+  connect(driver_, &SolverDriver::RunningChanged, this, [this](bool running) {
     map_->SetDeferMoves(running);
     if (!running) ApplyCaptionsNow();
-  };
-  driver_->on_frame = [this] {
+  });
+  connect(driver_, &SolverDriver::FrameDue, this, [this] {
     map_->Flush();
     if (captions_pending_) ApplyCaptionsNow();
-  };
+  });
 }
 
 void MainForm::Command(const std::function<void()>& command) {

@@ -45,7 +45,6 @@ class MainForm : public QMainWindow, public FieldHost {
 
   Platform& platform() { return platform_; }
   MapScene* map() { return map_; }
-  MapView* view() { return view_; }
   MapMouse* mouse() { return mouse_.get(); }
   SolverDriver* driver() { return driver_; }
   FieldView* field() { return field_.get(); }
@@ -63,45 +62,6 @@ class MainForm : public QMainWindow, public FieldHost {
       file_dialog_hook;
   // The special-case dialog likewise: returns false for Cancel.
   std::function<bool()> special_case_dialog_hook;
-
-  // Menu entries, named as the program names them.
-  QAction *mnuReadDataFile = nullptr, *mnuReadSpecialCaseFile = nullptr, *mnuSave = nullptr,
-          *mnuSaveAs = nullptr, *mnuSaveAbbreviated = nullptr, *mnuSaveSettingsAsDefaults = nullptr,
-          *mnuClear = nullptr, *mnuPrinterWindows = nullptr, *mnuExit = nullptr;
-  QAction* mnuExportMap = nullptr;
-  QAction *mnuEditOnlineHelpFile = nullptr, *mnuEditActiveDataFile = nullptr,
-          *mnuSavedSolutionFile = nullptr, *mnuSavedSolutionShortFile = nullptr,
-          *mnuBestSolutionFile = nullptr;
-  QAction* mnuView = nullptr;
-  QAction *mnuMDSTypeAndErrBounds = nullptr, *mnuDistanceAndBadnessFns = nullptr,
-          *mnuBoundaryDimensions = nullptr, *mnuMappingWtFns = nullptr, *mnuPrecision = nullptr,
-          *mnuAttributeFns = nullptr;
-  QAction *mnuObjects = nullptr, *mnuLinks = nullptr, *mnuAttributes = nullptr;
-  QAction *mnuConvergence = nullptr, *mnuSpecialCases = nullptr;
-  QAction *mnuOnlineHelp = nullptr, *mnuReadManual = nullptr, *mnuEmailTamsel = nullptr;
-  QMenu *mnuFile = nullptr, *mnuEdit = nullptr, *mnuAnalysis = nullptr, *mnuEvaluation = nullptr,
-        *mnuHelp = nullptr, *mnuHelpSources = nullptr;
-
-  // Controls.
-  QWidget* formArea = nullptr;
-  QLabel* lblStartUpMsg = nullptr;
-  QFrame* frameBottomControlGroup = nullptr;
-  QPushButton *cmdStart = nullptr, *cmdStop = nullptr, *cmdContinue = nullptr, *cmdField = nullptr,
-              *cmdExit = nullptr;
-  OnlineButton* cmdJiggle = nullptr;
-  QCheckBox *chkAutoRepeat = nullptr, *chkAutoStop = nullptr;
-  QFrame* frameOnlineControls = nullptr;
-  OnlineButton *cmdMDSType = nullptr, *cmdBadnessFns = nullptr, *cmdAttributeFns = nullptr,
-               *cmdDimensions = nullptr, *cmdBoundary = nullptr, *cmdDegrade = nullptr,
-               *cmdDistanceFns = nullptr, *cmdMappingWtFns = nullptr;
-  QLabel *lblObjFn = nullptr, *lblObjFnValue = nullptr, *lblBestObjFnValue = nullptr;
-  QLabel *lblProvidedMsg = nullptr, *lblProvidedSubMsg = nullptr, *lblInitialPositionsMsg = nullptr;
-  QGroupBox *frameActiveAttribs = nullptr, *frameParkedAttribs = nullptr;
-  QListWidget *lstActiveAttributes = nullptr, *lstParkedAttributes = nullptr;
-  QTimer* Timer1 = nullptr;
-  // The status bar: the run's state and sweep count and the problem loaded,
-  // with the path of a file just written shown for a moment.
-  QLabel *stsRunState = nullptr, *stsSweeps = nullptr, *stsProblem = nullptr;
 
   // Shows the captions and labels of the session again (deferred while the
   // solver runs, then shown on the next display frame).
@@ -127,7 +87,47 @@ class MainForm : public QMainWindow, public FieldHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Menu entries and controls, named as the program names them (tests find
+  // them by these object names).
+  QAction *mnuReadDataFile = nullptr, *mnuReadSpecialCaseFile = nullptr, *mnuSave = nullptr,
+          *mnuSaveAs = nullptr, *mnuSaveAbbreviated = nullptr, *mnuSaveSettingsAsDefaults = nullptr,
+          *mnuClear = nullptr, *mnuPrinterWindows = nullptr, *mnuExit = nullptr;
+  QAction* mnuExportMap = nullptr;
+  QAction *mnuEditOnlineHelpFile = nullptr, *mnuEditActiveDataFile = nullptr,
+          *mnuSavedSolutionFile = nullptr, *mnuSavedSolutionShortFile = nullptr,
+          *mnuBestSolutionFile = nullptr;
+  QAction* mnuView = nullptr;
+  QAction *mnuMDSTypeAndErrBounds = nullptr, *mnuDistanceAndBadnessFns = nullptr,
+          *mnuBoundaryDimensions = nullptr, *mnuMappingWtFns = nullptr, *mnuPrecision = nullptr,
+          *mnuAttributeFns = nullptr;
+  QAction *mnuObjects = nullptr, *mnuLinks = nullptr, *mnuAttributes = nullptr;
+  QAction *mnuConvergence = nullptr, *mnuSpecialCases = nullptr;
+  QAction *mnuOnlineHelp = nullptr, *mnuReadManual = nullptr, *mnuEmailTamsel = nullptr;
+  QMenu *mnuFile = nullptr, *mnuEdit = nullptr, *mnuAnalysis = nullptr, *mnuEvaluation = nullptr,
+        *mnuHelp = nullptr, *mnuHelpSources = nullptr;
+
+  QWidget* formArea = nullptr;
+  QLabel* lblStartUpMsg = nullptr;
+  QFrame* frameBottomControlGroup = nullptr;
+  QPushButton *cmdStart = nullptr, *cmdStop = nullptr, *cmdContinue = nullptr, *cmdField = nullptr,
+              *cmdExit = nullptr;
+  OnlineButton* cmdJiggle = nullptr;
+  QCheckBox *chkAutoRepeat = nullptr, *chkAutoStop = nullptr;
+  QFrame* frameOnlineControls = nullptr;
+  OnlineButton *cmdMDSType = nullptr, *cmdBadnessFns = nullptr, *cmdAttributeFns = nullptr,
+               *cmdDimensions = nullptr, *cmdBoundary = nullptr, *cmdDegrade = nullptr,
+               *cmdDistanceFns = nullptr, *cmdMappingWtFns = nullptr;
+  QLabel *lblObjFn = nullptr, *lblObjFnValue = nullptr, *lblBestObjFnValue = nullptr;
+  QLabel *lblProvidedMsg = nullptr, *lblProvidedSubMsg = nullptr, *lblInitialPositionsMsg = nullptr;
+  QGroupBox *frameActiveAttribs = nullptr, *frameParkedAttribs = nullptr;
+  QListWidget *lstActiveAttributes = nullptr, *lstParkedAttributes = nullptr;
+  QTimer* Timer1 = nullptr;
+  // The status bar: the run's state and sweep count and the problem loaded,
+  // with the path of a file just written shown for a moment.
+  QLabel *stsRunState = nullptr, *stsSweeps = nullptr, *stsProblem = nullptr;
+
   void CreateMenus();
+  void NameMenuEntries();
   void CreateControls();
   void CreateControlPanel();
   void CreateLabels();

@@ -68,12 +68,55 @@ void MainForm::CreateMenus() {
   mnuReadManual = mnuHelpSources->addAction("Read the Offline Quorel Manual");
   mnuEmailTamsel = mnuHelpSources->addAction("Last Resort: Email the Quorel team");
 
+  NameMenuEntries();
+
   // The map's picture and the evaluation windows stay visible but disabled
   // until a problem is loaded.
   for (QAction* later : {mnuExportMap, mnuObjects, mnuLinks, mnuAttributes})
     later->setEnabled(false);
   // Until a problem with attributes is loaded (see ApplyCaptionsNow).
   mnuAttributeFns->setEnabled(false);
+}
+
+void MainForm::NameMenuEntries() {
+  const std::pair<QObject*, const char*> entries[] = {
+      {mnuFile, "mnuFile"},
+      {mnuReadDataFile, "mnuReadDataFile"},
+      {mnuReadSpecialCaseFile, "mnuReadSpecialCaseFile"},
+      {mnuSave, "mnuSave"},
+      {mnuSaveAs, "mnuSaveAs"},
+      {mnuSaveAbbreviated, "mnuSaveAbbreviated"},
+      {mnuSaveSettingsAsDefaults, "mnuSaveSettingsAsDefaults"},
+      {mnuClear, "mnuClear"},
+      {mnuPrinterWindows, "mnuPrinterWindows"},
+      {mnuExit, "mnuExit"},
+      {mnuEdit, "mnuEdit"},
+      {mnuEditOnlineHelpFile, "mnuEditOnlineHelpFile"},
+      {mnuEditActiveDataFile, "mnuEditActiveDataFile"},
+      {mnuSavedSolutionFile, "mnuSavedSolutionFile"},
+      {mnuSavedSolutionShortFile, "mnuSavedSolutionShortFile"},
+      {mnuBestSolutionFile, "mnuBestSolutionFile"},
+      {mnuView, "mnuView"},
+      {mnuAnalysis, "mnuAnalysis"},
+      {mnuMDSTypeAndErrBounds, "mnuMDSTypeAndErrBounds"},
+      {mnuDistanceAndBadnessFns, "mnuDistanceAndBadnessFns"},
+      {mnuBoundaryDimensions, "mnuBoundaryDimensions"},
+      {mnuMappingWtFns, "mnuMappingWtFns"},
+      {mnuPrecision, "mnuPrecision"},
+      {mnuAttributeFns, "mnuAttributeFns"},
+      {mnuEvaluation, "mnuEvaluation"},
+      {mnuObjects, "mnuObjects"},
+      {mnuLinks, "mnuLinks"},
+      {mnuAttributes, "mnuAttributes"},
+      {mnuConvergence, "mnuConvergence"},
+      {mnuSpecialCases, "mnuSpecialCases"},
+      {mnuHelp, "mnuHelp"},
+      {mnuHelpSources, "mnuHelpSources"},
+      {mnuOnlineHelp, "mnuOnlineHelp"},
+      {mnuReadManual, "mnuReadManual"},
+      {mnuEmailTamsel, "mnuEmailTamsel"},
+  };
+  for (const auto& [entry, name] : entries) entry->setObjectName(name);
 }
 
 void MainForm::ConnectMenus() {

@@ -11,9 +11,7 @@ SolverDriver::SolverDriver(Session& s, Platform& platform, QObject* parent)
   connect(&slice_timer_, &QTimer::timeout, this, &SolverDriver::Slice);
   frame_timer_.setInterval(16);
   frame_timer_.setTimerType(Qt::PreciseTimer);
-  connect(&frame_timer_, &QTimer::timeout, this, [this] {
-    if (on_frame) on_frame();
-  });
+  connect(&frame_timer_, &QTimer::timeout, this, &SolverDriver::FrameDue);
 }
 
 void SolverDriver::Kick() {
@@ -25,7 +23,7 @@ void SolverDriver::Kick() {
   if (!s_.run.SolverEntryPending && !s_.run.LoopActive) return;
   slice_timer_.start();
   frame_timer_.start();
-  if (on_running_changed) on_running_changed(true);
+  emit RunningChanged(true);
 }
 
 void SolverDriver::Slice() {
@@ -35,14 +33,14 @@ void SolverDriver::Slice() {
   QElapsedTimer clock;
   clock.start();
   bool more = true;
-  while (more && clock.elapsed() < slice_budget_ms) more = SolverPoll(s_, platform_);
+  while (more && clock.elapsed() < kSliceBudgetMs) more = SolverPoll(s_, platform_);
   if (!more) Stop();
 }
 
 void SolverDriver::Stop() {
   slice_timer_.stop();
   frame_timer_.stop();
-  if (on_running_changed) on_running_changed(false);
+  emit RunningChanged(false);
 }
 
 void SolverDriver::Abandon() {

@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-#include <functional>
 
 #include "model/platform.h"
 #include "model/session.h"
@@ -28,14 +27,16 @@ class SolverDriver : public QObject {
   // Gives up the loop after a fault of the program broke it.
   void Abandon();
 
-  // Called when driving starts and ends, and on every display frame.
-  std::function<void(bool running)> on_running_changed;
-  std::function<void()> on_frame;
-
-  // Longest time one turn of the event loop spends in the solver.
-  int slice_budget_ms = 8;
+ signals:
+  // Driving started or ended.
+  void RunningChanged(bool running);
+  // A display frame is due while driving: time to show what the solver moved.
+  void FrameDue();
 
  private:
+  // Longest time one turn of the event loop spends in the solver.
+  static constexpr int kSliceBudgetMs = 8;
+
   void Slice();
   void Stop();
 

@@ -19,12 +19,6 @@ class SpecialCasesForm : public QDialog {
  public:
   SpecialCasesForm(Session& s, QWidget* parent);
 
-  std::vector<QRadioButton*> optSpecialCase;
-  QCheckBox* chkRandomOptions = nullptr;
-  QPlainTextEdit* txtDescription = nullptr;
-  QPlainTextEdit* Text1 = nullptr;
-  QPushButton *cmdOK = nullptr, *cmdCancel = nullptr;
-
   // The case whose option is selected (the first, 0..18), or -1.
   int SelectedCase() const;
 
@@ -39,6 +33,11 @@ class SpecialCasesForm : public QDialog {
   void Ok();
 
   Session& s_;
+  std::vector<QRadioButton*> optSpecialCase;
+  QCheckBox* chkRandomOptions = nullptr;
+  QPlainTextEdit* txtDescription = nullptr;
+  QPlainTextEdit* Text1 = nullptr;
+  QPushButton *cmdOK = nullptr, *cmdCancel = nullptr;
 };
 
 // Prints a dialog as it is on the screen after a print dialog (Ctrl+P).

@@ -93,7 +93,7 @@ class AnalysisDialogsTest : public QObject {
     Session& s = *w.session;
     const int degrade = s.set.DegradeNum;
     const float d21 = s.prob.Dissim(2, 1);
-    WithMenuDialog(w.form->mnuPrecision, [](QWidget* form) {
+    WithMenuDialog(w.Action("mnuPrecision"), [](QWidget* form) {
       QCOMPARE(Find<QLabel>(form, "lblPrecision")->text(), QString("0.0001"));
       Click(form, "cmdUp");  // at the finest level already
       for (int k = 0; k < 9; ++k) Click(form, "cmdDown");
@@ -106,7 +106,7 @@ class AnalysisDialogsTest : public QObject {
     });
     QCOMPARE(s.set.DegradeNum, degrade);
     QCOMPARE(s.prob.Dissim(2, 1), d21);
-    QVERIFY(w.form->Timer1->isActive());
+    QVERIFY(w.Find<QTimer>("Timer1")->isActive());
   }
 
   void objectiveDialogStoresOnOkAndSuppressesAtOnce() {
@@ -115,7 +115,7 @@ class AnalysisDialogsTest : public QObject {
       w.LoadCase(3);
       Session& s = *w.session;
       const float normaliser = s.derived.ObjFnNormaliser;
-      WithMenuDialog(w.form->mnuDistanceAndBadnessFns, [ok](QWidget* form) {
+      WithMenuDialog(w.Action("mnuDistanceAndBadnessFns"), [ok](QWidget* form) {
         Click(form, "optBadnessFunction_3");
         Click(form, "optDistanceFunction_2");
         for (int k = 0; k < 3; ++k) Click(form, "cmdUpMinkowski");
@@ -132,7 +132,7 @@ class AnalysisDialogsTest : public QObject {
       QVERIFY(std::fabs(s.set.MinkowskiExponent - (ok ? 2.2f : 2.0f)) < 1e-5f);
       QVERIFY(std::fabs(s.set.MinkowskiInverse * s.set.MinkowskiExponent - 1) < 1e-6f);
       QCOMPARE(s.derived.ObjFnNormaliser != normaliser, ok);  // recomputed on OK only
-      QCOMPARE(w.form->cmdDistanceFns->text(),
+      QCOMPARE(w.Button("cmdDistanceFns")->text(),
                ok ? QString("&DISTANCE:\nMinkowski 2.2") : QString("&DISTANCE:\nEuclidean"));
     }
   }
@@ -142,7 +142,7 @@ class AnalysisDialogsTest : public QObject {
       Window w;
       w.LoadCase(3);
       Session& s = *w.session;
-      WithMenuDialog(w.form->mnuBoundaryDimensions, [ok](QWidget* form) {
+      WithMenuDialog(w.Action("mnuBoundaryDimensions"), [ok](QWidget* form) {
         auto* radius = Find<QLineEdit>(form, "txtRadius");
         Click(form, "optDimensions_3");
         Click(form, "chkXYSection");
@@ -172,9 +172,10 @@ class AnalysisDialogsTest : public QObject {
       QCOMPARE(s.set.XYSectionEmphasis, !ok);
       QCOMPARE(s.set.BoundaryTypeNum, ok ? 2 : 0);
       QCOMPARE(s.set.ConstraintRadius, ok ? 0.35f : 1.0f);
-      QCOMPARE(w.form->cmdBoundary->text(),
+      QCOMPARE(w.Button("cmdBoundary")->text(),
                ok ? QString("BOUNDAR&Y:\n0.35") : QString("BOUNDAR&Y:\nNone"));
-      QCOMPARE(w.form->cmdDimensions->text(), QString("DIME&NSIONS:\n") + (ok ? "Four" : "Two"));
+      QCOMPARE(w.Button("cmdDimensions")->text(),
+               QString("DIME&NSIONS:\n") + (ok ? "Four" : "Two"));
     }
   }
 
@@ -182,10 +183,10 @@ class AnalysisDialogsTest : public QObject {
     Window w;
     w.LoadCase(3);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(20));
-    w.form->Timer1->stop();
-    WithMenuDialog(w.form->mnuBoundaryDimensions, [&](QWidget* form) {
+    w.Find<QTimer>("Timer1")->stop();
+    WithMenuDialog(w.Action("mnuBoundaryDimensions"), [&](QWidget* form) {
       // The solver goes on while the dialog is open.
       QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 10));
       Click(form, "optDimensions_0");
@@ -195,21 +196,21 @@ class AnalysisDialogsTest : public QObject {
       Click(form, "cmdOK");
     });
     QCOMPARE(s.run.RunState, kRunning);
-    QVERIFY(!w.form->Timer1->isActive());
+    QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
     QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 20));
     // One dimension inside a boundary of half the unit circle.
     for (int i = 1; i <= s.prob.NObjects; ++i) {
       QCOMPARE(s.prob.LocDim[2][i], 0.0f);
       QVERIFY(std::fabs(s.prob.LocDim[1][i]) <= 0.5f + 1e-6f);
     }
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
   }
 
   void mdsTypeMenuRewritesTheCaptionAndCtrlPOpensThePrintDialog() {
     Window w;
     w.LoadCase(3);
-    WithMenuDialog(w.form->mnuMDSTypeAndErrBounds, [](QWidget* form) {
+    WithMenuDialog(w.Action("mnuMDSTypeAndErrBounds"), [](QWidget* form) {
       Click(form, "optMDSAnalysisType_2");
       // A cancelled print dialog prints nothing and returns to the form.
       QTimer::singleShot(0, [form] {
@@ -220,7 +221,7 @@ class AnalysisDialogsTest : public QObject {
       QCOMPARE(QApplication::activeModalWidget(), form);
       Click(form, "cmdOK");
     });
-    QCOMPARE(w.form->cmdMDSType->text(), QString("MDS &TYPE:\nInterval"));
+    QCOMPARE(w.Button("cmdMDSType")->text(), QString("MDS &TYPE:\nInterval"));
   }
 };
 

@@ -47,13 +47,13 @@ class AttributeMappingDialogsTest : public QObject {
  private slots:
   void attributeEntryNeedsAnAttributeTable() {
     Window w;
-    QVERIFY(!w.form->mnuAttributeFns->isEnabled());
+    QVERIFY(!w.Action("mnuAttributeFns")->isEnabled());
     w.LoadCase(1);
-    QVERIFY(!w.form->mnuAttributeFns->isEnabled());
+    QVERIFY(!w.Action("mnuAttributeFns")->isEnabled());
     w.LoadCase(kAttributeCase);
-    QVERIFY(w.form->mnuAttributeFns->isEnabled());
-    w.form->mnuClear->trigger();
-    QVERIFY(!w.form->mnuAttributeFns->isEnabled());
+    QVERIFY(w.Action("mnuAttributeFns")->isEnabled());
+    w.Action("mnuClear")->trigger();
+    QVERIFY(!w.Action("mnuAttributeFns")->isEnabled());
   }
 
   void attributeDialogCancelStoresOnlyTheNormalisation() {
@@ -88,9 +88,9 @@ class AttributeMappingDialogsTest : public QObject {
     // A valid pair that the level's default would replace survives OK.
     s.set.AttributeFunctionNum = 3;
     OnDialog<AttributeCoefficientSelectionForm>([](auto& form) { Click(form, "cmdOK"); });
-    w.form->mnuAttributeFns->trigger();
+    w.Action("mnuAttributeFns")->trigger();
     QCOMPARE(s.set.AttributeFunctionNum, 3);
-    QCOMPARE(w.form->cmdAttributeFns->text(), QString("&ATTRIBUTE  FNs:\nPearson"));
+    QCOMPARE(w.Button("cmdAttributeFns")->text(), QString("&ATTRIBUTE  FNs:\nPearson"));
 
     OnDialog<AttributeCoefficientSelectionForm>([](auto& form) {
       Click(form, "optAttribType_4");
@@ -98,11 +98,11 @@ class AttributeMappingDialogsTest : public QObject {
       Click(form, "optCoercionRules_0");
       Click(form, "cmdOK");
     });
-    w.form->mnuAttributeFns->trigger();
+    w.Action("mnuAttributeFns")->trigger();
     QCOMPARE(s.set.AttributeDataTypeNum, 4);
     QCOMPARE(s.set.AttributeFunctionNum, 9);
     QCOMPARE(s.set.CoercionRulesNum, 0);
-    QCOMPARE(w.form->cmdAttributeFns->text(), QString("&ATTRIBUTE  FNs:\nBinary SMC"));
+    QCOMPARE(w.Button("cmdAttributeFns")->text(), QString("&ATTRIBUTE  FNs:\nBinary SMC"));
   }
 
   void mappingWeightsDialog() {
@@ -142,11 +142,11 @@ class AttributeMappingDialogsTest : public QObject {
       Click(form, "cmdDnMappingWt");
       Click(form, "cmdOK");
     });
-    w.form->mnuMappingWtFns->trigger();
+    w.Action("mnuMappingWtFns")->trigger();
     QCOMPARE(s.set.MappingWtFunctionNum, 4);
     QCOMPARE(s.set.AdjustableMappingWt, -0.5);
     QVERIFY(s.prob.EffWeight(2, 1) < 1.0f);  // recomputed on OK
-    QCOMPARE(w.form->cmdMappingWtFns->text(), QString("&MAPPING  WTs:\nAdjustable"));
+    QCOMPARE(w.Button("cmdMappingWtFns")->text(), QString("&MAPPING  WTs:\nAdjustable"));
   }
 
   // A dialog opened while the solver runs: the run goes on behind it, and
@@ -155,7 +155,7 @@ class AttributeMappingDialogsTest : public QObject {
     Window w;
     w.LoadCase(kLargeCase);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(3));
     long long sweeps_at_ok = 0;
     OnDialog<MappingWeightsSelectionForm>([&](auto& form) {
@@ -165,7 +165,7 @@ class AttributeMappingDialogsTest : public QObject {
       sweeps_at_ok = s.run.TotalSweeps;
       Click(form, "cmdOK");
     });
-    w.form->mnuMappingWtFns->trigger();
+    w.Action("mnuMappingWtFns")->trigger();
     QCOMPARE(s.set.MappingWtFunctionNum, 2);
     const float weight = s.prob.EffWeight(5, 2);
     QVERIFY(weight < 1.0f);
@@ -174,24 +174,24 @@ class AttributeMappingDialogsTest : public QObject {
     QCOMPARE(s.run.RunState, kRunning);
     QCOMPARE(s.prob.EffWeight(5, 2), weight);  // the run uses what OK computed
     QVERIFY(std::isfinite(s.run.ObjFnValue));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
 
     w.LoadCase(kAttributeCase);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(3));
     const float euclidean = s.prob.Dissim(2, 1);
     OnDialog<AttributeCoefficientSelectionForm>([](auto& form) {
       Click(form, "optAttribFunction_2");
       Click(form, "cmdOK");
     });
-    w.form->mnuAttributeFns->trigger();
+    w.Action("mnuAttributeFns")->trigger();
     QCOMPARE(s.set.AttributeFunctionNum, 2);
     QVERIFY(s.prob.Dissim(2, 1) != euclidean);
     const long long after = s.run.TotalSweeps;
     QVERIFY(w.WaitForSweeps(after + 3));
     QCOMPARE(s.run.RunState, kRunning);
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
     QVERIFY(std::isfinite(s.run.ObjFnValue));
   }

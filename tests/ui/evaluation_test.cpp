@@ -72,7 +72,7 @@ void Solve(Window& w, int special_case) {
   w.LoadCase(special_case);
   w.session->set.AutoStop = true;
   SetConvergenceLimits(*w.session);
-  QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+  QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
   QVERIFY(w.WaitUntilIdle(60000));
 }
 
@@ -88,14 +88,14 @@ class EvaluationTest : public QObject {
  private slots:
   void menusFollowTheProblem() {
     Window w;
-    for (QAction* a : {w.form->mnuObjects, w.form->mnuLinks, w.form->mnuAttributes})
+    for (QAction* a : {w.Action("mnuObjects"), w.Action("mnuLinks"), w.Action("mnuAttributes")})
       QVERIFY(!a->isEnabled());
     w.LoadCase(3);
-    QVERIFY(w.form->mnuObjects->isEnabled());
-    QVERIFY(w.form->mnuLinks->isEnabled());
-    QVERIFY(!w.form->mnuAttributes->isEnabled());
+    QVERIFY(w.Action("mnuObjects")->isEnabled());
+    QVERIFY(w.Action("mnuLinks")->isEnabled());
+    QVERIFY(!w.Action("mnuAttributes")->isEnabled());
     w.LoadCase(12);
-    QVERIFY(w.form->mnuAttributes->isEnabled());
+    QVERIFY(w.Action("mnuAttributes")->isEnabled());
   }
 
   void linksWindowDrawsEachOptionAndCloses() {
@@ -104,7 +104,7 @@ class EvaluationTest : public QObject {
     Session& s = *w.session;
     s.set.EvalLinksItemNum = 0;
     const LinkEvaluation eval = EvaluateLinks(s);
-    WithWindow(w.form->mnuLinks, "EvaluateLinksForm", [&](QDialog* form) {
+    WithWindow(w.Action("mnuLinks"), "EvaluateLinksForm", [&](QDialog* form) {
       QCOMPARE(s.run.RunState, kStopped);
       auto* slider = form->findChild<QSlider*>("WaernSlide");
       QCOMPARE(slider->value(), 33);
@@ -150,7 +150,7 @@ class EvaluationTest : public QObject {
     Session& s = *w.session;
     s.set.EvalObjectsItemNum = 0;
     MapScene& map = *w.form->map();
-    WithWindow(w.form->mnuObjects, "EvaluateObjectsForm", [&](QDialog* form) {
+    WithWindow(w.Action("mnuObjects"), "EvaluateObjectsForm", [&](QDialog* form) {
       // Quarter ranges: the upper three quarters stay shaded after the
       // label pass that follows the fill.
       QVERIFY(FilledCircles(w) > 0);
@@ -177,7 +177,7 @@ class EvaluationTest : public QObject {
     Session& s = *w.session;
     MapScene& map = *w.form->map();
     QCOMPARE(Segments(w), size_t(0));
-    WithWindow(w.form->mnuAttributes, "EvaluateAttributesForm", [&](QDialog* form) {
+    WithWindow(w.Action("mnuAttributes"), "EvaluateAttributesForm", [&](QDialog* form) {
       QCOMPARE(Segments(w), size_t(1));
       QCOMPARE(Overlay(w, QGraphicsPolygonItem::Type).size(), size_t(1));
       QCOMPARE(Overlay(w, QGraphicsSimpleTextItem::Type).size(), size_t(1));
@@ -211,7 +211,7 @@ class EvaluationTest : public QObject {
     w.LoadCase(12);
     MessageBoxCloser closer;
     for (int i = 1; i <= w.session->prob.NObjects; ++i) w.session->prob.AttribMissing(i, 1) = 1;
-    WithWindow(w.form->mnuAttributes, "EvaluateAttributesForm",
+    WithWindow(w.Action("mnuAttributes"), "EvaluateAttributesForm",
                [&](QDialog*) { QCOMPARE(Segments(w), size_t(0)); });
     QTRY_COMPARE(closer.texts.size(), 1);
     QCOMPARE(closer.texts[0], QString(kNoAttributeValuesMessage));
@@ -223,16 +223,17 @@ class EvaluationTest : public QObject {
     Window w;
     w.LoadCase(14);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->chkAutoRepeat, Qt::LeftButton);
+    QTest::mouseClick(w.Button("chkAutoRepeat"), Qt::LeftButton);
     QVERIFY(s.set.AutoRepeat);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(20));
-    for (QAction* entry : {w.form->mnuLinks, w.form->mnuObjects}) {
+    for (QAction* entry : {w.Action("mnuLinks"), w.Action("mnuObjects")}) {
       if (!w.Running()) {
-        QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+        QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
         QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 10));
       }
-      const QString name = entry == w.form->mnuLinks ? "EvaluateLinksForm" : "EvaluateObjectsForm";
+      const QString name =
+          entry == w.Action("mnuLinks") ? "EvaluateLinksForm" : "EvaluateObjectsForm";
       WithWindow(entry, name, [&](QDialog*) {
         QCOMPARE(s.run.RunState, kStopped);
         std::vector<float> at_opening(s.prob.LocDim[1].begin(), s.prob.LocDim[1].end());

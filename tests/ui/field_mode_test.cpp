@@ -10,15 +10,12 @@
 #include "ui_fixture.h"
 
 using namespace quorel;
+using quorel::testing::Child;
 using quorel::testing::Window;
 
 namespace {
 
 enum Way { kKeyF, kRightClick, kFieldButton, kCloseButton };
-
-QPushButton* Button(Window& w, const char* name) {
-  return w.form->findChild<QPushButton*>(name);
-}
 
 void RightClick(Window& w, QPoint at) {
   QTest::mousePress(w.Viewport(), Qt::RightButton, Qt::NoModifier, at);
@@ -35,10 +32,10 @@ void Switch(Window& w, int way) {
       RightClick(w, empty);
       break;
     case kFieldButton:
-      QTest::mouseClick(w.form->cmdField, Qt::LeftButton);
+      QTest::mouseClick(w.Button("cmdField"), Qt::LeftButton);
       break;
     default:
-      QTest::mouseClick(Button(w, "cmdFieldClose"), Qt::LeftButton);
+      QTest::mouseClick(w.Button("cmdFieldClose"), Qt::LeftButton);
       break;
   }
 }
@@ -69,13 +66,13 @@ class FieldModeTest : public QObject {
     Switch(w, way);
     QVERIFY(s.map.FieldMode);
     QVERIFY(tools->isVisible());
-    for (QWidget* hidden :
-         std::initializer_list<QWidget*>{f.frameBottomControlGroup, f.frameOnlineControls,
-                                         f.frameActiveAttribs, f.frameParkedAttribs})
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             Child<QFrame>(f, "frameBottomControlGroup"), Child<QFrame>(f, "frameOnlineControls"),
+             Child<QGroupBox>(f, "frameActiveAttribs"), Child<QGroupBox>(f, "frameParkedAttribs")})
       QVERIFY(!hidden->isVisible());
     QVERIFY(!f.map()->Circle(4)->isVisible());
     QVERIFY(f.map()->Circle(5)->isVisible());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Button(w, "cmdFieldClose")));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Button("cmdFieldClose")));
     // Shortcut keys are off.
     int badness = s.set.BadnessFunctionNum;
     QTest::keyClick(&f, Qt::Key_B);
@@ -86,9 +83,9 @@ class FieldModeTest : public QObject {
     Switch(w, kCloseButton);
     QVERIFY(!s.map.FieldMode);
     QVERIFY(!tools->isVisible());
-    for (QWidget* shown :
-         std::initializer_list<QWidget*>{f.frameBottomControlGroup, f.frameOnlineControls,
-                                         f.frameActiveAttribs, f.frameParkedAttribs})
+    for (QWidget* shown : std::initializer_list<QWidget*>{
+             Child<QFrame>(f, "frameBottomControlGroup"), Child<QFrame>(f, "frameOnlineControls"),
+             Child<QGroupBox>(f, "frameActiveAttribs"), Child<QGroupBox>(f, "frameParkedAttribs")})
       QVERIFY(shown->isVisible());
     QVERIFY(f.map()->Circle(4)->isVisible());
   }
@@ -110,7 +107,7 @@ class FieldModeTest : public QObject {
     Switch(w, way);
     QVERIFY(!s.map.FieldMode);
     QCOMPARE(s.set.AutoRepeat, repeat_after);
-    QCOMPARE(w.form->chkAutoRepeat->isChecked(), repeat_after);
+    QCOMPARE(w.Button("chkAutoRepeat")->isChecked(), repeat_after);
     // The release of the right click that left was swallowed: nothing ran.
     QCOMPARE(s.run.RunState, kLoadedIdle);
     QVERIFY(!w.Running());
@@ -120,7 +117,7 @@ class FieldModeTest : public QObject {
     Window w;
     w.LoadCase(0);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(50));
     QTest::keyClick(w.form.get(), Qt::Key_F);
     QVERIFY(s.map.FieldMode);
@@ -128,13 +125,13 @@ class FieldModeTest : public QObject {
     QVERIFY(w.WaitUntilIdle());
     float x = s.prob.LocDim[1][7];
     // The move tool drags the whole map; the tool button makes it count.
-    QTest::mouseClick(Button(w, "cmdMove"), Qt::LeftButton);
-    QVERIFY(Button(w, "cmdMove")->isChecked());
+    QTest::mouseClick(w.Button("cmdMove"), Qt::LeftButton);
+    QVERIFY(w.Button("cmdMove")->isChecked());
     QPointF corner = w.form->map()->Circle(7)->pos();
     w.Drag(w.At(3000, 3000), w.At(3000 + 450, 3000));
     QCOMPARE(w.form->map()->Circle(7)->pos(), corner + QPointF(450, 0));
-    QTest::mouseClick(Button(w, "cmdMove"), Qt::LeftButton);
-    QVERIFY(!Button(w, "cmdMove")->isChecked());
+    QTest::mouseClick(w.Button("cmdMove"), Qt::LeftButton);
+    QVERIFY(!w.Button("cmdMove")->isChecked());
     QVERIFY(std::fabs(s.prob.LocDim[1][7] - (x + 450.0f / s.map.UnitRadius)) < 1e-3f);
   }
 
@@ -143,9 +140,9 @@ class FieldModeTest : public QObject {
     w.LoadCase(3);
     Session& s = *w.session;
     FieldView& field = *w.form->field();
-    QTest::mouseClick(w.form->cmdField, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdField"), Qt::LeftButton);
     QVERIFY(field.Steps() > 1000);
-    QTest::mouseClick(Button(w, "cmdMirror"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdMirror"), Qt::LeftButton);
     std::vector<float> y(5);
     for (int i = 1; i <= 4; ++i) y[i] = s.prob.LocDim[2][i];
     QPoint beside = w.At(s.map.MapCentreX + 2500, s.map.MapCentreY);

@@ -17,7 +17,9 @@
 #include "ui_fixture.h"
 
 using namespace quorel;
+using quorel::testing::Button;
 using quorel::testing::MessageBoxCloser;
+using quorel::testing::PlainText;
 using quorel::testing::Window;
 
 namespace {
@@ -52,7 +54,7 @@ class FileMenuTest : public QObject {
       asked_initial = initial;
       return save ? QString() : ExampleFile();
     };
-    w.form->mnuReadDataFile->trigger();
+    w.Action("mnuReadDataFile")->trigger();
     Session& s = *w.session;
     QCOMPARE(asked_initial, QString("Example_A.txt"));
     QCOMPARE(s.prob.NObjects, 13);
@@ -60,9 +62,9 @@ class FileMenuTest : public QObject {
     QCOMPARE(QString::fromStdString(s.set.DataFileName), ExampleFile());
     QCOMPARE(QString::fromStdString(s.set.StartupProblem), ExampleFile());
     QCOMPARE(w.form->map()->CircleCount(), 13);
-    QCOMPARE(w.form->lblProvidedMsg->text(), QString("European capitals"));
-    QVERIFY(w.form->lblProvidedSubMsg->isVisible());
-    QCOMPARE(w.form->lblInitialPositionsMsg->text(), QString(" 13 objects loaded "));
+    QCOMPARE(w.Label("lblProvidedMsg")->text(), QString("European capitals"));
+    QVERIFY(w.Label("lblProvidedSubMsg")->isVisible());
+    QCOMPARE(w.Label("lblInitialPositionsMsg")->text(), QString(" 13 objects loaded "));
     // Names label the circles when the data carry them and the method says so.
     QCOMPARE(w.form->map()->LabelText(2), QString("2"));
   }
@@ -76,12 +78,12 @@ class FileMenuTest : public QObject {
     };
     w.session->set.DataFileName = ExampleFile().toStdString();
     w.session->ui.ReadWithoutDialog = true;
-    w.form->mnuReadDataFile->trigger();
+    w.Action("mnuReadDataFile")->trigger();
     QVERIFY(!asked);
     QCOMPARE(w.session->prob.NObjects, 13);
     QVERIFY(!w.session->ui.ReadWithoutDialog);
     // The next read asks; a cancelled dialog reads nothing.
-    w.form->mnuReadDataFile->trigger();
+    w.Action("mnuReadDataFile")->trigger();
     QVERIFY(asked);
     QCOMPARE(w.session->prob.NObjects, 13);
     QCOMPARE(w.session->run.RunState, kLoadedIdle);
@@ -93,7 +95,7 @@ class FileMenuTest : public QObject {
     MessageBoxCloser closer;
     QString missing = w.dir.filePath("no_such_file.txt");
     w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return missing; };
-    w.form->mnuReadDataFile->trigger();
+    w.Action("mnuReadDataFile")->trigger();
     QTRY_COMPARE(closer.texts.size(), 1);
     QVERIFY(
         closer.texts[0].startsWith("File Opening error.  You requested opening a "
@@ -111,13 +113,13 @@ class FileMenuTest : public QObject {
     file.write("just a comment\r\n");
     file.close();
     w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return bad; };
-    w.form->mnuReadDataFile->trigger();
+    w.Action("mnuReadDataFile")->trigger();
     QTRY_COMPARE(closer.texts.size(), 1);
     QVERIFY(closer.texts[0].endsWith("ErrMsgR1"));
     QCOMPARE(w.session->prob.NObjects, 0);
     QCOMPARE(w.session->run.RunState, kNoProblem);
     QCOMPARE(w.form->map()->CircleCount(), 0);
-    QVERIFY(!w.form->frameOnlineControls->isVisible());
+    QVERIFY(!w.Find<QFrame>("frameOnlineControls")->isVisible());
   }
 
   void saveLongAndShortAndSaveAs() {
@@ -126,19 +128,19 @@ class FileMenuTest : public QObject {
     Session& s = *w.session;
     s.set.SolnLongFileName = w.dir.filePath("long.txt").toStdString();
     s.set.SolnShortFileName = w.dir.filePath("short.txt").toStdString();
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(50));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
 
-    w.form->mnuSave->trigger();
+    w.Action("mnuSave")->trigger();
     QStringList long_lines = Lines(w.dir.filePath("long.txt"));
     QCOMPARE(long_lines.value(0), QString("QUOREL 11.8a"));
     QVERIFY(long_lines.contains("LOCATIONLIST"));
     QVERIFY(long_lines.contains("DISSIMILARITYLIST"));
     QVERIFY(long_lines.contains("NOBJECTS=4"));
 
-    w.form->mnuSaveAbbreviated->trigger();
+    w.Action("mnuSaveAbbreviated")->trigger();
     QStringList short_lines = Lines(w.dir.filePath("short.txt"));
     QCOMPARE(short_lines.value(0), QString("QUOREL 11.8a"));
     QVERIFY(short_lines.contains("LOCATIONLIST"));
@@ -148,7 +150,7 @@ class FileMenuTest : public QObject {
     w.form->file_dialog_hook = [&](const QString&, const QString&, bool save) {
       return save ? chosen : QString();
     };
-    w.form->mnuSaveAs->trigger();
+    w.Action("mnuSaveAs")->trigger();
     QCOMPARE(QString::fromStdString(s.set.SolnLongFileName), chosen);
     QCOMPARE(Lines(chosen).value(1), "Results File = " + chosen);
 
@@ -156,10 +158,10 @@ class FileMenuTest : public QObject {
     float x1 = s.prob.LocDim[1][1];
     s.set.DataFileName = chosen.toStdString();
     s.ui.ReadWithoutDialog = true;
-    w.form->mnuReadDataFile->trigger();
+    w.Action("mnuReadDataFile")->trigger();
     QCOMPARE(s.prob.NObjects, 4);
     QVERIFY(std::fabs(s.prob.LocDim[1][1] - x1) < 1e-4f);
-    QCOMPARE(w.form->lblInitialPositionsMsg->text(),
+    QCOMPARE(w.Label("lblInitialPositionsMsg")->text(),
              QString(" 4 objects loaded in user-provided positions"));
   }
 
@@ -167,7 +169,7 @@ class FileMenuTest : public QObject {
     Window w;
     MessageBoxCloser closer;
     w.session->set.SolnLongFileName = w.dir.filePath("never.txt").toStdString();
-    w.form->mnuSave->trigger();
+    w.Action("mnuSave")->trigger();
     QTRY_COMPARE(closer.texts.size(), 1);
     QVERIFY(!QFile::exists(w.dir.filePath("never.txt")));
   }
@@ -176,28 +178,28 @@ class FileMenuTest : public QObject {
     Window w;
     w.LoadCase(3);
     w.session->set.BadnessFunctionNum = 3;
-    w.form->mnuClear->trigger();
+    w.Action("mnuClear")->trigger();
     QCOMPARE(w.session->prob.NObjects, 0);
     QCOMPARE(w.session->run.RunState, kNoProblem);
     QCOMPARE(w.session->set.BadnessFunctionNum, 1);
     QCOMPARE(w.form->map()->CircleCount(), 0);
-    QVERIFY(!w.form->frameOnlineControls->isVisible());
-    QVERIFY(w.form->lblStartUpMsg->isVisible());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.form->cmdExit));
+    QVERIFY(!w.Find<QFrame>("frameOnlineControls")->isVisible());
+    QVERIFY(w.Label("lblStartUpMsg")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Button("cmdExit")));
   }
 
   void specialCasesDialog() {
     Window w;
     w.session->set.SpecialCaseNum = 7;
     SpecialCasesForm form(*w.session, w.form.get());
-    QVERIFY(form.optSpecialCase[7]->isChecked());
-    const QString seventh = form.txtDescription->toPlainText();
-    QTest::mouseClick(form.optSpecialCase[10], Qt::LeftButton);
-    QVERIFY(form.txtDescription->toPlainText() != seventh);
-    QTest::mouseClick(form.chkRandomOptions, Qt::LeftButton);
+    QVERIFY(Button(form, "optSpecialCase7")->isChecked());
+    const QString seventh = PlainText(form, "txtDescription");
+    QTest::mouseClick(Button(form, "optSpecialCase10"), Qt::LeftButton);
+    QVERIFY(PlainText(form, "txtDescription") != seventh);
+    QTest::mouseClick(Button(form, "chkRandomOptions"), Qt::LeftButton);
     QVERIFY(w.session->set.ReuseRandomNumbers);
     w.session->run.BestObjFnValue = 0.5f;
-    QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(Button(form, "cmdOK"), Qt::LeftButton);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(w.session->set.SpecialCaseNum, 10);
     QCOMPARE(w.session->run.BestObjFnValue, 1e20f);
@@ -205,9 +207,9 @@ class FileMenuTest : public QObject {
     // The window's close box (or Escape) is a Cancel like the button.
     SpecialCasesForm again(*w.session, w.form.get());
     again.show();
-    QVERIFY(again.optSpecialCase[10]->isChecked());
-    QVERIFY(again.chkRandomOptions->isChecked());
-    QTest::mouseClick(again.optSpecialCase[2], Qt::LeftButton);
+    QVERIFY(Button(again, "optSpecialCase10")->isChecked());
+    QVERIFY(Button(again, "chkRandomOptions")->isChecked());
+    QTest::mouseClick(Button(again, "optSpecialCase2"), Qt::LeftButton);
     again.close();
     QCOMPARE(again.result(), int(QDialog::Rejected));
     QVERIFY(w.session->ui.SpecialCaseCancelled);
@@ -215,31 +217,31 @@ class FileMenuTest : public QObject {
     // A number of 50 or more selects the first case.
     w.session->set.SpecialCaseNum = 50;
     SpecialCasesForm none(*w.session, w.form.get());
-    QVERIFY(none.optSpecialCase[0]->isChecked());
+    QVERIFY(Button(none, "optSpecialCase0")->isChecked());
   }
 
   void closedDialogsEnableTimer1WhileIdle() {
     Window w;
     w.LoadCase(3);
-    QVERIFY(w.form->Timer1->isSingleShot());
-    QTRY_VERIFY(!w.form->Timer1->isActive());
+    QVERIFY(w.Find<QTimer>("Timer1")->isSingleShot());
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
     QTimer::singleShot(50, [] {
       if (auto* form = qobject_cast<ConvergenceOptionsForm*>(QApplication::activeModalWidget()))
-        form->cmdCancel->click();
+        Button(*form, "cmdCancel")->click();
     });
-    w.form->mnuConvergence->trigger();
-    QVERIFY(w.form->Timer1->isActive());
-    QTRY_VERIFY(!w.form->Timer1->isActive());
+    w.Action("mnuConvergence")->trigger();
+    QVERIFY(w.Find<QTimer>("Timer1")->isActive());
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
     // While a run is in progress the dialog leaves Timer1 alone.
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QCOMPARE(w.session->run.RunState, kRunning);
     QTimer::singleShot(50, [] {
       if (auto* form = qobject_cast<ConvergenceOptionsForm*>(QApplication::activeModalWidget()))
-        form->cmdOK->click();
+        Button(*form, "cmdOK")->click();
     });
-    w.form->mnuConvergence->trigger();
-    QVERIFY(!w.form->Timer1->isActive());
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    w.Action("mnuConvergence")->trigger();
+    QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
   }
 
@@ -248,10 +250,10 @@ class FileMenuTest : public QObject {
     QTimer::singleShot(100, [] {
       auto* form = qobject_cast<SpecialCasesForm*>(QApplication::activeModalWidget());
       if (!form) return;
-      form->optSpecialCase[12]->click();
-      form->cmdOK->click();
+      Button(*form, "optSpecialCase12")->click();
+      Button(*form, "cmdOK")->click();
     });
-    w.form->mnuSpecialCases->trigger();
+    w.Action("mnuSpecialCases")->trigger();
     QCOMPARE(w.session->prob.NObjects, 25);
     QCOMPARE(w.session->set.StartupProblem, std::string("SpecialCase12"));
   }
@@ -263,18 +265,18 @@ class FileMenuTest : public QObject {
     s.run.RunCount = 3;
     {
       ConvergenceOptionsForm form(s, w.form.get());
-      QVERIFY(form.optConvergLimits[1]->isChecked());
-      QVERIFY(form.optStepSize[1]->isChecked());
-      form.optStepSize[0]->setChecked(true);
-      QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+      QVERIFY(Button(form, "optConvergLimits1")->isChecked());
+      QVERIFY(Button(form, "optStepSize1")->isChecked());
+      Button(form, "optStepSize0")->setChecked(true);
+      QTest::mouseClick(Button(form, "cmdOK"), Qt::LeftButton);
     }
     // A new step size alone keeps the series.
     QCOMPARE(s.set.StepSizeNum, 0);
     QCOMPARE(s.run.RunCount, 3);
     {
       ConvergenceOptionsForm form(s, w.form.get());
-      form.optConvergLimits[2]->setChecked(true);
-      QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+      Button(form, "optConvergLimits2")->setChecked(true);
+      QTest::mouseClick(Button(form, "cmdOK"), Qt::LeftButton);
     }
     QCOMPARE(s.set.PrecisionLevelNum, 2);
     QCOMPARE(s.run.RunCount, 0);
@@ -283,23 +285,23 @@ class FileMenuTest : public QObject {
     s.set.AutoStop = true;
     {
       ConvergenceOptionsForm form(s, w.form.get());
-      QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+      QTest::mouseClick(Button(form, "cmdOK"), Qt::LeftButton);
     }
     QCOMPARE(s.run.ConvergeCountLimit, 7000);
     QCOMPARE(s.run.ConvergeMoveLimit, 1e-7f);
     {
       ConvergenceOptionsForm form(s, w.form.get());
-      form.optConvergLimits[0]->setChecked(true);
-      QTest::mouseClick(form.cmdCancel, Qt::LeftButton);
+      Button(form, "optConvergLimits0")->setChecked(true);
+      QTest::mouseClick(Button(form, "cmdCancel"), Qt::LeftButton);
     }
     QCOMPARE(s.set.PrecisionLevelNum, 2);
   }
 
   void laterEntriesArePresentButDisabled() {
     Window w;
-    for (QAction* a : {w.form->mnuObjects, w.form->mnuLinks, w.form->mnuAttributes})
+    for (QAction* a : {w.Action("mnuObjects"), w.Action("mnuLinks"), w.Action("mnuAttributes")})
       QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
-    QVERIFY(w.form->cmdField->isEnabled());
+    QVERIFY(w.Button("cmdField")->isEnabled());
   }
 };
 

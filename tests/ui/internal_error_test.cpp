@@ -19,7 +19,7 @@ class InternalErrorTest : public QObject {
     w.LoadCase(3);
     Session& s = *w.session;
     MessageBoxCloser closer;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(5));
     s.set.BadnessFunctionNum = MaxBadnessFunctionNum + 5;
     QTRY_COMPARE(closer.texts.size(), 1);
@@ -31,9 +31,9 @@ class InternalErrorTest : public QObject {
     // The program goes on: a new run starts and sweeps.
     s.set.BadnessFunctionNum = 0;
     const long long sweeps = s.run.TotalSweeps;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(sweeps + 5));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
     // Any other handler's fault is named the same way.
     QTimer::singleShot(0, [] { throw std::logic_error("a test fault"); });

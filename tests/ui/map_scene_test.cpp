@@ -29,10 +29,10 @@ class MapSceneTest : public QObject {
   void viewShowsFifteenTwipsPerPixel() {
     Window w;
     QPointF twips(1500, 3000);
-    QCOMPARE(w.form->view()->mapFromScene(twips), QPoint(100, 200));
-    QRectF area = w.form->view()->sceneRect();
-    QCOMPARE(area.width(), w.form->view()->viewport()->width() * 15.0);
-    QCOMPARE(w.form->map()->canvas().Image().width(), w.form->view()->viewport()->width());
+    QCOMPARE(w.View()->mapFromScene(twips), QPoint(100, 200));
+    QRectF area = w.View()->sceneRect();
+    QCOMPARE(area.width(), w.View()->viewport()->width() * 15.0);
+    QCOMPARE(w.form->map()->canvas().Image().width(), w.View()->viewport()->width());
   }
 
   void circlesHaveTheLookOfTheSettings() {
@@ -91,7 +91,7 @@ class MapSceneTest : public QObject {
     QVERIFY(GuideNear(scene, QPointF(s.map.MapCentreX - s.map.UnitRadius + 10, s.map.MapCentreY),
                       QGraphicsLineItem::Type));
     // A smaller boundary shows its own circle.
-    QTest::mouseClick(w.form->cmdBoundary, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdBoundary"), Qt::LeftButton);
     QPointF on_boundary(s.map.MapCentreX + s.map.BoundaryRadiusPx, s.map.MapCentreY);
     bool found = false;
     for (QGraphicsItem* item : scene->items(on_boundary)) {
@@ -105,7 +105,7 @@ class MapSceneTest : public QObject {
     Window w;
     w.session->set.DataFileName = std::string(QUOREL_REPO_DATA) + "/Example_A.txt";
     w.session->ui.ReadWithoutDialog = true;
-    w.form->mnuReadDataFile->trigger();
+    w.Action("mnuReadDataFile")->trigger();
     MapScene& map = *w.form->map();
     QCOMPARE(map.LabelText(3), QString("3"));
     w.session->set.ObjectIDMethodNum = 1;
@@ -177,22 +177,22 @@ class MapSceneTest : public QObject {
     Window w;
     w.LoadCase(0);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(100));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
     float x5 = s.prob.LocDim[1][5], y5 = s.prob.LocDim[2][5];
     int centre_x = s.map.MapCentreX;
     w.form->resize(w.form->width() + 150, w.form->height() + 90);
     QTRY_VERIFY(s.map.MapCentreX != centre_x);
-    QCOMPARE(s.map.MapCentreX, w.form->formArea->width() * 15 / 2);
-    QCOMPARE(s.map.MapCentreY, w.form->frameBottomControlGroup->y() * 15 / 2);
+    QCOMPARE(s.map.MapCentreX, w.Find<QWidget>("formArea")->width() * 15 / 2);
+    QCOMPARE(s.map.MapCentreY, w.Find<QFrame>("frameBottomControlGroup")->y() * 15 / 2);
     QCOMPARE(s.prob.LocDim[1][5], x5);
     QCOMPARE(s.prob.LocDim[2][5], y5);
     QCOMPARE(w.form->map()->Circle(5)->pos().x(),
              std::round(x5 * s.map.UnitRadius + s.map.CentreLeft));
-    QCOMPARE(w.form->view()->sceneRect().width(), w.form->formArea->width() * 15.0);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.form->cmdStart));
+    QCOMPARE(w.View()->sceneRect().width(), w.Find<QWidget>("formArea")->width() * 15.0);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Button("cmdStart")));
   }
 };
 

@@ -119,7 +119,7 @@ class MouseTest : public QObject {
     Window w;
     w.LoadCase(0);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(10));
     for (int object : {7, 8}) {
       QPoint from = w.LabelCentre(object);
@@ -140,7 +140,7 @@ class MouseTest : public QObject {
     const QPoint dropped(s.map.CircleLeft[8], s.map.CircleTop[8]);
     QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 30));
     QVERIFY(QPoint(s.map.CircleLeft[8], s.map.CircleTop[8]) != dropped);
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
   }
 
@@ -183,7 +183,7 @@ class MouseTest : public QObject {
     Window w;
     w.LoadCase(0);
     Session& s = *w.session;
-    QTRY_VERIFY(!w.form->Timer1->isActive());
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
     auto spoil = [&s] {
       s.run.BestObjFnValue = 0.125f;
       s.run.RunCount = 4;
@@ -243,7 +243,7 @@ class MouseTest : public QObject {
     Window w;
     w.LoadCase(3);
     Session& s = *w.session;
-    QTRY_VERIFY(!w.form->Timer1->isActive());
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
     w.form->map()->ClearMapCanvas();
     QPoint empty = w.At(60, s.map.MapCentreY * 2 - 60);
     QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
@@ -272,10 +272,10 @@ class MouseTest : public QObject {
     ScreenPoint slot = ParkingSlot(s, 3);
     QCOMPARE(w.form->map()->Circle(3)->pos(), QPointF(slot.left, slot.top));
     QVERIFY(!w.form->mouse()->SkipUpAfterPark());
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     // The canvas was cleared and only the parked object was labelled.
     QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1);
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
   }
 
@@ -301,7 +301,7 @@ class MouseTest : public QObject {
     w.DoubleClick(w.At(s.map.MapCentreX, s.map.MapCentreY - 0.6 * s.map.UnitRadius));
     QCOMPARE(s.run.RunState, kRunning);
     QVERIFY(w.Running());
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
   }
 
@@ -309,7 +309,7 @@ class MouseTest : public QObject {
     Window w;
     w.LoadCase(14);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(10));
     QPoint empty = w.At(60, s.map.MapCentreY * 2 - 60);
     QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
@@ -323,7 +323,7 @@ class MouseTest : public QObject {
     w.Click(empty);
     QTRY_COMPARE(s.run.RunState, kRunning);
     QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 5));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
     QVERIFY(s.run.IterationCount > iterations);
   }

@@ -40,22 +40,27 @@ class PanelKeysTest : public QObject {
     Window w(ShowAllButtons);
     w.LoadCase(3);
     Session& s = *w.session;
-    MainForm& f = *w.form;
+    const Window& f = w;
     const Captions& c = s.captions;
     struct Case {
-      QPushButton* button;
+      QAbstractButton* button;
       Qt::Key key;
       const std::string* caption;
       std::function<double()> value;
     };
     const Case cases[] = {
-        {f.cmdMDSType, Qt::Key_T, &c.cmdMDSType, [&] { return s.set.MDSAnalysisTypeNum; }},
-        {f.cmdBadnessFns, Qt::Key_B, &c.cmdBadnessFns, [&] { return s.set.BadnessFunctionNum; }},
-        {f.cmdDimensions, Qt::Key_N, &c.cmdDimensions, [&] { return s.set.DimensionsNum; }},
-        {f.cmdBoundary, Qt::Key_Y, &c.cmdBoundary, [&] { return s.set.ConstraintRadius; }},
-        {f.cmdDegrade, Qt::Key_E, &c.cmdDegrade, [&] { return s.set.DegradeNum; }},
-        {f.cmdDistanceFns, Qt::Key_D, &c.cmdDistanceFns, [&] { return s.set.DistanceFunctionNum; }},
-        {f.cmdMappingWtFns, Qt::Key_M, &c.cmdMappingWtFns,
+        {f.Button("cmdMDSType"), Qt::Key_T, &c.cmdMDSType,
+         [&] { return s.set.MDSAnalysisTypeNum; }},
+        {f.Button("cmdBadnessFns"), Qt::Key_B, &c.cmdBadnessFns,
+         [&] { return s.set.BadnessFunctionNum; }},
+        {f.Button("cmdDimensions"), Qt::Key_N, &c.cmdDimensions,
+         [&] { return s.set.DimensionsNum; }},
+        {f.Button("cmdBoundary"), Qt::Key_Y, &c.cmdBoundary,
+         [&] { return s.set.ConstraintRadius; }},
+        {f.Button("cmdDegrade"), Qt::Key_E, &c.cmdDegrade, [&] { return s.set.DegradeNum; }},
+        {f.Button("cmdDistanceFns"), Qt::Key_D, &c.cmdDistanceFns,
+         [&] { return s.set.DistanceFunctionNum; }},
+        {f.Button("cmdMappingWtFns"), Qt::Key_M, &c.cmdMappingWtFns,
          [&] { return s.set.MappingWtFunctionNum; }}};
     auto shown = [](const std::string& caption) {
       return QString::fromStdString(caption).replace("\r\n", "\n");
@@ -79,27 +84,27 @@ class PanelKeysTest : public QObject {
     }
     // Ctrl steps the boundary by a hundredth.
     QTest::keyClick(w.form.get(), Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(f.cmdBoundary->text(), QString("BOUNDAR&Y:\n0.99"));
+    QCOMPARE(f.Button("cmdBoundary")->text(), QString("BOUNDAR&Y:\n0.99"));
     // Without attributes the attribute button is disabled.
-    QVERIFY(!f.cmdAttributeFns->isEnabled());
+    QVERIFY(!f.Button("cmdAttributeFns")->isEnabled());
   }
 
   void attributeButtonAndLists() {
     Window w;
     w.LoadCase(2);
     Session& s = *w.session;
-    MainForm& f = *w.form;
+    const Window& f = w;
     QCOMPARE(s.prob.NAttributes, 3);
-    QVERIFY(f.cmdAttributeFns->isEnabled());
-    QVERIFY(f.frameActiveAttribs->isVisible());
-    QCOMPARE(f.lstActiveAttributes->count(), 3);
-    QCOMPARE(f.lstActiveAttributes->item(2)->text(), QString("  A3"));
+    QVERIFY(f.Button("cmdAttributeFns")->isEnabled());
+    QVERIFY(f.Find<QGroupBox>("frameActiveAttribs")->isVisible());
+    QCOMPARE(f.Find<QListWidget>("lstActiveAttributes")->count(), 3);
+    QCOMPARE(f.Find<QListWidget>("lstActiveAttributes")->item(2)->text(), QString("  A3"));
     float d21 = s.prob.Dissim(2, 1);
-    QTest::mouseClick(f.cmdAttributeFns, Qt::LeftButton);
+    QTest::mouseClick(f.Button("cmdAttributeFns"), Qt::LeftButton);
     QCOMPARE(s.set.AttributeFunctionNum, 2);
-    QCOMPARE(f.cmdAttributeFns->text(),
+    QCOMPARE(f.Button("cmdAttributeFns")->text(),
              QString::fromStdString(s.captions.cmdAttributeFns).replace("\r\n", "\n"));
-    QTest::mouseClick(f.cmdAttributeFns, Qt::LeftButton, Qt::ShiftModifier);
+    QTest::mouseClick(f.Button("cmdAttributeFns"), Qt::LeftButton, Qt::ShiftModifier);
     QCOMPARE(s.set.AttributeFunctionNum, 1);
     QCOMPARE(s.prob.Dissim(2, 1), d21);
     // The key A presses the enabled attribute button.
@@ -109,38 +114,39 @@ class PanelKeysTest : public QObject {
     QCOMPARE(s.set.AttributeFunctionNum, 1);
 
     // Parking attribute 3 by a double click moves it to the other list.
-    QListWidgetItem* a3 = f.lstActiveAttributes->item(2);
-    QRect r = f.lstActiveAttributes->visualItemRect(a3);
-    DoubleClickItem(f.lstActiveAttributes, r.center());
+    QListWidgetItem* a3 = f.Find<QListWidget>("lstActiveAttributes")->item(2);
+    QRect r = f.Find<QListWidget>("lstActiveAttributes")->visualItemRect(a3);
+    DoubleClickItem(f.Find<QListWidget>("lstActiveAttributes"), r.center());
     QVERIFY(s.prob.AttribParked[3]);
-    QCOMPARE(f.lstActiveAttributes->count(), 2);
-    QCOMPARE(f.lstParkedAttributes->count(), 1);
-    QCOMPARE(f.lstParkedAttributes->item(0)->text(), QString("  A3"));
-    QListWidgetItem* parked = f.lstParkedAttributes->item(0);
-    DoubleClickItem(f.lstParkedAttributes, f.lstParkedAttributes->visualItemRect(parked).center());
+    QCOMPARE(f.Find<QListWidget>("lstActiveAttributes")->count(), 2);
+    QCOMPARE(f.Find<QListWidget>("lstParkedAttributes")->count(), 1);
+    QCOMPARE(f.Find<QListWidget>("lstParkedAttributes")->item(0)->text(), QString("  A3"));
+    QListWidgetItem* parked = f.Find<QListWidget>("lstParkedAttributes")->item(0);
+    DoubleClickItem(f.Find<QListWidget>("lstParkedAttributes"),
+                    f.Find<QListWidget>("lstParkedAttributes")->visualItemRect(parked).center());
     QVERIFY(!s.prob.AttribParked[3]);
-    QCOMPARE(f.lstActiveAttributes->count(), 3);
+    QCOMPARE(f.Find<QListWidget>("lstActiveAttributes")->count(), 3);
     QCOMPARE(s.prob.Dissim(2, 1), d21);
   }
 
   void optionalButtonsAreStacked() {
     Window hidden;
     hidden.LoadCase(3);
-    MainForm& f = *hidden.form;
-    int pitch = f.cmdBadnessFns->y() - f.cmdMDSType->y();
-    QVERIFY(!f.cmdDistanceFns->isVisible());
-    QVERIFY(!f.cmdBoundary->isVisible());
-    QCOMPARE(f.cmdAttributeFns->y(), f.cmdDimensions->y() + pitch);
-    int small = f.frameOnlineControls->height();
+    const Window& f = hidden;
+    int pitch = f.Button("cmdBadnessFns")->y() - f.Button("cmdMDSType")->y();
+    QVERIFY(!f.Button("cmdDistanceFns")->isVisible());
+    QVERIFY(!f.Button("cmdBoundary")->isVisible());
+    QCOMPARE(f.Button("cmdAttributeFns")->y(), f.Button("cmdDimensions")->y() + pitch);
+    int small = f.Find<QFrame>("frameOnlineControls")->height();
 
     Window shown(ShowAllButtons);
     shown.LoadCase(3);
-    MainForm& g = *shown.form;
-    QVERIFY(g.cmdDistanceFns->isVisible());
-    QCOMPARE(g.cmdDistanceFns->y(), g.cmdDimensions->y() + pitch);
-    QCOMPARE(g.cmdMappingWtFns->y(), g.cmdDimensions->y() + 4 * pitch);
-    QCOMPARE(g.cmdAttributeFns->y(), g.cmdDimensions->y() + 5 * pitch);
-    QCOMPARE(g.frameOnlineControls->height(), small + 4 * pitch);
+    const Window& g = shown;
+    QVERIFY(g.Button("cmdDistanceFns")->isVisible());
+    QCOMPARE(g.Button("cmdDistanceFns")->y(), g.Button("cmdDimensions")->y() + pitch);
+    QCOMPARE(g.Button("cmdMappingWtFns")->y(), g.Button("cmdDimensions")->y() + 4 * pitch);
+    QCOMPARE(g.Button("cmdAttributeFns")->y(), g.Button("cmdDimensions")->y() + 5 * pitch);
+    QCOMPARE(g.Find<QFrame>("frameOnlineControls")->height(), small + 4 * pitch);
   }
 
   void otherKeysActAndCtrlLettersAreNoShortcuts() {
@@ -162,21 +168,21 @@ class PanelKeysTest : public QObject {
     QVERIFY(QPointF(s.map.CircleLeft[1], s.map.CircleTop[1]) != before);
     QTest::keyClick(form, Qt::Key_S);
     QCOMPARE(s.run.RunState, kRunning);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.form->cmdStart));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Button("cmdStart")));
     QVERIFY(w.WaitForSweeps(30));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
     int iterations = s.run.IterationCount;
     QTest::keyClick(form, Qt::Key_C);
     QTRY_COMPARE(s.run.RunState, kRunning);
     QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 12));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
     QVERIFY(s.run.IterationCount > iterations);
 
     // Keys typed while a list or button has the focus reach the window first.
-    w.form->cmdStop->setFocus();
-    QTest::keyClick(w.form->cmdStop, Qt::Key_T);
+    w.Button("cmdStop")->setFocus();
+    QTest::keyClick(w.Button("cmdStop"), Qt::Key_T);
     QCOMPARE(s.set.MDSAnalysisTypeNum, 1);
   }
 
@@ -184,19 +190,19 @@ class PanelKeysTest : public QObject {
     Window w(ShowAllButtons);
     w.LoadCase(3);
     Interaction& ui = w.session->ui;
-    MainForm& f = *w.form;
-    QTest::mouseClick(f.cmdJiggle, Qt::LeftButton, Qt::AltModifier);
+    const Window& f = w;
+    QTest::mouseClick(f.Button("cmdJiggle"), Qt::LeftButton, Qt::AltModifier);
     QVERIFY(ui.AltDown && !ui.CtrlDown && !ui.RotateBackward);
-    QTest::mouseClick(f.cmdJiggle, Qt::LeftButton, Qt::ControlModifier);
+    QTest::mouseClick(f.Button("cmdJiggle"), Qt::LeftButton, Qt::ControlModifier);
     QVERIFY(!ui.AltDown && ui.CtrlDown);
     // The MDS type button records Shift only: Ctrl stays as it was.
-    QTest::mouseClick(f.cmdMDSType, Qt::LeftButton, Qt::NoModifier);
+    QTest::mouseClick(f.Button("cmdMDSType"), Qt::LeftButton, Qt::NoModifier);
     QVERIFY(ui.CtrlDown);
     QVERIFY(!ui.RotateBackward);
     // The boundary button records Shift and Ctrl.
-    QTest::mouseClick(f.cmdBoundary, Qt::LeftButton, Qt::NoModifier);
+    QTest::mouseClick(f.Button("cmdBoundary"), Qt::LeftButton, Qt::NoModifier);
     QVERIFY(!ui.CtrlDown);
-    QCOMPARE(f.cmdBoundary->text(), QString("BOUNDAR&Y:\n0.90"));
+    QCOMPARE(f.Button("cmdBoundary")->text(), QString("BOUNDAR&Y:\n0.90"));
     // Any key down records Shift and Ctrl; Z is no shortcut.
     QTest::keyClick(w.form.get(), Qt::Key_Z, Qt::ShiftModifier);
     QVERIFY(ui.RotateBackward && !ui.CtrlDown);

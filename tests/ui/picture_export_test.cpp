@@ -92,7 +92,7 @@ void Solve(Window& w, int special_case) {
   w.LoadCase(special_case);
   w.session->set.AutoStop = true;
   SetConvergenceLimits(*w.session);
-  QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+  QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
   QVERIFY(w.WaitUntilIdle(60000));
 }
 
@@ -126,7 +126,7 @@ class PictureExportTest : public QObject {
     w.form->mouse()->ParkObject(2);
     w.form->map()->LabelAllObjects();
     const double diameter = s.set.CircleDiameter / kTwipsPerPixel;
-    auto menu = [&] { w.form->mnuExportMap->trigger(); };
+    auto menu = [&] { w.Action("mnuExportMap")->trigger(); };
     const QString svg_path = w.dir.filePath("map.svg");
     Export(w, menu, {PictureFormat::kSvg, 300, true}, svg_path);
     const Svg svg = ReadSvg(svg_path, diameter);
@@ -190,7 +190,7 @@ class PictureExportTest : public QObject {
       form->findChild<QPushButton*>("cmdClose")->click();
     });
     poll.start();
-    w.form->mnuLinks->trigger();
+    w.Action("mnuLinks")->trigger();
     QVERIFY(shown);
     QVERIFY(plot.well_formed && map.well_formed);
     const int links = s.prob.NObjects * (s.prob.NObjects - 1) / 2;
@@ -200,7 +200,7 @@ class PictureExportTest : public QObject {
     QVERIFY(map.strokes.contains("#0000ff"));
     // Without the window the map has no marks.
     Export(
-        w, [&] { w.form->mnuExportMap->trigger(); }, {PictureFormat::kSvg, 300, true},
+        w, [&] { w.Action("mnuExportMap")->trigger(); }, {PictureFormat::kSvg, 300, true},
         w.dir.filePath("plain.svg"));
     QVERIFY(!ReadSvg(w.dir.filePath("plain.svg"), diameter).strokes.contains("#0000ff"));
   }
@@ -209,22 +209,22 @@ class PictureExportTest : public QObject {
     Window w;
     w.LoadCase(14);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(5));
     const QString path = w.dir.filePath("running.svg");
     Export(
-        w, [&] { w.form->mnuExportMap->trigger(); }, {PictureFormat::kSvg, 300, true}, path);
+        w, [&] { w.Action("mnuExportMap")->trigger(); }, {PictureFormat::kSvg, 300, true}, path);
     QVERIFY(w.Running());
     const Svg svg = ReadSvg(path, s.set.CircleDiameter / kTwipsPerPixel);
     QVERIFY(svg.well_formed);
     QCOMPARE(svg.circles, s.prob.NObjects);
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
 
     MessageBoxCloser closer;
     const QString nowhere = w.dir.filePath("no/such/folder/map.png");
     Export(
-        w, [&] { w.form->mnuExportMap->trigger(); }, {PictureFormat::kPng, 300, true}, nowhere);
+        w, [&] { w.Action("mnuExportMap")->trigger(); }, {PictureFormat::kPng, 300, true}, nowhere);
     QTRY_COMPARE(closer.texts.size(), 1);
     QVERIFY(closer.texts[0].contains("could not be written"));
     QVERIFY(!QFile::exists(nowhere));

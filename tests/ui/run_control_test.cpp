@@ -24,16 +24,16 @@ class RunControlTest : public QObject {
     QCOMPARE(s.prob.NObjects, 4);
     QCOMPARE(s.run.RunState, kLoadedIdle);
     QCOMPARE(w.form->map()->CircleCount(), 4);
-    QVERIFY(w.form->frameOnlineControls->isVisible());
-    QVERIFY(!w.form->lblStartUpMsg->isVisible());
-    QCOMPARE(w.form->lblInitialPositionsMsg->text(), QString(" 4 objects loaded "));
-    QVERIFY(w.form->lblInitialPositionsMsg->isVisible());
-    QCOMPARE(w.form->lblProvidedMsg->text(), QString("Regular Tetrahedron"));
+    QVERIFY(w.Find<QFrame>("frameOnlineControls")->isVisible());
+    QVERIFY(!w.Label("lblStartUpMsg")->isVisible());
+    QCOMPARE(w.Label("lblInitialPositionsMsg")->text(), QString(" 4 objects loaded "));
+    QVERIFY(w.Label("lblInitialPositionsMsg")->isVisible());
+    QCOMPARE(w.Label("lblProvidedMsg")->text(), QString("Regular Tetrahedron"));
     // The circles stand where the core placed them.
     for (int i = 1; i <= 4; ++i)
       QCOMPARE(w.ItemCentre(i), QPointF(s.map.CircleLeft[i] + 200, s.map.CircleTop[i] + 200));
-    QVERIFY(!w.form->lblObjFn->isVisible());
-    QVERIFY(!w.form->lblObjFnValue->isVisible());
+    QVERIFY(!w.Label("lblObjFn")->isVisible());
+    QVERIFY(!w.Label("lblObjFnValue")->isVisible());
     // Timer1 labels the map once after the load.
     QTRY_VERIFY(w.form->map()->canvas().PrintsSinceClear() >= 4);
   }
@@ -42,19 +42,19 @@ class RunControlTest : public QObject {
     Window w;
     w.LoadCase(0);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("chkAutoStop"), Qt::LeftButton);
     QVERIFY(s.set.AutoStop);
     QCOMPARE(s.run.ConvergeCountLimit, 500);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.Running());
     QCOMPARE(s.run.RunState, kRunning);
     QVERIFY(w.WaitUntilIdle(60000));
     QCOMPARE(s.run.RunState, kStopped);
     // A perfect circle fits two dimensions: the objective goes to zero.
     QVERIFY2(s.run.ObjFnValue < 1e-3f, qPrintable(QString::number(s.run.ObjFnValue)));
-    QVERIFY(w.form->lblObjFnValue->isVisible());
-    QCOMPARE(w.form->lblObjFnValue->text(), QString::fromStdString(s.captions.lblObjFnValue));
-    QVERIFY(!w.form->lblInitialPositionsMsg->isVisible());
+    QVERIFY(w.Label("lblObjFnValue")->isVisible());
+    QCOMPARE(w.Label("lblObjFnValue")->text(), QString::fromStdString(s.captions.lblObjFnValue));
+    QVERIFY(!w.Label("lblInitialPositionsMsg")->isVisible());
     // Every circle shows where the run left it.
     for (int i = 1; i <= s.prob.NObjects; ++i)
       QCOMPARE(w.form->map()->Circle(i)->pos(), QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]));
@@ -67,10 +67,10 @@ class RunControlTest : public QObject {
     w.LoadCase(14);
     Session& s = *w.session;
     QVERIFY(!s.set.AutoStop);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(20));
     QCOMPARE(s.run.RunState, kRunning);
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QCOMPARE(s.run.RunState, kStopped);
     // The labels Stop printed stay on their circles: nothing moves after it.
     std::vector<QPointF> at_stop;
@@ -88,10 +88,10 @@ class RunControlTest : public QObject {
     QVERIFY(w.form->map()->canvas().PrintsSinceClear() >= 300);
 
     // Continue goes on with the same run (the core tests check its counters).
-    QTest::mouseClick(w.form->cmdContinue, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdContinue"), Qt::LeftButton);
     QTRY_COMPARE(s.run.RunState, kRunning);
     QVERIFY(w.WaitForSweeps(sweeps + 10));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
     QVERIFY(s.run.IterationCount > static_cast<int>(s.run.TotalSweeps - sweeps));
   }
@@ -99,36 +99,36 @@ class RunControlTest : public QObject {
   void loadingHidesTheObjectiveLabelsAndAutoRepeatShowsTheBest() {
     Window w;
     w.LoadCase(3);
-    MainForm& f = *w.form;
-    QVERIFY(!f.lblObjFn->isVisible());
-    QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+    const Window& f = w;
+    QVERIFY(!f.Label("lblObjFn")->isVisible());
+    QTest::mouseClick(f.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(20));
-    QTest::mouseClick(f.cmdStop, Qt::LeftButton);
+    QTest::mouseClick(f.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
-    QVERIFY(f.lblObjFn->isVisible());
-    QVERIFY(f.lblObjFnValue->isVisible());
-    QVERIFY(!f.lblObjFnValue->text().isEmpty());
-    QTRY_VERIFY(!f.Timer1->isActive());
+    QVERIFY(f.Label("lblObjFn")->isVisible());
+    QVERIFY(f.Label("lblObjFnValue")->isVisible());
+    QVERIFY(!f.Label("lblObjFnValue")->text().isEmpty());
+    QTRY_VERIFY(!f.Find<QTimer>("Timer1")->isActive());
     w.LoadCase(0);
-    QVERIFY(!f.lblObjFn->isVisible());
-    QVERIFY(!f.lblObjFnValue->isVisible());
-    QVERIFY(!f.lblBestObjFnValue->isVisible());
-    QCOMPARE(f.lblInitialPositionsMsg->text(), QString(" 24 objects loaded "));
-    QVERIFY(f.Timer1->isActive());
+    QVERIFY(!f.Label("lblObjFn")->isVisible());
+    QVERIFY(!f.Label("lblObjFnValue")->isVisible());
+    QVERIFY(!f.Label("lblBestObjFnValue")->isVisible());
+    QCOMPARE(f.Label("lblInitialPositionsMsg")->text(), QString(" 24 objects loaded "));
+    QVERIFY(f.Find<QTimer>("Timer1")->isActive());
     // The best-value label shows, emptied, exactly while Auto Repeat is on.
-    f.lblBestObjFnValue->setText("[ old ]");
-    QTest::mouseClick(f.chkAutoRepeat, Qt::LeftButton);
-    QVERIFY(f.lblBestObjFnValue->isVisible());
-    QCOMPARE(f.lblBestObjFnValue->text(), QString());
-    QTest::mouseClick(f.chkAutoRepeat, Qt::LeftButton);
-    QVERIFY(!f.lblBestObjFnValue->isVisible());
+    f.Label("lblBestObjFnValue")->setText("[ old ]");
+    QTest::mouseClick(f.Button("chkAutoRepeat"), Qt::LeftButton);
+    QVERIFY(f.Label("lblBestObjFnValue")->isVisible());
+    QCOMPARE(f.Label("lblBestObjFnValue")->text(), QString());
+    QTest::mouseClick(f.Button("chkAutoRepeat"), Qt::LeftButton);
+    QVERIFY(!f.Label("lblBestObjFnValue")->isVisible());
   }
 
   void loadingAnotherProblemDuringARunEndsTheRun() {
     Window w;
     w.LoadCase(14);
     Session& s = *w.session;
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(5));
     w.LoadCase(3);
     QVERIFY(w.WaitUntilIdle());
@@ -154,18 +154,18 @@ class RunControlTest : public QObject {
     file.close();
     w.session->set.DataFileName = path.toStdString();
     w.session->ui.ReadWithoutDialog = true;
-    w.form->mnuReadDataFile->trigger();
+    w.Action("mnuReadDataFile")->trigger();
     Session& s = *w.session;
     QCOMPARE(s.prob.NObjects, 1000);
     QCOMPARE(w.form->map()->CircleCount(), 1000);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(3));
     // Events are served between sweeps: a zero timer fires while the run
     // goes on, not only after it has ended.
     bool fired_while_running = false;
     QTimer::singleShot(0, [&] { fired_while_running = s.run.RunState == kRunning; });
     QTRY_VERIFY_WITH_TIMEOUT(fired_while_running, 60000);
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle(5000));
     for (int i = 1; i <= 1000; i += 111)
       QCOMPARE(w.form->map()->Circle(i)->pos(), QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]));
@@ -174,7 +174,7 @@ class RunControlTest : public QObject {
   void closingDuringARunEndsCleanly() {
     auto w = std::make_unique<Window>();
     w->LoadCase(14);
-    QTest::mouseClick(w->form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w->Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w->WaitForSweeps(5));
     QVERIFY(w->Running());
     w->form->close();

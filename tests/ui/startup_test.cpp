@@ -9,8 +9,11 @@
 
 #include "model/defaults_file.h"
 #include "ui/main_form.h"
+#include "ui_fixture.h"
 
 using namespace quorel;
+using quorel::testing::Button;
+using quorel::testing::Child;
 
 class StartupTest : public QObject {
   Q_OBJECT
@@ -37,9 +40,9 @@ class StartupTest : public QObject {
     QCOMPARE(form_->windowTitle(),
              QString(" QUOREL 11.8a - Quorel Using Interactive Multidimensional Scaling"));
     QCOMPARE(
-        form_->lblStartUpMsg->text(),
+        Child<QLabel>(*form_, "lblStartUpMsg")->text(),
         QString(" QUOREL is ready.  Use the File Menu or the Special Cases Menu to load data."));
-    QVERIFY(form_->lblStartUpMsg->isVisible());
+    QVERIFY(Child<QLabel>(*form_, "lblStartUpMsg")->isVisible());
     QCOMPARE(session_->run.RunState, kNoProblem);
   }
 
@@ -50,7 +53,8 @@ class StartupTest : public QObject {
                                "Ma&p Evaluation     ", "Co&nvergence    ", "Special &Cases    ",
                                "&Help"}));
     QStringList file;
-    for (QAction* a : form_->mnuFile->actions()) file << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : Child<QMenu>(*form_, "mnuFile")->actions())
+      file << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(file,
              QStringList(
                  {"Load Data From a Text &File         ", "Load Data From a Special &Case ", "-",
@@ -58,21 +62,21 @@ class StartupTest : public QObject {
                   "Save Solution (Sho&rt Format)         ", "Expor&t Map ...",
                   "Save Current Settings as &Defaults    ", "-", "Reload &Original Default Values",
                   "-", "&Print Screen (Std. Windows)", "-", "E&xit"}));
-    QCOMPARE(form_->mnuHelpSources->actions().at(0)->text(),
+    QCOMPARE(Child<QMenu>(*form_, "mnuHelpSources")->actions().at(0)->text(),
              QString("Read the Brief Online Help &File ...           F1"));
-    QVERIFY(form_->mnuEmailTamsel->text().startsWith("Last Resort: Email "));
-    QVERIFY(form_->mnuExit->isEnabled());
+    QVERIFY(Child<QAction>(*form_, "mnuEmailTamsel")->text().startsWith("Last Resort: Email "));
+    QVERIFY(Child<QAction>(*form_, "mnuExit")->isEnabled());
   }
 
   void saveDefaultsWritesTheFile() {
     QFile::remove(dir_.filePath("QuorelDefaults.dft"));
-    form_->mnuSaveSettingsAsDefaults->trigger();
+    Child<QAction>(*form_, "mnuSaveSettingsAsDefaults")->trigger();
     QVERIFY(QFile::exists(dir_.filePath("QuorelDefaults.dft")));
   }
 
   void exitClosesTheWindow() {
     QVERIFY(form_->isVisible());
-    form_->mnuExit->trigger();
+    Child<QAction>(*form_, "mnuExit")->trigger();
     QVERIFY(!form_->isVisible());
   }
 
@@ -81,8 +85,9 @@ class StartupTest : public QObject {
     form_->LoadStartupProblem();
     QCOMPARE(session_->prob.NObjects, 4);
     QCOMPARE(session_->run.RunState, kLoadedIdle);
-    QVERIFY(!form_->lblStartUpMsg->isVisible());
-    QCOMPARE(form_->lblInitialPositionsMsg->text(), QString(" 4 objects loaded "));
+    QVERIFY(!Child<QLabel>(*form_, "lblStartUpMsg")->isVisible());
+    QCOMPARE(Child<QLabel>(*form_, "lblInitialPositionsMsg")->text(),
+             QString(" 4 objects loaded "));
   }
 
   void startupProblemIsADataFile() {
@@ -97,11 +102,11 @@ class StartupTest : public QObject {
     form_->LoadStartupProblem();
     QCOMPARE(session_->prob.NObjects, 0);
     QCOMPARE(session_->run.RunState, kNoProblem);
-    QVERIFY(form_->lblStartUpMsg->isVisible());
+    QVERIFY(Child<QLabel>(*form_, "lblStartUpMsg")->isVisible());
   }
 
   void cmdExitClosesTheWindow() {
-    QTest::mouseClick(form_->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(Button(*form_, "cmdExit"), Qt::LeftButton);
     QVERIFY(!form_->isVisible());
   }
 

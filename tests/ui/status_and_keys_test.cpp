@@ -18,7 +18,7 @@ class StatusAndKeysTest : public QObject {
  private slots:
   void windowIsAFifthWiderThanTheBottomGroup() {
     Window w;
-    const double group = w.form->frameBottomControlGroup->width();
+    const double group = w.Find<QFrame>("frameBottomControlGroup")->width();
     QVERIFY2(std::abs(w.form->width() - 1.2 * group) <= 1.0,
              qPrintable(QString("%1 for a group of %2").arg(w.form->width()).arg(group)));
   }
@@ -45,21 +45,21 @@ class StatusAndKeysTest : public QObject {
     w.LoadCase(3);
     QVERIFY(Shown(w, "stsProblem").startsWith("Special case 3: Regular Tetrahedron"));
     QCOMPARE(Shown(w, "stsRunState"), QString("Ready to start"));
-    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("chkAutoStop"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle(60000));
     QVERIFY2(Shown(w, "stsRunState").startsWith("Converged"), qPrintable(Shown(w, "stsRunState")));
     QCOMPARE(Shown(w, "stsSweeps"), QString("Sweep %1").arg(s.run.IterationCount));
 
-    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.Button("chkAutoStop"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QTRY_COMPARE(Shown(w, "stsRunState"), QString("Running"));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
     QCOMPARE(Shown(w, "stsRunState"), QString("Stopped by the user"));
 
     s.set.SolnLongFileName = w.dir.filePath("long.txt").toStdString();
-    w.form->mnuSave->trigger();
+    w.Action("mnuSave")->trigger();
     QVERIFY(w.form->statusBar()->currentMessage().contains(w.dir.filePath("long.txt")));
   }
 

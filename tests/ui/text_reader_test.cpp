@@ -97,12 +97,12 @@ class TextReaderTest : public QObject {
         none.toStdString();
     MessageBoxCloser closer;
     const std::pair<QAction*, QString> entries[] = {
-        {w.form->mnuEditOnlineHelpFile, "ErrMsgRC"},
-        {w.form->mnuOnlineHelp, "ErrMsgRD"},
-        {w.form->mnuEditActiveDataFile, "ErrMsgRA"},
-        {w.form->mnuSavedSolutionFile, "ErrMsgRD4"},
-        {w.form->mnuSavedSolutionShortFile, "ErrMsgRD3"},
-        {w.form->mnuBestSolutionFile, "ErrMsgRD1"}};
+        {w.Action("mnuEditOnlineHelpFile"), "ErrMsgRC"},
+        {w.Action("mnuOnlineHelp"), "ErrMsgRD"},
+        {w.Action("mnuEditActiveDataFile"), "ErrMsgRA"},
+        {w.Action("mnuSavedSolutionFile"), "ErrMsgRD4"},
+        {w.Action("mnuSavedSolutionShortFile"), "ErrMsgRD3"},
+        {w.Action("mnuBestSolutionFile"), "ErrMsgRD1"}};
     for (int k = 0; k < 6; ++k) {
       entries[k].first->trigger();
       QTRY_COMPARE(closer.texts.size(), k + 1);
@@ -115,7 +115,7 @@ class TextReaderTest : public QObject {
       for (const char* name : {"mnuSave", "mnuSaveAs", "mnuSaveExitRead"})
         QVERIFY2(!Entry(f, name)->isEnabled(), name);
     });
-    w.form->mnuEditActiveDataFile->trigger();
+    w.Action("mnuEditActiveDataFile")->trigger();
     QVERIFY(closer.texts.last().startsWith("The file, " + none + ", is too large"));
   }
 
@@ -127,10 +127,10 @@ class TextReaderTest : public QObject {
     s.set.DataFileName = data.toStdString();
     s.set.SolnBestFileName = best.toStdString();
     s.ui.ReadWithoutDialog = true;
-    w.form->mnuReadDataFile->trigger();
-    QTest::mouseClick(w.form->chkAutoRepeat, Qt::LeftButton);
-    QTest::mouseClick(w.form->chkAutoStop, Qt::LeftButton);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    w.Action("mnuReadDataFile")->trigger();
+    QTest::mouseClick(w.Button("chkAutoRepeat"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("chkAutoStop"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(best), 30000);
     WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
       long long sweeps = s.run.TotalSweeps;
@@ -139,9 +139,9 @@ class TextReaderTest : public QObject {
       Box(f)->setPlainText(text.replace("European capitals", "Edited capitals"));
       Entry(f, "mnuSaveExitRead")->trigger();
     });
-    w.form->mnuEditActiveDataFile->trigger();
+    w.Action("mnuEditActiveDataFile")->trigger();
     QVERIFY(w.WaitUntilIdle());
-    QCOMPARE(w.form->lblProvidedMsg->text(), QString("Edited capitals"));
+    QCOMPARE(w.Label("lblProvidedMsg")->text(), QString("Edited capitals"));
     QCOMPARE(s.prob.NObjects, 13);
     QCOMPARE(s.run.RunState, kLoadedIdle);
     QVERIFY(!s.ui.ReadWithoutDialog);
@@ -149,7 +149,7 @@ class TextReaderTest : public QObject {
     // The best-found entry shows the file the series wrote.
     QString shown;
     WhenShown<TextReaderForm> viewer([&](TextReaderForm* f) { shown = Box(f)->toPlainText(); });
-    w.form->mnuBestSolutionFile->trigger();
+    w.Action("mnuBestSolutionFile")->trigger();
     QVERIFY(shown.startsWith("QUOREL 11.8a\nResults File = " + best));
   }
 
@@ -190,7 +190,7 @@ class TextReaderTest : public QObject {
       QVERIFY(Shown(f).isEmpty());
       Entry(f, "mnuExit")->trigger();
     });
-    w.form->mnuEditActiveDataFile->trigger();
+    w.Action("mnuEditActiveDataFile")->trigger();
     QCOMPARE(Read(b), QByteArray("gamma\ndelta\n"));  // the opened file, its own line ends
     QCOMPARE(Read(a), alpha);
   }

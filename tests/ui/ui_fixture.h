@@ -4,10 +4,13 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QGraphicsEllipseItem>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -20,6 +23,22 @@
 #include "ui/solver_driver.h"
 
 namespace quorel::testing {
+
+// The child of `parent` with the program's object name.  A missing one ends
+// the run at once: every later step of the test would act on nothing.
+template <class T = QWidget>
+T* Child(const QObject& parent, const QString& name) {
+  T* child = parent.findChild<T*>(name);
+  if (!child) qFatal("no child named %s", qPrintable(name));
+  return child;
+}
+
+inline QAbstractButton* Button(const QObject& parent, const QString& name) {
+  return Child<QAbstractButton>(parent, name);
+}
+inline QString PlainText(const QObject& parent, const QString& name) {
+  return Child<QPlainTextEdit>(parent, name)->toPlainText();
+}
 
 // Closes every "Oops!" box as soon as it is shown and keeps its text.
 class MessageBoxCloser : public QObject {
@@ -70,8 +89,18 @@ class Window {
       session->set.SpecialCaseNum = number;
       return true;
     };
-    form->mnuSpecialCases->trigger();
+    Action("mnuSpecialCases")->trigger();
   }
+
+  // A control or menu entry of the main window.
+  template <class T = QWidget>
+  T* Find(const char* name) const {
+    return Child<T>(*form, name);
+  }
+  QAbstractButton* Button(const char* name) const { return Find<QAbstractButton>(name); }
+  QAction* Action(const char* name) const { return Find<QAction>(name); }
+  QLabel* Label(const char* name) const { return Find<QLabel>(name); }
+  MapView* View() const { return Find<MapView>("mapView"); }
 
   bool Running() const { return form->driver()->Running(); }
   bool WaitUntilIdle(int timeout_ms = 30000) {
@@ -97,12 +126,12 @@ class Window {
   }
 
   // A point of the map in twips as the viewport sees it.
-  QPoint At(double x, double y) const { return form->view()->mapFromScene(QPointF(x, y)); }
+  QPoint At(double x, double y) const { return View()->mapFromScene(QPointF(x, y)); }
   QPoint LabelCentre(int i) const {
     return At(session->map.CircleLeft[i] + session->set.PickRadius,
               session->map.CircleTop[i] + session->set.PickRadius);
   }
-  QWidget* Viewport() const { return form->view()->viewport(); }
+  QWidget* Viewport() const { return View()->viewport(); }
 
   void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QTest::mousePress(Viewport(), Qt::LeftButton, mods, from);

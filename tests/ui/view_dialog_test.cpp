@@ -26,7 +26,7 @@ void WithDialog(Window& w, const std::function<void(QDialog&)>& act) {
     act(*form);
     if (form->isVisible()) form->reject();  // a failed check inside must not hang the test
   });
-  w.form->mnuView->trigger();
+  w.Action("mnuView")->trigger();
   QVERIFY(seen);
 }
 
@@ -40,7 +40,7 @@ void Click(QDialog& form, const char* name) {
 void LoadExampleA(Window& w) {
   w.session->set.DataFileName = std::string(QUOREL_REPO_DATA) + "/Example_A.txt";
   w.session->ui.ReadWithoutDialog = true;
-  w.form->mnuReadDataFile->trigger();
+  w.Action("mnuReadDataFile")->trigger();
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ class ViewDialogTest : public QObject {
       Click(form, "cmdOK");
     });
     QVERIFY(w.form->map()->canvas().TextsShown().isEmpty());
-    QTRY_VERIFY(!w.form->Timer1->isActive());
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
     QVERIFY(w.form->map()->canvas().TextsShown().isEmpty());
   }
 
@@ -103,8 +103,8 @@ class ViewDialogTest : public QObject {
   void okDuringARunLeavesTheRunGoing() {
     Window w;
     w.LoadCase(0);
-    QTRY_VERIFY(!w.form->Timer1->isActive());
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
+    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
     QVERIFY(w.WaitForSweeps(10));
     WithDialog(w, [](QDialog& form) {
       Click(form, "cmdUpRadius");
@@ -113,26 +113,26 @@ class ViewDialogTest : public QObject {
     QCOMPARE(w.form->map()->Circle(3)->rect().width(), 450.0);
     long long sweeps = w.session->run.TotalSweeps;
     QVERIFY(w.Running());
-    QVERIFY(!w.form->Timer1->isActive());
+    QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
     QVERIFY(w.WaitForSweeps(sweeps + 10));
-    QTest::mouseClick(w.form->cmdStop, Qt::LeftButton);
+    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
     QVERIFY(w.WaitUntilIdle());
   }
 
   void optionalButtonsActAtOnceAndStayAfterCancel() {
     Window w;
     w.LoadCase(3);
-    QVERIFY(!w.form->cmdBoundary->isVisible());
-    int attribute_top = w.form->cmdAttributeFns->y();
+    QVERIFY(!w.Button("cmdBoundary")->isVisible());
+    int attribute_top = w.Button("cmdAttributeFns")->y();
     WithDialog(w, [&w](QDialog& form) {
       Click(form, "chkShowBoundaryButton");
-      QVERIFY(w.form->cmdBoundary->isVisible());
+      QVERIFY(w.Button("cmdBoundary")->isVisible());
       Click(form, "cmdUpWidth");
       Click(form, "cmdCancel");
     });
     QVERIFY(w.session->set.ShowBoundaryButton);
-    QVERIFY(w.form->cmdBoundary->isVisible());
-    QVERIFY(w.form->cmdAttributeFns->y() > attribute_top);
+    QVERIFY(w.Button("cmdBoundary")->isVisible());
+    QVERIFY(w.Button("cmdAttributeFns")->y() > attribute_top);
     QCOMPARE(w.session->set.RimWidth, 1);
   }
 };
