@@ -122,18 +122,20 @@ void PrepareSession(Session& s) {
 
 bool LoadProblem(Session& s, StderrPlatform& platform, const Options& o, std::string& error) {
   std::string rejected;
+  bool loaded = false;
   if (o.special_case >= 0) {
     s.set.SpecialCaseNum = o.special_case;
     GenerateSpecialCase(s, platform);
-    if (s.prob.NObjects > 0 && !o.start_lines.empty()) {
+    loaded = s.prob.NObjects > 0;
+    if (loaded && !o.start_lines.empty()) {
       rejected = ApplyGivenStartLines(s, platform, o.start_lines);
       RefreshDerivedData(s, platform);
     }
   } else {
     s.set.DataFileName = o.data_file;
-    ReadDataFile(s, platform, o.start_lines, rejected);
+    loaded = ReadDataFile(s, platform, o.start_lines, rejected) == ReadOutcome::kRead;
   }
-  if (s.prob.NObjects <= 0) {
+  if (!loaded) {
     s.run.RunState = kNoProblem;
     return false;
   }

@@ -124,16 +124,18 @@ void SecondPass(Session& s, Platform& platform, std::string text) {
 
 // The one place a data file is opened: a file that is not a plain file or
 // is larger than any problem can be is refused with its message before
-// anything is read.  False with NObjects = 0 after a refusal; an error of
-// the operating system goes to `io_error` instead of a message.
-bool LoadDataFileText(Session& s, Platform& platform, std::string& text, std::string* io_error) {
+// anything is read (NObjects = 0 after a refusal); an error of the
+// operating system goes to `io_error` instead of a message.  kRead when
+// `text` holds the file.
+ReadOutcome LoadDataFileText(Session& s, Platform& platform, std::string& text,
+                             std::string& io_error) {
   const std::string& path = s.set.DataFileName;
   LoadedText file = LoadTextFile(path, kMaxDataFileBytes);
   const std::string named = path.empty() ? std::string("Your specified file") : path;
   switch (file.outcome) {
     case LoadOutcome::kLoaded:
       text = std::move(file.text);
-      return true;
+      return ReadOutcome::kRead;
     case LoadOutcome::kMissing:
       platform.ShowMessage((path.empty() ? std::string("Your specified file does not exist ")
                                          : path + " does not exist ") +
@@ -154,15 +156,26 @@ bool LoadDataFileText(Session& s, Platform& platform, std::string& text, std::st
                            "data file.  ErrMsgRL");
       break;
     case LoadOutcome::kFailed:
-      if (io_error) *io_error = file.error;
-      break;
+      io_error = file.error;
+      s.prob.NObjects = 0;
+      return ReadOutcome::kIoError;
   }
   s.prob.NObjects = 0;
-  return false;
+  return ReadOutcome::kRefused;
 }
 
-bool ReadDataFileWith(Session& s, Platform& platform, std::string* io_error,
-                      const std::vector<std::string>& extra_start_lines, std::string* rejected);
+ReadOutcome ReadDataFileWith(Session& s, Platform& platform, std::string& io_error,
+                             const std::vector<std::string>& extra_start_lines,
+                             std::string* rejected);
+
+// Shows the operating system's failure to read the file, as every reader of
+// the data file that has no other way to report it does.
+ReadOutcome ShowIoError(Session& s, Platform& platform, ReadOutcome outcome,
+                        const std::string& io_error) {
+  if (outcome == ReadOutcome::kIoError)
+    platform.ShowMessage(ReadFailureMessage(io_error, s.set.DataFileName));
+  return outcome;
+}
 
 }  // namespace
 
@@ -185,32 +198,33 @@ std::string ApplyGivenStartLines(Session& s, Platform& platform,
   return rejected;
 }
 
-bool ReadDataFile(Session& s, Platform& platform, std::string* io_error) {
+ReadOutcome ReadDataFile(Session& s, Platform& platform, std::string& io_error) {
   return ReadDataFileWith(s, platform, io_error, {}, nullptr);
 }
 
-void ReadDataFile(Session& s, Platform& platform, const std::vector<std::string>& start_lines,
-                  std::string& rejected) {
+ReadOutcome ReadDataFile(Session& s, Platform& platform,
+                         const std::vector<std::string>& start_lines, std::string& rejected) {
   std::string io_error;
-  if (ReadDataFileWith(s, platform, &io_error, start_lines, &rejected)) return;
-  platform.ShowMessage(ReadFailureMessage(io_error, s.set.DataFileName));
+  return ShowIoError(s, platform, ReadDataFileWith(s, platform, io_error, start_lines, &rejected),
+                     io_error);
 }
 
 namespace {
 
-bool ReadDataFileWith(Session& s, Platform& platform, std::string* io_error,
-                      const std::vector<std::string>& extra_start_lines, std::string* rejected) {
+ReadOutcome ReadDataFileWith(Session& s, Platform& platform, std::string& io_error,
+                             const std::vector<std::string>& extra_start_lines,
+                             std::string* rejected) {
   Problem& p = s.prob;
   // A re-read that restores the file's proximities keeps "(not in use)".
   const bool keep_not_in_use =
       p.KeepObjSetup && s.set.AttributeFunctionNum == MaxAttributeFunctionNum;
   ResetProblem(s);
   std::string text;
-  if (!LoadDataFileText(s, platform, text, io_error))
-    return io_error == nullptr || io_error->empty();
+  const ReadOutcome loaded = LoadDataFileText(s, platform, text, io_error);
+  if (loaded != ReadOutcome::kRead) return loaded;
   if (!FirstPass(s, platform, text)) {
     p.NObjects = 0;
-    return true;
+    return ReadOutcome::kRefused;
   }
   if (p.NObjects <= 0) {
     platform.ShowMessage(
@@ -218,7 +232,7 @@ bool ReadDataFileWith(Session& s, Platform& platform, std::string* io_error,
         "file to open?  For instance, Short Form solution files and Word-format data files will "
         "not work.  Processing will stop to let you check the data file.  ErrMsgR1");
     p.NObjects = 0;
-    return true;
+    return ReadOutcome::kRefused;
   }
   if (p.NAttributes > kMaxAttributes) {
     platform.ShowMessage(
@@ -227,13 +241,14 @@ bool ReadDataFileWith(Session& s, Platform& platform, std::string* io_error,
     p.NAttributes = kMaxAttributes;
   }
   SecondPass(s, platform, std::move(text));
-  if (p.NObjects == 0) return true;
+  if (p.NObjects == 0) return ReadOutcome::kRefused;
   // Settings given beside the file act as if they stood at its end.
   std::string first_rejected = ApplyGivenStartLines(s, platform, extra_start_lines);
   if (rejected) *rejected = first_rejected;
   FinishDataFile(s, platform, keep_not_in_use);
-  if (p.NObjects > 0) ++p.ProblemGeneration;
-  return true;
+  if (p.NObjects <= 0) return ReadOutcome::kRefused;
+  ++p.ProblemGeneration;
+  return ReadOutcome::kRead;
 }
 
 }  // namespace
@@ -246,10 +261,9 @@ std::string ReadFailureMessage(const std::string& io_error, const std::string& f
          "an email attachment to Tamsel.  ";
 }
 
-void ReadDataFile(Session& s, Platform& platform) {
+ReadOutcome ReadDataFile(Session& s, Platform& platform) {
   std::string io_error;
-  if (ReadDataFile(s, platform, &io_error)) return;
-  platform.ShowMessage(ReadFailureMessage(io_error, s.set.DataFileName));
+  return ShowIoError(s, platform, ReadDataFile(s, platform, io_error), io_error);
 }
 
 }  // namespace quorel

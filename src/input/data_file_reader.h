@@ -16,21 +16,27 @@ namespace quorel {
 // surely not a data file.
 inline constexpr std::uintmax_t kMaxDataFileBytes = 128u << 20;
 
-// On success NObjects > 0; on any refusal exactly one message was shown and
-// NObjects is 0.  A file that exists but cannot be read is reported with the
-// operating system's description.
-void ReadDataFile(Session& s, Platform& platform);
+// What became of a read of the data file.
+enum class ReadOutcome {
+  kRead,     // the problem is loaded: NObjects > 0
+  kRefused,  // the file was refused with exactly one message; NObjects is 0
+  kIoError,  // the operating system failed to read the file; NObjects is 0
+};
 
-// As above, but an I/O failure of the operating system is not shown: the
-// result is false and `io_error` holds its description (NObjects is 0).
-bool ReadDataFile(Session& s, Platform& platform, std::string* io_error);
+// Reads the file named by DataFileName.  An I/O failure is not shown: the
+// outcome is kIoError and `io_error` holds the operating system's
+// description.
+ReadOutcome ReadDataFile(Session& s, Platform& platform, std::string& io_error);
+
+// As above, but an I/O failure is shown as a message too (ReadFailureMessage).
+ReadOutcome ReadDataFile(Session& s, Platform& platform);
 
 // As ReadDataFile(s, platform), with `start_lines` ("KEYWORD=VALUE") read as
 // if they stood at the end of the file, after its own lines.  A line that is
 // not a START setting is not applied; the first such line is kept in
 // `rejected`.
-void ReadDataFile(Session& s, Platform& platform, const std::vector<std::string>& start_lines,
-                  std::string& rejected);
+ReadOutcome ReadDataFile(Session& s, Platform& platform,
+                         const std::vector<std::string>& start_lines, std::string& rejected);
 
 // START settings given beside a data file ("KEYWORD=VALUE"), each applied as
 // the same line in the file would be.  Returns the first line that is not a

@@ -36,13 +36,7 @@ void LoadDataFileCommand(Session& s, Platform& platform) {
   }
   s.run.StopRequested = true;
   s.run.RunState = kNoProblem;
-  std::string io_error;
-  if (!ReadDataFile(s, platform, &io_error)) {
-    platform.ShowMessage(ReadFailureMessage(io_error, s.set.DataFileName));
-    Refused(s, platform);
-    return;
-  }
-  if (s.prob.NObjects < 1) {
+  if (ReadDataFile(s, platform) != ReadOutcome::kRead) {
     Refused(s, platform);
     return;
   }
