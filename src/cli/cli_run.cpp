@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cases/special_cases.h"
+#include "control/solver_host.h"
 #include "input/data_file_reader.h"
 #include "input/start_settings.h"
 #include "model/captions.h"
@@ -24,7 +25,6 @@
 #include "solver/convergence.h"
 #include "solver/objective.h"
 #include "solver/objective_choice.h"
-#include "solver/solver_loop.h"
 
 namespace quorel::cli {
 namespace {
@@ -204,7 +204,7 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
   if (SolverBegin(s, platform) == SolverProgress::kYielded) {
     // Every sweep is a yield, so that the limits above act on the sweep.
     r.SweepsPerYield = 1;
-    while (SolverAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
+    while (HostAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
   }
   progress.Finish();
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

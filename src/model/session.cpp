@@ -38,4 +38,10 @@ void ResetProblem(Session& s) {
   ++p.ProblemGeneration;
 }
 
+void ResetSeries(Session& s) {
+  s.run.BestObjFnValue = 1e20f;
+  s.run.RunCount = 0;
+  s.run.IterationCount = 0;
+}
+
 }  // namespace quorel

@@ -167,6 +167,9 @@ struct RunBook {
   // The best-found file of a series could not be written (its message was
   // shown); the batch solver reports it in its exit status.
   bool BestFoundWriteFailed = false;
+  // A run of the series just reached the best value: its solution is to be
+  // written to the best-found file before the next run begins.
+  bool BestFoundPending = false;
   // The resumable solver loop (solver/solver_loop.h): a loop is active from
   // its entry to its end; the guard stops re-entry from a nested event loop;
   // handlers that run the solver while a loop is active (or while the front
@@ -258,5 +261,9 @@ inline bool AnyObjectHeld(const Session& s) {
 
 // The reset before a data file is read.
 void ResetProblem(Session& s);
+
+// Forgets the best value of the automatic-repeat series and starts it
+// afresh, so that a series never compares values of different problems.
+void ResetSeries(Session& s);
 
 }  // namespace quorel

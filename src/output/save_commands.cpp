@@ -32,4 +32,10 @@ SaveOutcome SaveSolutionAsCommand(Session& s, Platform& platform, const std::str
   return Write(s, platform, chosen_name, true);
 }
 
+void SaveBestFoundIfReached(Session& s, Platform& platform) {
+  if (!s.run.BestFoundPending) return;
+  s.run.BestFoundPending = false;
+  if (!WriteSolution(s, platform, s.set.SolnBestFileName, true)) s.run.BestFoundWriteFailed = true;
+}
+
 }  // namespace quorel

@@ -30,4 +30,10 @@ SaveOutcome SaveSolutionCommand(Session& s, Platform& platform, bool long_format
 // long format is written there.
 SaveOutcome SaveSolutionAsCommand(Session& s, Platform& platform, const std::string& chosen_name);
 
+// The best-found file of an automatic-repeat series: when a run just reached
+// the best value (BestFoundPending), the solution as it stands is written in
+// the long format to SolnBestFileName.  A failed write was shown and sets
+// BestFoundWriteFailed.
+void SaveBestFoundIfReached(Session& s, Platform& platform);
+
 }  // namespace quorel

@@ -6,7 +6,6 @@
 #include "model/captions.h"
 #include "model/numeric.h"
 #include "model/text_format.h"
-#include "solver/run_control.h"
 
 namespace quorel {
 namespace {

@@ -8,7 +8,6 @@
 #include "model/text_format.h"
 #include "prep/mapping_weights.h"
 #include "solver/objective.h"
-#include "solver/run_control.h"
 
 namespace quorel {
 namespace {

@@ -2,7 +2,6 @@
 
 #include "model/captions.h"
 #include "solver/objective.h"
-#include "solver/run_control.h"
 
 namespace quorel {
 namespace {

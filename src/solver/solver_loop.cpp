@@ -4,7 +4,7 @@
 
 #include "model/map_layout.h"
 #include "model/numeric.h"
-#include "output/solution_writer.h"
+#include "model/objective_labels.h"
 #include "solver/objective.h"
 #include "solver/solver_run_start.h"
 #include "solver/solver_sweep.h"
@@ -62,7 +62,8 @@ Outcome EndRun(Session& s, Platform& platform) {
     else
       ++r.BestHitCount;
     if (r.ObjFnValue < r.BestObjFnValue) r.BestObjFnValue = r.ObjFnValue;
-    if (!WriteSolution(s, platform, s.set.SolnBestFileName, true)) r.BestFoundWriteFailed = true;
+    // The loop's host writes the best-found file before the next run begins.
+    r.BestFoundPending = true;
   }
   r.RunState = kRunning;
   platform.SetFocus(FocusTarget::cmdStart);
@@ -187,28 +188,6 @@ bool SolverActive(const Session& s) {
   return s.run.LoopActive;
 }
 
-void RunSolver(Session& s, Platform& platform) {
-  RunBook& r = s.run;
-  if (r.LoopActive) {
-    r.SolverEntryPending = true;
-    return;
-  }
-  do {
-    r.SolverEntryPending = false;
-    if (SolverBegin(s, platform) == SolverProgress::kYielded)
-      while (SolverAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
-  } while (r.SolverEntryPending && RunHasBegun(r.RunState));
-  r.SolverEntryPending = false;
-}
-
-void RequestSolverRun(Session& s, Platform& platform) {
-  if (s.run.LoopActive || s.run.SolverHostDriven) {
-    s.run.SolverEntryPending = true;
-    return;
-  }
-  RunSolver(s, platform);
-}
-
 void AbandonSolverLoop(Session& s) {
   RunBook& r = s.run;
   if (r.LoopActive || r.RunState == kRunning)
@@ -219,18 +198,7 @@ void AbandonSolverLoop(Session& s) {
   r.SolverEntryPending = false;
   r.RestartRequested = false;
   r.StopRequested = false;
-}
-
-bool SolverPoll(Session& s, Platform& platform) {
-  RunBook& r = s.run;
-  if (r.LoopActive) {
-    if (SolverAdvance(s, platform) == SolverProgress::kYielded) return true;
-  }
-  if (r.SolverEntryPending) {
-    r.SolverEntryPending = false;
-    if (RunHasBegun(r.RunState)) return SolverBegin(s, platform) == SolverProgress::kYielded;
-  }
-  return r.LoopActive;
+  r.BestFoundPending = false;
 }
 
 }  // namespace quorel

@@ -1,24 +1,11 @@
-// What the solver does after each sweep: the objective labels, the
-// convergence count, recentring, the ordinal expansion and the interval
-// constant.
+// What the solver does after each sweep: the convergence count, recentring,
+// the ordinal expansion and the interval constant.
 #pragma once
 
 #include "model/platform.h"
 #include "model/session.h"
 
 namespace quorel {
-
-// "##0.000000", or "> 9000             " above 9000.
-std::string ObjectiveText(float value);
-// "[best : hits of runs]" while the series has a best value below 100 and
-// automatic repeat is on, otherwise empty.
-std::string BestSeriesText(const Session& s);
-
-// The objective label after a sweep: the value alternates every 0.4 s
-// between plain and followed by " ...".
-void ShowSweepLabels(Session& s, double clock);
-// The labels when a run stops or ends.
-void ShowFinalLabels(Session& s);
 
 // Counts sweeps whose objective change was below the limit.
 void CountConvergence(Session& s);

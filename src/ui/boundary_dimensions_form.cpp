@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "control/dimensions_boundary.h"
 #include "model/text_format.h"
-#include "solver/dimensions_boundary.h"
 
 namespace quorel {
 namespace {

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "solver/run_control.h"
+#include "control/run_control.h"
 #include "ui/special_cases_form.h"
 
 namespace quorel {

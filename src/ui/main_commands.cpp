@@ -8,12 +8,12 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "control/dimensions_boundary.h"
+#include "control/online_buttons.h"
+#include "control/run_control.h"
+#include "control/run_status.h"
 #include "prep/attribute_choice.h"
 #include "prep/attribute_refresh.h"
-#include "solver/dimensions_boundary.h"
-#include "solver/online_buttons.h"
-#include "solver/run_control.h"
-#include "solver/run_status.h"
 #include "ui/main_form.h"
 #include "ui/map_mouse.h"
 #include "ui/map_scene.h"

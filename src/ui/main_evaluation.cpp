@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "solver/run_control.h"
+#include "control/run_control.h"
 #include "ui/evaluate_attributes_form.h"
 #include "ui/evaluate_links_form.h"
 #include "ui/evaluate_objects_form.h"

@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "solver/run_status.h"
+#include "control/run_status.h"
 #include "ui/map_mouse.h"
 #include "ui/map_scene.h"
 #include "ui/map_view.h"

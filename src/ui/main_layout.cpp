@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "control/dimensions_boundary.h"
 #include "model/captions.h"
 #include "model/map_layout.h"
 #include "model/numeric.h"
-#include "solver/dimensions_boundary.h"
 #include "ui/main_form.h"
 #include "ui/map_scene.h"
 #include "ui/map_view.h"

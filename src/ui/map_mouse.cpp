@@ -3,12 +3,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "control/run_control.h"
 #include "model/map_layout.h"
 #include "model/numeric.h"
 #include "prep/dissim_ranks.h"
 #include "prep/error_bounds.h"
 #include "solver/objective.h"
-#include "solver/run_control.h"
 
 namespace quorel {
 

@@ -1,6 +1,6 @@
 #include "ui/solver_driver.h"
 
-#include "solver/solver_loop.h"
+#include "control/solver_host.h"
 
 namespace quorel {
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "control/run_control.h"
 #include "model/map_layout.h"
 #include "model/numeric.h"
-#include "solver/run_control.h"
 #include "solver/solver_fixture.h"
 
 namespace quorel {

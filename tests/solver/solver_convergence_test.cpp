@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "solver/run_control.h"
+#include "control/run_control.h"
 #include "solver/solver_fixture.h"
 #include "solver/solver_loop.h"
 

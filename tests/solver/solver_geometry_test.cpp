@@ -7,7 +7,7 @@
 #include <cmath>
 #include <random>
 
-#include "solver/run_control.h"
+#include "control/run_control.h"
 #include "solver/solver_fixture.h"
 #include "solver/solver_sweep.h"
 #include "solver/stress_euclidean.h"

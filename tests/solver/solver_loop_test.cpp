@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "solver/run_control.h"
+#include "control/run_control.h"
 #include "solver/solver_fixture.h"
 
 namespace quorel {

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <filesystem>
 
+#include "control/dimensions_boundary.h"
+#include "control/run_control.h"
 #include "model/map_layout.h"
 #include "solver/convergence.h"
-#include "solver/dimensions_boundary.h"
 #include "solver/objective.h"
-#include "solver/run_control.h"
 #include "solver/solver_fixture.h"
 #include "solver/solver_loop.h"
 #include "solver/solver_run_start.h"

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "control/run_control.h"
 #include "model/captions.h"
-#include "solver/run_control.h"
 #include "solver/solver_fixture.h"
 
 namespace quorel {

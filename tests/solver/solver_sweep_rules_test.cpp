@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/captions.h"
+#include "model/objective_labels.h"
 #include "solver/solver_geometry.h"
 #include "solver/solver_sweep_end.h"
 #include "support/tiny_problem.h"

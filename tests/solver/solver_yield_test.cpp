@@ -5,9 +5,9 @@
 #include <cmath>
 #include <filesystem>
 
-#include "solver/run_control.h"
+#include "control/run_control.h"
+#include "control/solver_host.h"
 #include "solver/solver_fixture.h"
-#include "solver/solver_loop.h"
 #include "support/temp_path.h"
 
 namespace quorel {

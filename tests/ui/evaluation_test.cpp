@@ -10,10 +10,10 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include "control/run_control.h"
 #include "eval/eval_attributes.h"
 #include "eval/eval_links.h"
 #include "solver/convergence.h"
-#include "solver/run_control.h"
 #include "ui/eval_plot.h"
 #include "ui/map_overlays.h"
 #include "ui_fixture.h"

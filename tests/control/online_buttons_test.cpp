@@ -1,4 +1,4 @@
-#include "solver/online_buttons.h"
+#include "control/online_buttons.h"
 
 #include <gtest/gtest.h>
 

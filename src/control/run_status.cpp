@@ -1,4 +1,4 @@
-#include "solver/run_status.h"
+#include "control/run_status.h"
 
 namespace quorel {
 namespace {

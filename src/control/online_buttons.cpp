@@ -1,7 +1,8 @@
-#include "solver/online_buttons.h"
+#include "control/online_buttons.h"
 
 #include <cmath>
 
+#include "control/run_control.h"
 #include "model/captions.h"
 #include "model/numeric.h"
 #include "prep/data_precision.h"
@@ -9,7 +10,6 @@
 #include "prep/error_bounds.h"
 #include "prep/mapping_weights.h"
 #include "solver/objective.h"
-#include "solver/run_control.h"
 
 namespace quorel {
 namespace {

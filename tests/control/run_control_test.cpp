@@ -1,15 +1,16 @@
 // Jiggle, the check boxes, the timer, the convergence options, the two
 // on-line buttons for dimensions and boundary and the dialog's OK.
-#include "solver/run_control.h"
+#include "control/run_control.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "control/dimensions_boundary.h"
+#include "control/solver_host.h"
+#include "model/objective_labels.h"
 #include "solver/convergence.h"
-#include "solver/dimensions_boundary.h"
 #include "solver/solver_fixture.h"
-#include "solver/solver_loop.h"
 #include "solver/solver_sweep_end.h"
 
 namespace quorel {

@@ -35,7 +35,4 @@ bool EmptyMapMouseDown(Session& s, Platform& platform);
 // The release of a click on the empty map: a stopped run continues.
 void EmptyMapMouseUp(Session& s, Platform& platform);
 
-// Forgets the best value of the series and starts it afresh.
-void ResetSeries(Session& s);
-
 }  // namespace quorel

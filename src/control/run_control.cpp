@@ -1,11 +1,11 @@
-#include "solver/run_control.h"
+#include "control/run_control.h"
 
 #include <cmath>
 #include <cstdint>
 
+#include "control/solver_host.h"
 #include "model/numeric.h"
 #include "solver/convergence.h"
-#include "solver/solver_loop.h"
 
 namespace quorel {
 namespace {
@@ -52,12 +52,6 @@ void JiggleObject(Session& s, Platform& platform, int i, int magnitude) {
 }
 
 }  // namespace
-
-void ResetSeries(Session& s) {
-  s.run.BestObjFnValue = 1e20f;
-  s.run.RunCount = 0;
-  s.run.IterationCount = 0;
-}
 
 void cmdStart_Click(Session& s, Platform& platform) {
   RunBook& r = s.run;

@@ -1,9 +1,9 @@
-#include "solver/dimensions_boundary.h"
+#include "control/dimensions_boundary.h"
 
+#include "control/run_control.h"
 #include "model/captions.h"
 #include "model/map_layout.h"
 #include "model/numeric.h"
-#include "solver/run_control.h"
 
 namespace quorel {
 namespace {
