@@ -6,16 +6,6 @@
 #include "model/text_format.h"
 
 namespace quorel {
-namespace {
-
-template <class Table>
-std::string NameOf(const Table& table, int code) {
-  if (code < 0 || code >= static_cast<int>(table.size())) return "";
-  return table[code];
-}
-
-}  // namespace
-
 std::string MDSTypeCaption(const Session& s) {
   return std::string("MDS &TYPE:") + kLineBreak +
          NameOf(MDSAnalysisTypeName, s.set.MDSAnalysisTypeNum);

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace quorel {
 
@@ -75,6 +77,15 @@ constexpr bool HasBounds(int mds_type) {
 }
 constexpr bool IsOrdinal(int mds_type) {
   return mds_type >= MaxMDSTypeNum;
+}
+
+// The display name of `code` in one of the name tables below, or `unknown`
+// for a code outside the table.
+template <std::size_t N>
+std::string NameOf(const std::array<std::string, N>& table, int code,
+                   std::string_view unknown = "") {
+  if (code < 0 || code >= static_cast<int>(N)) return std::string(unknown);
+  return table[static_cast<std::size_t>(code)];
 }
 
 inline const std::array<std::string, 5> MDSAnalysisTypeName = {

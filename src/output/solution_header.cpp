@@ -8,11 +8,8 @@
 namespace quorel::output {
 namespace {
 
-template <size_t N>
-const std::string& NameOf(const std::array<std::string, N>& table, int code) {
-  static const std::string kUnknown = "?";
-  return code >= 0 && code < static_cast<int>(N) ? table[code] : kUnknown;
-}
+// A code outside its table shows as "?" in the header.
+constexpr std::string_view kUnknownName = "?";
 
 std::string ErrorBoundsNote(const Settings& t) {
   switch (t.ErrorBoundsTypeNum) {
@@ -61,7 +58,7 @@ void WriteAttributeCounts(TextWriter& out, const Session& s) {
     out.Line("The parked attributes are: " + parked_list);
   }
   out.Line("The dissimilarities were obtained from attributes using " +
-           NameOf(s.set.AttributeFunctionName, s.set.AttributeFunctionNum) + ".");
+           NameOf(s.set.AttributeFunctionName, s.set.AttributeFunctionNum, kUnknownName) + ".");
 }
 
 }  // namespace
@@ -79,15 +76,20 @@ void WriteHeader(TextWriter& out, const Session& s, const std::string& file_name
   WriteObjectCounts(out, p);
 
   std::string type_line =
-      "Type of MDS Analysis = " + NameOf(MDSAnalysisTypeName, t.MDSAnalysisTypeNum);
+      "Type of MDS Analysis = " + NameOf(MDSAnalysisTypeName, t.MDSAnalysisTypeNum, kUnknownName);
   if (HasBounds(t.MDSAnalysisTypeNum)) type_line += ErrorBoundsNote(t);
   out.Line(type_line);
-  out.Line("Objective Function = " + NameOf(BadnessFunctionName, t.BadnessFunctionNum));
-  out.Line("Distance Function = " + NameOf(DistanceFunctionName, t.DistanceFunctionNum));
-  out.Line("Mapping Weight Function = " + NameOf(MappingWtFunctionName, t.MappingWtFunctionNum));
-  out.Line("Convergence Limit Level = " + NameOf(PrecisionLevelName, t.PrecisionLevelNum));
+  out.Line("Objective Function = " +
+           NameOf(BadnessFunctionName, t.BadnessFunctionNum, kUnknownName));
+  out.Line("Distance Function = " +
+           NameOf(DistanceFunctionName, t.DistanceFunctionNum, kUnknownName));
+  out.Line("Mapping Weight Function = " +
+           NameOf(MappingWtFunctionName, t.MappingWtFunctionNum, kUnknownName));
+  out.Line("Convergence Limit Level = " +
+           NameOf(PrecisionLevelName, t.PrecisionLevelNum, kUnknownName));
 
-  std::string precision = "Precision Level = " + NameOf(DataPrecisionName, t.DegradeNum);
+  std::string precision =
+      "Precision Level = " + NameOf(DataPrecisionName, t.DegradeNum, kUnknownName);
   if (t.DegradeNum == p.DataDegradeNum) precision += ", unchanged from input.";
   out.Line(precision);
   if (t.ConstraintRadius < 1.19f)
