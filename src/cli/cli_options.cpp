@@ -102,6 +102,10 @@ std::string UsageText() {
          "  --runs N                 N runs from random starts with automatic repeat; the\n"
          "                           best is written to QuorelSolnBestFound.txt\n"
          "  --max-sweeps N           end each run after at most N sweeps\n"
+         "  --stop-rule relative|classic  relative (default): a run also ends once the\n"
+         "                           objective changed by less than 1e-5 of its value\n"
+         "                           (1e-4 low, 1e-6 high precision) over 50 sweeps;\n"
+         "                           classic: only the window's count of small changes\n"
          "  --seed N                 seed of the random starts\n"
          "  --from-locations         continue from the data file's LOCATIONLIST\n"
          "  --out FILE               write the solution (of the last run) in the long format\n"
@@ -208,6 +212,12 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& er
         if (error.empty()) error = "--max-sweeps wants a whole number from 1";
         return false;
       }
+    } else if (arg == "--stop-rule") {
+      if (!value(v) || (v != "relative" && v != "classic")) {
+        if (error.empty()) error = "--stop-rule wants relative or classic";
+        return false;
+      }
+      o.classic_stop_rule = v == "classic";
     } else if (arg == "--seed") {
       std::uint32_t seed = 0;
       if (!value(v) || !WholeNumber(v, std::uint32_t{0}, std::uint32_t{4294967295u}, seed)) {

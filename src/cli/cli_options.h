@@ -26,7 +26,8 @@ struct Options {
   int precision_level = 1;
   int step_size = 1;
   int runs = 1;
-  long max_sweeps = 0;  // 0: no limit beyond the solver's own
+  long max_sweeps = 0;             // 0: no limit beyond the solver's own
+  bool classic_stop_rule = false;  // only the window's small-change count ends a run
   std::optional<std::uint32_t> seed;
   bool from_locations = false;
   std::string long_file;

@@ -64,10 +64,41 @@ void RefreshDerivedData(Session& s, StderrPlatform& platform) {
       for (int j = 1; j <= p.NObjects; ++j) p.DissimOriginal(i, j) = p.Dissim(i, j);
   }
   ApplyDataPrecision(s);
-  ComputeDissimRanks(s, platform);
+  RefreshDissimRanks(s, platform);
   ComputeErrorBounds(s);
   ComputeObjFnNormaliser(s);
   ApplyCaptionRules(s);
+}
+
+const char* RunEndName(RunEnd end) {
+  switch (end) {
+    case RunEnd::kConverged:
+      return "classic";
+    case RunEnd::kRelativeChange:
+      return "relative";
+    case RunEnd::kSweepCap:
+      return "sweep-cap";
+    case RunEnd::kRestart:
+      return "restart";
+    case RunEnd::kTooFewObjects:
+      return "too-few-objects";
+    case RunEnd::kStoppedByUser:
+      return "interrupted";
+    case RunEnd::kNone:
+      break;
+  }
+  return "stopped";
+}
+
+// Adds what ended each run finished since the last call.  A run the sweep
+// limit cut short ended through the small-change count the limit set.
+void NoteRunEnds(const Session& s, const Options& o, SolveResult& result) {
+  const RunBook& r = s.run;
+  while (static_cast<int>(result.run_ends.size()) < r.RunCount) {
+    const bool cut = o.max_sweeps > 0 && r.LastRunEnd == RunEnd::kConverged &&
+                     r.IterationCount >= o.max_sweeps;
+    result.run_ends.emplace_back(cut ? "max-sweeps" : RunEndName(r.LastRunEnd));
+  }
 }
 
 }  // namespace
@@ -171,6 +202,7 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
   s.set.AutoStop = true;
   s.set.AutoRepeat = o.runs > 1;
   SetConvergenceLimits(s);
+  r.StopRuleInForce = o.classic_stop_rule ? StopRule::kSmallChanges : StopRule::kRelativeChange;
   if (o.seed) s.rnd.Reset(*o.seed);
   // Continue from the given positions, or start from a random configuration.
   r.RunState = o.from_locations ? kStopped : kRunning;
@@ -182,6 +214,7 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
   r.BestFoundWriteFailed = false;
   platform.on_yield = [&] {
     progress.Update(r.IterationCount, r.ObjFnValue);
+    NoteRunEnds(s, o, result);
     if (interrupt_requested) {
       result.interrupted = true;
       r.RunState = kStopped;
@@ -205,6 +238,11 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
     while (SolverAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
   }
   progress.Finish();
+  NoteRunEnds(s, o, result);
+  // A run cut short by the interrupt is named once, whether or not it
+  // reached the end of its run.
+  if (result.interrupted && (result.run_ends.empty() || result.run_ends.back() != "interrupted"))
+    result.run_ends.emplace_back("interrupted");
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return result;
 }
@@ -212,6 +250,9 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
 std::string JsonLine(const Session& s, const SolveResult& result) {
   const RunBook& r = s.run;
   bool series = s.set.AutoRepeat;
+  std::string ends;
+  for (const std::string& end : result.run_ends)
+    ends += (ends.empty() ? "\"" : ", \"") + end + "\"";
   int badness = s.set.BadnessFunctionNum;
   std::string name = badness >= 0 && badness < static_cast<int>(BadnessFunctionName.size())
                          ? BadnessFunctionName[badness]
@@ -222,7 +263,7 @@ std::string JsonLine(const Session& s, const SolveResult& result) {
          ", \"runs\": " + std::to_string(r.RunCount) +
          ", \"best\": " + JsonNumber(series ? r.BestObjFnValue : r.ObjFnValue) +
          ", \"hits\": " + std::to_string(series ? r.BestHitCount : 1) +
-         ", \"seconds\": " + JsonNumber(result.seconds) + "}";
+         ", \"seconds\": " + JsonNumber(result.seconds) + ", \"ended_by\": [" + ends + "]}";
 }
 
 }  // namespace quorel::cli

@@ -115,13 +115,30 @@ struct DerivedData {
   PairTable<float> MapDist;
 };
 
-// What ended the last run, for the status shown to the user.
+// How a run decides by itself that it has converged.  The window's rule
+// counts sweeps of small change (SmallChangeCount); the batch solver may add
+// the relative rule, which ends a run once the objective fell by less than a
+// small fraction of its value over the last sweeps.
+enum class StopRule { kSmallChanges, kRelativeChange };
+
+// What ended the last run, for the status shown to the user and the batch
+// solver's report.
 enum class RunEnd {
-  kNone,           // no run yet, or one is going on
-  kConverged,      // Auto Stop: enough sweeps of small change
-  kSweepCap,       // Auto Repeat: the cap of sweeps per run
-  kStoppedByUser,  // Stop, Start, or a click on the empty map
-  kTooFewObjects,  // fewer than two free objects to place
+  kNone,            // no run yet, or one is going on
+  kConverged,       // Auto Stop: enough sweeps of small change
+  kRelativeChange,  // Auto Stop under the relative rule
+  kSweepCap,        // Auto Repeat: the cap of sweeps per run
+  kStoppedByUser,   // Stop, Start, or a click on the empty map
+  kTooFewObjects,   // fewer than two free objects to place
+  kRestart,         // Start during a run: a new run follows at once
+};
+
+// The objective values of the last sweeps of a run, for the relative rule.
+struct ObjectiveWindow {
+  static constexpr int kSweeps = 50;
+  float values[kSweeps + 1] = {};  // a ring: the newest kSweeps + 1 values
+  int count = 0;                   // values held, up to kSweeps + 1
+  int next = 0;                    // where the next value goes
 };
 
 // Run bookkeeping of the solver and run control.
@@ -135,6 +152,9 @@ struct RunBook {
   int RunCount = 0;
   int BestHitCount = 0;
   int SmallChangeCount = 0;
+  StopRule StopRuleInForce = StopRule::kSmallChanges;
+  ObjectiveWindow RecentObjFnValues;
+  bool RelativeChangeMet = false;
   float ConvergeMoveLimit = 1e-6f;
   float ConvergeObjFnLimit = 1e-7f;
   int ConvergeCountLimit = 500;

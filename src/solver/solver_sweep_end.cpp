@@ -5,6 +5,7 @@
 
 #include "model/captions.h"
 #include "model/text_format.h"
+#include "solver/convergence.h"
 
 namespace quorel {
 
@@ -49,6 +50,7 @@ void CountConvergence(Session& s) {
   if (std::fabs(r.ObjFnValue - r.PrevObjFnValue) < r.ConvergeObjFnLimit) ++r.SmallChangeCount;
   r.PrevObjFnValue = r.ObjFnValue;
   if (!s.set.AutoStop) r.SmallChangeCount = -1;
+  RecordObjectiveForStopRule(s);
 }
 
 bool Recentre(Session& s) {

@@ -20,7 +20,8 @@ void ShowSweepLabels(Session& s, double clock);
 // The labels when a run stops or ends.
 void ShowFinalLabels(Session& s);
 
-// Counts sweeps whose objective change was below the limit.
+// Counts sweeps whose objective change was below the limit, and feeds the
+// relative stop rule when it is in force.
 void CountConvergence(Session& s);
 
 // Moves the free objects so that their mean is the origin.  Returns false

@@ -143,7 +143,75 @@ QUOREL_PAIR_LOOP(7)
 QUOREL_PAIR_LOOP(8)
 #undef QUOREL_PAIR_LOOP
 
+// One row of the Stress1 denominator: partners j = 1..i-1 of object i,
+// unusable ones (parked, missing) masked out by a weight of 0.
+template <int D>
+inline __attribute__((always_inline)) float SquaredDistanceRow(const Session& s, int i) {
+  const float* __restrict weight = s.prob.EffWeight.Row(i);
+  const Flag* __restrict missing = s.prob.DissimMissing.Row(i);
+  const Flag* __restrict parked = s.prob.ObjParked.data();
+  const float* __restrict x[D];
+  float a[D];
+  for (int k = 0; k < D; ++k) {
+    x[k] = s.prob.LocDim[k + 1].data();
+    a[k] = x[k][i];
+  }
+  // The weights first, in a loop of their own, so that the sum below reads
+  // floats only (as the pair loop of the sweep does).
+  alignas(64) float w[kMaxObjects + 1];
+  for (int j = 1; j < i; ++j) w[j] = static_cast<float>((parked[j] | missing[j]) == 0) * weight[j];
+  float sum = 0;
+#pragma omp simd reduction(+ : sum)
+  for (int j = 1; j < i; ++j) {
+    float d2 = 0;
+    for (int k = 0; k < D; ++k) {
+      const float delta = a[k] - x[k][j];
+      d2 += delta * delta;
+    }
+    sum += w[j] * d2;
+  }
+  return sum;
+}
+
+#define QUOREL_SQUARED_DISTANCES(D)                                                               \
+  __attribute__((target_clones("avx2", "default"))) float SquaredDistances##D(const Session& s) { \
+    float total = 0;                                                                              \
+    for (int i = 2; i <= s.prob.NObjects; ++i)                                                    \
+      if (!s.prob.ObjParked[i]) total += SquaredDistanceRow<D>(s, i);                             \
+    return total;                                                                                 \
+  }
+QUOREL_SQUARED_DISTANCES(1)
+QUOREL_SQUARED_DISTANCES(2)
+QUOREL_SQUARED_DISTANCES(3)
+QUOREL_SQUARED_DISTANCES(4)
+QUOREL_SQUARED_DISTANCES(5)
+QUOREL_SQUARED_DISTANCES(6)
+QUOREL_SQUARED_DISTANCES(7)
+QUOREL_SQUARED_DISTANCES(8)
+#undef QUOREL_SQUARED_DISTANCES
+
 }  // namespace
+
+float WeightedSquaredDistanceSum(const Session& s, int dims) {
+  switch (dims) {
+    case 1:
+      return SquaredDistances1(s);
+    case 2:
+      return SquaredDistances2(s);
+    case 3:
+      return SquaredDistances3(s);
+    case 4:
+      return SquaredDistances4(s);
+    case 5:
+      return SquaredDistances5(s);
+    case 6:
+      return SquaredDistances6(s);
+    case 7:
+      return SquaredDistances7(s);
+    default:
+      return SquaredDistances8(s);
+  }
+}
 
 bool StressEuclideanApplies(const Settings& t) {
   bool stress = t.BadnessFunctionNum == 0 || t.BadnessFunctionNum == 1;

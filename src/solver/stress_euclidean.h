@@ -19,4 +19,11 @@ bool StressEuclideanApplies(const Settings& settings);
 void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectStep& out,
                                    float& weight_sum, bool plane_kernel = true);
 
+// The sum over the pairs j < i of unparked objects whose pair is not missing
+// of EffWeight * d^2, d the Euclidean distance over coordinates 1..dims: the
+// Stress1 denominator before it is doubled.  Each row is summed with the
+// vector loop of the sweep, so the result may differ from a plain running
+// sum in its last digits.
+float WeightedSquaredDistanceSum(const Session& s, int dims);
+
 }  // namespace quorel

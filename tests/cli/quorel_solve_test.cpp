@@ -121,7 +121,8 @@ class QuorelSolve : public ::testing::Test {
   fs::path folder_;
 };
 
-// The fields of the one-line JSON object (numbers and strings as text).
+// The fields of the one-line JSON object (numbers and strings as text, an
+// array as its text between the brackets).
 std::map<std::string, std::string> ParseJson(const std::string& line) {
   std::map<std::string, std::string> fields;
   size_t pos = 0;
@@ -131,7 +132,11 @@ std::map<std::string, std::string> ParseJson(const std::string& line) {
     size_t colon = line.find(':', end);
     size_t start = line.find_first_not_of(' ', colon + 1);
     size_t stop;
-    if (line[start] == '"') {
+    if (line[start] == '[') {
+      stop = line.find(']', start);
+      fields[key] = line.substr(start + 1, stop - start - 1);
+      ++stop;
+    } else if (line[start] == '"') {
       stop = line.find('"', start + 1);
       fields[key] = line.substr(start + 1, stop - start - 1);
       ++stop;
@@ -146,7 +151,9 @@ std::map<std::string, std::string> ParseJson(const std::string& line) {
 
 TEST_F(QuorelSolve, SolvesADataFileAndReportsInJson) {
   std::string file = WritePoints("points.txt", 12, 4);
-  Outcome o = Run(file + " --set STARTBadnessFunctionNum=0 --json --quiet --out solved.txt");
+  Outcome o = Run(file +
+                  " --set STARTBadnessFunctionNum=0 --stop-rule classic --json --quiet --out "
+                  "solved.txt");
   ASSERT_EQ(o.status, 0) << o.err;
   ASSERT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 1) << o.out;
   auto j = ParseJson(o.out);
