@@ -38,4 +38,13 @@ void ResetProblem(Session& s) {
   ++p.ProblemGeneration;
 }
 
+void SizePairTables(Session& s, int n) {
+  Problem& p = s.prob;
+  DerivedData& d = s.derived;
+  for (auto* table : {&p.Dissim, &p.DissimOriginal, &p.PairWeight, &p.MapWeight, &p.EffWeight,
+                      &d.ErrBoundLower, &d.ErrBoundUpper, &d.MapDist})
+    table->SizeFor(n);
+  p.DissimMissing.SizeFor(n);
+}
+
 }  // namespace quorel

@@ -98,7 +98,9 @@ struct DerivedData {
 
   // Ranked pairs: (i, j), j < i, both unparked and not missing, numbered
   // k = 1..NRankedPairs row by row.  FreePairIndex(i, j) = FreePairIndex(j, i)
-  // = k, or 0 for a pair that is not ranked.
+  // = k, or 0 for a pair that is not ranked.  They are built when first
+  // needed (prep/dissim_ranks.h: read them only after EnsureRanks).
+  bool RanksUpToDate = false;
   int NRankedPairs = 0;
   PairTable<int> FreePairIndex;
   std::vector<int> DissimRank;  // index k, size NRankedPairs + 1
@@ -263,5 +265,10 @@ inline bool AnyObjectHeld(const Session& s) {
 
 // The reset before a data file is read.
 void ResetProblem(Session& s);
+
+// Sizes the object-by-object tables for a problem of n objects (the ranks'
+// FreePairIndex is sized when the ranks are built).  Whoever sets NObjects
+// for a new problem calls it before filling the tables.
+void SizePairTables(Session& s, int n);
 
 }  // namespace quorel

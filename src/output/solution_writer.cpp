@@ -4,6 +4,7 @@
 #include "model/text_file.h"
 #include "output/name_column.h"
 #include "output/solution_sections.h"
+#include "prep/dissim_ranks.h"
 
 namespace quorel {
 namespace {
@@ -31,6 +32,8 @@ std::string SolutionText(Session& s, const std::string& file_name, const DateTim
 }  // namespace
 
 bool WriteSolution(Session& s, Platform& platform, const std::string& file_name, bool long_format) {
+  // The long format lists the ranks under ordinal MDS.
+  if (long_format && s.set.MDSAnalysisTypeNum == MaxMDSTypeNum) EnsureRanks(s, platform);
   std::string text = SolutionText(s, file_name, platform.Now(), long_format);
   WriteOutcome outcome = WriteFileSafely(file_name, text);
   if (outcome != WriteOutcome::kWritten) {

@@ -26,7 +26,7 @@ void PrepareDerivedData(Session& s, Platform& platform) {
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) p.DissimOriginal(i, j) = p.Dissim(i, j);
   ApplyDataPrecision(s);
-  ComputeDissimRanks(s, platform);
+  InvalidateRanks(s);
   ComputeErrorBounds(s);
   ComputeObjFnNormaliser(s);
 }

@@ -14,8 +14,8 @@ namespace quorel {
 void AdjustAttributeDataType(Session& s);
 
 // Keeps Dissim as DissimOriginal, then degrades it to the precision in
-// force and rebuilds the ranks, the error bounds and the objective's
-// normalising factor, in that order.
+// force and rebuilds the ranks (when they are next needed), the error bounds
+// and the objective's normalising factor, in that order.
 void PrepareDerivedData(Session& s, Platform& platform);
 
 }  // namespace quorel

@@ -22,6 +22,7 @@ struct RankedPair {
 int NumberRankedPairs(Session& s, std::vector<int>& obj_a, std::vector<int>& obj_b) {
   const int n = s.prob.NObjects;
   PairTable<int>& index = s.derived.FreePairIndex;
+  index.SizeFor(n);
   for (int i = 0; i <= n; ++i) std::fill(index.Row(i), index.Row(i) + n + 1, 0);
   const size_t most = static_cast<size_t>(n) * (n - 1) / 2 + 1;
   obj_a.assign(1, 0);
@@ -66,6 +67,7 @@ void ComputeDissimRanks(Session& s, Platform& platform) {
   if (s.prob.NObjects == 0) return;
   platform.SetWaitCursor(true);
   DerivedData& r = s.derived;
+  r.RanksUpToDate = true;
 
   std::vector<int> obj_a, obj_b;
   const int p = NumberRankedPairs(s, obj_a, obj_b);
@@ -119,6 +121,26 @@ void ComputeDissimRanks(Session& s, Platform& platform) {
     }
   }
   platform.SetWaitCursor(false);
+}
+
+void InvalidateRanks(Session& s) {
+  DerivedData& r = s.derived;
+  r.RanksUpToDate = false;
+  // A reader that forgot EnsureRanks finds no ranked pair rather than the
+  // ranks of other data: every pair index is then out of range.
+  r.NRankedPairs = 0;
+  for (auto* v :
+       {&r.DissimRank, &r.OrdUpperObjA, &r.OrdUpperObjB, &r.OrdLowerObjA, &r.OrdLowerObjB})
+    v->assign(1, 0);
+}
+
+void RefreshDissimRanks(Session& s, Platform& platform) {
+  InvalidateRanks(s);
+  if (s.set.MDSAnalysisTypeNum == MaxMDSTypeNum) EnsureRanks(s, platform);
+}
+
+void EnsureRanks(Session& s, Platform& platform) {
+  if (!s.derived.RanksUpToDate) ComputeDissimRanks(s, platform);
 }
 
 }  // namespace quorel

@@ -36,6 +36,9 @@ void cmdMDSType_Click(Session& s, Platform& platform) {
   while (skip_bounds && IsBoundsType(type)) type = Step(type, MaxMDSTypeNum, backward);
   s.set.MDSAnalysisTypeNum = type;
   s.set.IsOrdinalMDS = type == 4;
+  // Ordinal MDS reads the ranks: they are built now, at the click, rather
+  // than in the middle of the next sweep.
+  if (s.set.IsOrdinalMDS) EnsureRanks(s, platform);
   if (type != 2 && type != 3) s.prob.IntervalConstant = 0.0f;
   ResetSeries(s);
   s.captions.cmdMDSType = MDSTypeCaption(s);
@@ -54,7 +57,7 @@ void cmdDegrade_Click(Session& s, Platform& platform) {
     level = level <= 1 ? top : level - 1;
   s.set.DegradeNum = level;
   ApplyDataPrecision(s);
-  ComputeDissimRanks(s, platform);
+  RefreshDissimRanks(s, platform);
   ComputeErrorBounds(s);
   ComputeObjFnNormaliser(s);
   ResetSeries(s);
