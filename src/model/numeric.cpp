@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cfloat>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -74,8 +75,19 @@ double Val(std::string_view text) {
   while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
   size_t len = ScanNumber(text, pos);
   if (len == 0) return 0.0;
-  std::string number(text.substr(pos, len));
-  double v = std::strtod(number.c_str(), nullptr);
+  // The scanned text is a plain decimal number, which from_chars converts
+  // with the same correct rounding as strtod, without a copy.  It takes no
+  // "+" sign, and it leaves a number beyond the double range to strtod,
+  // which gives the infinity or the underflowed value.
+  const char* first = text.data() + pos;
+  const char* last = first + len;
+  if (*first == '+') ++first;
+  double v = 0.0;
+  const auto [end, ec] = std::from_chars(first, last, v);
+  if (ec != std::errc() || end != last) {
+    std::string number(text.substr(pos, len));
+    v = std::strtod(number.c_str(), nullptr);
+  }
   if (std::isnan(v)) return 0.0;
   return v;
 }
