@@ -5,6 +5,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -68,6 +69,34 @@ size_t ScanNumber(std::string_view t, size_t pos) {
   return p - pos;
 }
 
+// A plain decimal number (optional sign, digits with one point, no
+// exponent) of at most 15 digits, converted by one division: its digits as a
+// whole number and the power of ten are both exact doubles, and the division
+// rounds correctly, so the result is exactly the one strtod gives.  False for
+// any other number.
+bool PlainDecimal(const char* first, const char* last, double& value) {
+  constexpr int kMaxDigits = 15;
+  static constexpr double kPowers[kMaxDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const bool negative = *first == '-';
+  if (*first == '-' || *first == '+') ++first;
+  std::uint64_t whole = 0;
+  int digits = 0, decimals = 0;
+  bool point = false;
+  for (const char* c = first; c != last; ++c) {
+    if (*c == '.') {
+      point = true;
+      continue;
+    }
+    if (*c < '0' || *c > '9' || ++digits > kMaxDigits) return false;
+    whole = whole * 10 + static_cast<std::uint64_t>(*c - '0');
+    decimals += point ? 1 : 0;
+  }
+  const double magnitude = static_cast<double>(whole) / kPowers[decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -81,8 +110,9 @@ double Val(std::string_view text) {
   // which gives the infinity or the underflowed value.
   const char* first = text.data() + pos;
   const char* last = first + len;
-  if (*first == '+') ++first;
   double v = 0.0;
+  if (PlainDecimal(first, last, v)) return v;
+  if (*first == '+') ++first;
   const auto [end, ec] = std::from_chars(first, last, v);
   if (ec != std::errc() || end != last) {
     std::string number(text.substr(pos, len));

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "solver/stress_plane_avx2.h"
+#include "solver/stress_row_avx2.h"
 
 namespace quorel {
 namespace {
@@ -26,7 +26,6 @@ struct Row {
   int n;
   int i;
   float c;
-  bool plane_kernel;  // the AVX2 kernel may take two-dimensional rows
 };
 
 // The pair loop with the number of coordinates fixed at compile time; every
@@ -56,22 +55,6 @@ inline __attribute__((always_inline)) void PairLoop(const Row& r, Sums& out) {
   const float a0 = r.a[0], a1 = r.a[D > 1 ? 1 : 0], a2 = r.a[D > 2 ? 2 : 0],
               a3 = r.a[D > 3 ? 3 : 0], a4 = r.a[D > 4 ? 4 : 0], a5 = r.a[D > 5 ? 5 : 0],
               a6 = r.a[D > 6 ? 6 : 0], a7 = r.a[D > 7 ? 7 : 0];
-  if constexpr (D == 2) {
-    if (r.plane_kernel && stress_plane::ProcessorHasAvx2()) {
-      stress_plane::PlaneRow plane{x0,     x1,      a0,       a1, dissim, weight,
-                                   parked, missing, map_dist, n,  self,   c};
-      stress_plane::PlaneSums sums;
-      stress_plane::PlaneLoopAvx2(plane, sums);
-      out = Sums{};
-      out.gradient[0] = sums.g0;
-      out.gradient[1] = sums.g1;
-      out.badness = sums.badness;
-      out.interval = sums.interval;
-      out.weight = sums.weight;
-      out.partners = sums.partners;
-      return;
-    }
-  }
   // First the masks, in a loop of their own so that the pair loop below
   // reads floats only: keep[j] is 1 for a usable partner (not itself, not
   // parked, pair not missing), w[j] its weight or 0.
@@ -193,6 +176,21 @@ QUOREL_SQUARED_DISTANCES(8)
 }  // namespace
 
 float WeightedSquaredDistanceSum(const Session& s, int dims) {
+  if (stress_row::ProcessorHasAvx2()) {
+    stress_row::RowData row{};
+    for (int k = 0; k < 8; ++k) row.x[k] = s.prob.LocDim[k + 1].data();
+    row.parked = s.prob.ObjParked.data();
+    float total = 0;
+    for (int i = 2; i <= s.prob.NObjects; ++i) {
+      if (s.prob.ObjParked[i]) continue;
+      for (int k = 0; k < 8; ++k) row.a[k] = row.x[k][i];
+      row.weight = s.prob.EffWeight.Row(i);
+      row.missing = s.prob.DissimMissing.Row(i);
+      row.self = i;
+      total += stress_row::SquaredDistanceRowAvx2(dims, row);
+    }
+    return total;
+  }
   switch (dims) {
     case 1:
       return SquaredDistances1(s);
@@ -220,7 +218,7 @@ bool StressEuclideanApplies(const Settings& t) {
 }
 
 void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectStep& out,
-                                   float& weight_sum, bool plane_kernel) {
+                                   float& weight_sum, bool avx2_kernel) {
   out = ObjectStep{};
   weight_sum = 0;
   if (s.prob.ObjParked[i]) return;
@@ -237,9 +235,32 @@ void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectSte
   r.n = s.prob.NObjects;
   r.i = i;
   r.c = s.prob.IntervalConstant;
-  r.plane_kernel = plane_kernel;
+  const int dims = active_dims <= 0 ? 1 : active_dims;
+  if (avx2_kernel && stress_row::ProcessorHasAvx2()) {
+    stress_row::RowData row{};
+    for (int k = 0; k < 8; ++k) {
+      row.x[k] = r.x[k];
+      row.a[k] = r.a[k];
+    }
+    row.dissim = r.dissim;
+    row.weight = r.weight;
+    row.parked = r.parked;
+    row.missing = r.missing;
+    row.map_dist = r.map_dist;
+    row.n = r.n;
+    row.self = i;
+    row.c = r.c;
+    stress_row::RowSums sums;
+    stress_row::RowLoopAvx2(dims, row, sums);
+    for (int k = 0; k < 8; ++k) out.gradient[k] = k < dims ? sums.g[k] : 0.0f;
+    out.badness_sum = sums.badness;
+    out.interval_derivative = sums.interval;
+    out.partners = sums.partners;
+    weight_sum = sums.weight;
+    return;
+  }
   Sums sums;
-  switch (active_dims <= 0 ? 1 : active_dims) {
+  switch (dims) {
     case 1:
       PairLoop1(r, sums);
       break;
