@@ -61,15 +61,13 @@ void RecordObjectiveForStopRule(Session& s) {
   w.next = (w.next + 1) % kHeld;
   if (w.count < kHeld) ++w.count;
   if (w.count < kHeld) return;
-  // The ring is full: the oldest value is the one the next write replaces.
-  const double oldest = w.values[w.next];
-  const double newest = r.ObjFnValue;
-  const double change = std::fabs(oldest - newest);
-  const double limit = std::max(
-      static_cast<double>(RelativeChangeLimit(s.set.PrecisionLevelNum)) * std::fabs(newest),
-      static_cast<double>(r.ConvergeObjFnLimit));
-  // Only a small change either way ends the run: an objective that rose
-  // clearly over the window is still on the move.
+  // The whole window must lie within the limit, not only its two ends: an
+  // objective that wanders (as ordinal runs do) can pass the same value twice.
+  const auto [low, high] = std::minmax_element(w.values, w.values + kHeld);
+  const double change = static_cast<double>(*high) - static_cast<double>(*low);
+  const double limit = std::max(static_cast<double>(RelativeChangeLimit(s.set.PrecisionLevelNum)) *
+                                    std::fabs(static_cast<double>(r.ObjFnValue)),
+                                static_cast<double>(r.ConvergeObjFnLimit));
   if (change < limit) r.RelativeChangeMet = true;
 }
 

@@ -14,10 +14,10 @@ namespace quorel {
 // on and a level outside 0..2 the limits are left as they were.
 void SetConvergenceLimits(Session& s);
 
-// The relative rule: a run has converged once the objective changed by less
-// than RelativeChangeLimit(level) times its value (or by less than
-// ConvergeObjFnLimit, the floor for values near 0) over the last
-// ObjectiveWindow::kSweeps sweeps.  The
+// The relative rule: a run has converged once the objective stayed within
+// RelativeChangeLimit(level) times its value (or within ConvergeObjFnLimit,
+// the floor for values near 0) over the last ObjectiveWindow::kSweeps sweeps:
+// the largest and the smallest value of the window differ by less.  The
 // fraction is 1e-4, 1e-5 and 1e-6 for the Low, Normal and High levels.
 float RelativeChangeLimit(int precision_level);
 

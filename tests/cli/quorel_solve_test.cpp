@@ -363,6 +363,17 @@ TEST_F(QuorelSolve, MappingWeightsAreComputedOnlyWhenAsked) {
   for (const char* bad : {"weak:0.5", "adjustable:2", "adjustable:-200", "linear,inv", "heavy",
                           "adjustable:", "adjustable:0.5x"})
     EXPECT_EQ(Run(file + " --quiet --mapping-weights " + bad).status, 2) << bad;
+
+TEST_F(QuorelSolve, ReportsWhatEndedEachRun) {
+  std::string file = WritePoints("points.txt", 15, 3);
+  auto relative = ParseJson(Run(file + " --seed 2 --json --quiet").out);
+  auto classic = ParseJson(Run(file + " --seed 2 --stop-rule classic --json --quiet").out);
+  EXPECT_EQ(relative["ended_by"], "\"relative\"");
+  EXPECT_EQ(classic["ended_by"], "\"classic\"");
+  EXPECT_LT(std::stoi(relative["sweeps"]), std::stoi(classic["sweeps"]));
+  auto cut = ParseJson(Run(file + " --runs 3 --max-sweeps 20 --json --quiet").out);
+  EXPECT_EQ(cut["ended_by"], "\"max-sweeps\", \"max-sweeps\", \"max-sweeps\"");
+  EXPECT_EQ(Run(file + " --stop-rule sometimes").status, 2);
 }
 
 // A file asked for that cannot be written ends with status 1 and its
