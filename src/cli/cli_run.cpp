@@ -10,6 +10,7 @@
 
 #include "cases/special_cases.h"
 #include "input/data_file_reader.h"
+#include "input/line_tokenizer.h"
 #include "input/start_settings.h"
 #include "model/captions.h"
 #include "model/defaults_file.h"
@@ -52,21 +53,38 @@ bool ValueIsNumber(const std::string& line) {
   return end != text && std::isfinite(value);
 }
 
-// Dissimilarities, precision, ranks, bounds and the normaliser again, after
-// START settings changed a built-in problem.  Mapping weights are left as
-// they are, as a START line of a data file leaves them.
-void RefreshDerivedData(Session& s, StderrPlatform& platform) {
+// What START lines given for a built-in problem changed, and so what is
+// computed again after them: the attribute function the dissimilarities,
+// the precision level the working dissimilarities with their ranks and
+// bounds, and each of these and the badness function the normaliser.  The
+// other settings feed no derived data, and mapping weights are left as they
+// are, as a START line of a data file leaves them.
+struct Refresh {
+  bool attributes = false, precision = false, normaliser = false;
+
+  void Add(const std::string& keyword) {
+    if (keyword == "STARTATTRIBUTEFUNCTIONNUM" || keyword == "STARTNORMALIZEATTRIBS" ||
+        keyword == "STARTATTRIBUTEDATATYPENUM")
+      attributes = true;
+    precision |= attributes || keyword == "STARTDEGRADENUM";
+    normaliser |= precision || keyword == "STARTBADNESSFUNCTIONNUM";
+  }
+};
+
+void RefreshDerivedData(Session& s, StderrPlatform& platform, const Refresh& what) {
   Problem& p = s.prob;
-  if (p.AttributesGiven && s.set.AttributeFunctionNum >= 0 &&
+  if (what.attributes && p.AttributesGiven && s.set.AttributeFunctionNum >= 0 &&
       s.set.AttributeFunctionNum != MaxAttributeFunctionNum) {
     ComputeAttributeDissimilarities(s, platform);
     for (int i = 1; i <= p.NObjects; ++i)
       for (int j = 1; j <= p.NObjects; ++j) p.DissimOriginal(i, j) = p.Dissim(i, j);
   }
-  ApplyDataPrecision(s);
-  RefreshDissimRanks(s, platform);
-  ComputeErrorBounds(s);
-  ComputeObjFnNormaliser(s);
+  if (what.precision) {
+    ApplyDataPrecision(s);
+    RefreshDissimRanks(s, platform);
+    ComputeErrorBounds(s);
+  }
+  if (what.normaliser) ComputeObjFnNormaliser(s);
   ApplyCaptionRules(s);
 }
 
@@ -158,7 +176,9 @@ bool LoadProblem(Session& s, StderrPlatform& platform, const Options& o, std::st
     GenerateSpecialCase(s, platform);
     if (s.prob.NObjects > 0 && !o.start_lines.empty()) {
       rejected = ApplyGivenStartLines(s, platform, o.start_lines);
-      RefreshDerivedData(s, platform);
+      Refresh what;
+      for (const std::string& line : o.start_lines) what.Add(KeywordOf(TrimBlanks(line)));
+      RefreshDerivedData(s, platform, what);
     }
   } else {
     s.set.DataFileName = o.data_file;

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -363,6 +364,7 @@ TEST_F(QuorelSolve, MappingWeightsAreComputedOnlyWhenAsked) {
   for (const char* bad : {"weak:0.5", "adjustable:2", "adjustable:-200", "linear,inv", "heavy",
                           "adjustable:", "adjustable:0.5x"})
     EXPECT_EQ(Run(file + " --quiet --mapping-weights " + bad).status, 2) << bad;
+}
 
 TEST_F(QuorelSolve, ReportsWhatEndedEachRun) {
   std::string file = WritePoints("points.txt", 15, 3);
@@ -374,6 +376,19 @@ TEST_F(QuorelSolve, ReportsWhatEndedEachRun) {
   auto cut = ParseJson(Run(file + " --runs 3 --max-sweeps 20 --json --quiet").out);
   EXPECT_EQ(cut["ended_by"], "\"max-sweeps\", \"max-sweeps\", \"max-sweeps\"");
   EXPECT_EQ(Run(file + " --stop-rule sometimes").status, 2);
+}
+
+// START lines given for a built-in problem compute again what depends on
+// them: a new badness function its normaliser, whether or not a precision
+// line (here one that leaves the values as they are) recomputes everything.
+TEST_F(QuorelSolve, StartLinesRefreshWhatDependsOnThem) {
+  const std::string run =
+      "--special 16 --set STARTBadnessFunctionNum=2 --set STARTMDSAnalysisTypeNum=4 --seed 4 "
+      "--max-sweeps 5 --json --quiet";
+  auto badness_only = ParseJson(Run(run).out);
+  auto everything = ParseJson(Run(run + " --set STARTDegradeNum=12").out);
+  EXPECT_EQ(badness_only["badness"], "SStress");
+  EXPECT_EQ(badness_only["objective"], everything["objective"]);
 }
 
 // A file asked for that cannot be written ends with status 1 and its
@@ -408,6 +423,8 @@ TEST_F(QuorelSolve, InterruptStopsTheSeriesAndStillWritesTheFiles) {
     EXPECT_EQ(j["objects"], "30");
     EXPECT_GE(std::stoi(j["runs"]), 1);
     EXPECT_TRUE(fs::exists(folder_ / "last.txt"));
+    const std::string& ends = j["ended_by"];
+    EXPECT_TRUE(ends.ends_with("\"interrupted\"")) << ends;
   }
 }
 
