@@ -111,7 +111,8 @@ def run_quorel(solve, data_file, solution_file, badness, n, dims, delta):
     cpu = children_cpu() - cpu
     result = json.loads(out)
     config = read_locations(solution_file, n, dims)
-    steps = f"{result['sweeps']} sweeps ({', '.join(result['ended_by'])})"
+    ended = ", ".join(result.get("ended_by", []))  # older builds do not say
+    steps = f"{result['sweeps']} sweeps" + (f" ({ended})" if ended else "")
     return wall, cpu, normalised_stress(config, delta), steps
 
 

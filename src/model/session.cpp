@@ -45,6 +45,9 @@ void SizePairTables(Session& s, int n) {
                       &d.ErrBoundLower, &d.ErrBoundUpper, &d.MapDist})
     table->SizeFor(n);
   p.DissimMissing.SizeFor(n);
+  // The pair evaluation reads the index under every MDS type; until the
+  // ranks are built it holds no ranked pair.
+  d.FreePairIndex.SizeFor(n);
 }
 
 }  // namespace quorel

@@ -266,9 +266,8 @@ inline bool AnyObjectHeld(const Session& s) {
 // The reset before a data file is read.
 void ResetProblem(Session& s);
 
-// Sizes the object-by-object tables for a problem of n objects (the ranks'
-// FreePairIndex is sized when the ranks are built).  Whoever sets NObjects
-// for a new problem calls it before filling the tables.
+// Sizes the object-by-object tables for a problem of n objects.  Whoever
+// sets NObjects for a new problem calls it before filling the tables.
 void SizePairTables(Session& s, int n);
 
 }  // namespace quorel

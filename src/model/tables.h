@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -67,7 +68,10 @@ class Table2D {
 #ifdef QUOREL_TABLE_BOUNDS_CHECKS
     // The sanitizer build checks every index: a table sized to the problem
     // must never be read beyond it.
-    if (i < 0 || i >= rows_ || j < 0 || j >= cols_) std::abort();
+    if (i < 0 || i >= rows_ || j < 0 || j >= cols_) {
+      std::fprintf(stderr, "table index (%d, %d) outside %d x %d\n", i, j, rows_, cols_);
+      std::abort();
+    }
 #endif
     return offset_ + static_cast<size_t>(i) * stride_ + j;
   }

@@ -22,7 +22,6 @@ struct RankedPair {
 int NumberRankedPairs(Session& s, std::vector<int>& obj_a, std::vector<int>& obj_b) {
   const int n = s.prob.NObjects;
   PairTable<int>& index = s.derived.FreePairIndex;
-  index.SizeFor(n);
   for (int i = 0; i <= n; ++i) std::fill(index.Row(i), index.Row(i) + n + 1, 0);
   const size_t most = static_cast<size_t>(n) * (n - 1) / 2 + 1;
   obj_a.assign(1, 0);
