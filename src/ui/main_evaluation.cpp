@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "prep/dissim_ranks.h"
 #include "solver/run_control.h"
 #include "ui/evaluate_attributes_form.h"
 #include "ui/evaluate_links_form.h"
@@ -18,6 +19,8 @@ void MainForm::OpenEvaluationWindow(EvaluationWindow which) {
   // The window labels the map itself; a pending relabel would wipe its fills.
   Timer1->stop();
   map_->Flush();
+  // The links and objects windows judge ordinal maps by their rank bands.
+  EnsureRanks(s_, platform_);
   std::unique_ptr<EvaluationForm> form;
   switch (which) {
     case EvaluationWindow::kObjects:
