@@ -20,7 +20,7 @@ void AdjustAttributeDataType(Session& s) {
   if (type == 1 && !(fn >= 1 && fn <= 3)) t.AttributeDataTypeNum = 5;
 }
 
-void PrepareDerivedData(Session& s, Platform& platform) {
+void PrepareDerivedData(Session& s) {
   Problem& p = s.prob;
   const int n = p.NObjects;
   for (int i = 1; i <= n; ++i)

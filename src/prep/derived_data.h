@@ -1,7 +1,6 @@
 // The steps every change of the dissimilarities ends with.
 #pragma once
 
-#include "model/platform.h"
 #include "model/session.h"
 
 namespace quorel {
@@ -16,6 +15,6 @@ void AdjustAttributeDataType(Session& s);
 // Keeps Dissim as DissimOriginal, then degrades it to the precision in
 // force and rebuilds the ranks (when they are next needed), the error bounds
 // and the objective's normalising factor, in that order.
-void PrepareDerivedData(Session& s, Platform& platform);
+void PrepareDerivedData(Session& s);
 
 }  // namespace quorel
