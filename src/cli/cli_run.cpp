@@ -113,8 +113,8 @@ const char* RunEndName(RunEnd end) {
 void NoteRunEnds(const Session& s, const Options& o, SolveResult& result) {
   const RunBook& r = s.run;
   while (static_cast<int>(result.run_ends.size()) < r.RunCount) {
-    const bool cut = o.max_sweeps > 0 && r.LastRunEnd == RunEnd::kConverged &&
-                     r.IterationCount >= o.max_sweeps;
+    const bool cut =
+        o.max_sweeps > 0 && r.LastRunEnd == RunEnd::kConverged && r.IterationCount >= o.max_sweeps;
     result.run_ends.emplace_back(cut ? "max-sweeps" : RunEndName(r.LastRunEnd));
   }
 }

@@ -29,9 +29,9 @@ std::string StateText(const Session& s) {
     case RunEnd::kConverged:
       return "Converged: " + std::to_string(r.ConvergeCountLimit) + " sweeps of small change";
     case RunEnd::kRelativeChange:
-      return "Converged: the objective changed by less than " +
-             PowerOfTenText(RelativeChangeLimit(s.set.PrecisionLevelNum)) +
-             " of its value over " + std::to_string(ObjectiveWindow::kSweeps) + " sweeps";
+      return "Converged: the objective stayed within " +
+             PowerOfTenText(RelativeChangeLimit(s.set.PrecisionLevelNum)) + " of its value for " +
+             std::to_string(ObjectiveWindow::kSweeps) + " sweeps";
     case RunEnd::kSweepCap:
       return "Stopped at the Auto Repeat limit of sweeps per run";
     case RunEnd::kTooFewObjects:

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "solver/convergence.h"
 #include "solver/run_control.h"
+#include "solver/run_status.h"
 #include "solver/solver_fixture.h"
 
 namespace quorel {
@@ -18,6 +20,11 @@ struct Feed {
   std::function<void(Session&)> setup;
   int stops_at;  // the first sweep after which the rule is met, 0: never in 300
 };
+
+// Names the case in the test's name rather than its bytes.
+void PrintTo(const Feed& feed, std::ostream* os) {
+  *os << feed.what;
+}
 
 class StopRuleFeed : public ::testing::TestWithParam<Feed> {};
 
@@ -81,7 +88,8 @@ TEST(StopRule, RelativeRuleReachesTheClassicMinimumSooner) {
     cmdStart_Click(s, e.platform);
     objective[k] = s.run.ObjFnValue;
     sweeps[k] = s.run.IterationCount;
-    EXPECT_EQ(s.run.LastRunEnd, k == 0 ? RunEnd::kSmallChanges : RunEnd::kRelativeChange);
+    EXPECT_EQ(s.run.LastRunEnd, k == 0 ? RunEnd::kConverged : RunEnd::kRelativeChange);
+    EXPECT_TRUE(DescribeRun(s).state.starts_with("Converged")) << DescribeRun(s).state;
     if (k == 0) {
       EXPECT_EQ(s.run.SmallChangeCount, s.run.ConvergeCountLimit);
     }
