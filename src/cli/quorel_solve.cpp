@@ -7,6 +7,7 @@
 #include "cli/cli_platform.h"
 #include "cli/cli_run.h"
 #include "output/solution_writer.h"
+#include "prep/dissim_ranks.h"
 
 namespace {
 
@@ -47,6 +48,9 @@ int SolveAndReport(const Options& options) {
   if (!options.long_file.empty()) written &= WriteSolution(s, platform, options.long_file, true);
   if (!options.short_file.empty()) written &= WriteSolution(s, platform, options.short_file, false);
   if (options.json) std::cout << JsonLine(s, result) << std::endl;
+  // The links and objects measures judge ordinal maps by their rank bands,
+  // which are built when first needed.
+  if (!options.evaluations.empty()) EnsureRanks(s, platform);
   for (EvaluationKind kind : options.evaluations)
     std::cout << EvaluationJson(s, kind, options.details) << std::endl;
   if (!options.quiet && !options.json)
