@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "eval/evaluation_json.h"
+#include "input/csv_import.h"
 
 namespace quorel::cli {
 
@@ -32,6 +33,8 @@ struct Options {
   bool from_locations = false;
   std::string long_file;
   std::string short_file;
+  std::string csv_file;             // --csv: the coordinates as a CSV table
+  std::optional<CsvKind> csv_kind;  // --csv-kind: how a .csv data file is read
   bool json = false;
   std::vector<EvaluationKind> evaluations;  // --evaluate, in the order given
   bool details = false;                     // every link with --evaluate links

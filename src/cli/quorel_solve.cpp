@@ -3,9 +3,12 @@
 #include <memory>
 #include <stdexcept>
 
+#include "cli/cli_csv.h"
 #include "cli/cli_options.h"
 #include "cli/cli_platform.h"
 #include "cli/cli_run.h"
+#include "model/scratch_folder.h"
+#include "output/csv_export.h"
 #include "output/solution_writer.h"
 #include "prep/dissim_ranks.h"
 
@@ -24,6 +27,8 @@ int SolveAndReport(const Options& options) {
   Session& s = *session;
   StderrPlatform platform;
   PrepareSession(s);
+  ScratchFolder scratch;
+  if (!UseCsvDataFile(options, platform, scratch)) return kExitRefused;
   if (!LoadProblem(s, platform, options, error)) {
     if (error.empty()) return kExitRefused;
     std::cerr << "quorel-solve: " << error << "\n";
@@ -47,6 +52,7 @@ int SolveAndReport(const Options& options) {
   bool written = !s.run.BestFoundWriteFailed;
   if (!options.long_file.empty()) written &= WriteSolution(s, platform, options.long_file, true);
   if (!options.short_file.empty()) written &= WriteSolution(s, platform, options.short_file, false);
+  if (!options.csv_file.empty()) written &= ExportCoordinates(s, platform, options.csv_file);
   if (options.json) std::cout << JsonLine(s, result) << std::endl;
   // The links and objects measures judge ordinal maps by their rank bands,
   // which are built when first needed.

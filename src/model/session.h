@@ -246,6 +246,9 @@ struct Session {
   // defaults file is read and written (with a trailing "/").
   std::string AppFolder;
   std::string SettingsFolder;
+  // The installed program's data folder (<prefix>/share/quorel/), or "" for
+  // a program run from its build folder (see model/program_files.h).
+  std::string DataFolder;
 
   Session() = default;
   Session(const Session&) = delete;

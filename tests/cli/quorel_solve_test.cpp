@@ -443,4 +443,23 @@ TEST_F(QuorelSolve, AnInterruptBeforeTheSolverBeginsEndsWithItsOwnStatus) {
   EXPECT_FALSE(fs::exists(folder_ / "last.txt"));
 }
 
+TEST_F(QuorelSolve, CsvTableInCoordinatesOut) {
+  std::ofstream(folder_ / "d.csv") << ",A,B,C,D\nA,0,3,4,5\nB,3,0,5,4\nC,4,5,0,3\nD,5,4,3,0\n";
+  Outcome o = Run("d.csv --csv-kind dissimilarities --csv map.csv --json --quiet");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(ParseJson(o.out)["objects"], "4");
+  std::ifstream map(folder_ / "map.csv");
+  std::string header, first;
+  std::getline(map, header);
+  std::getline(map, first);
+  EXPECT_EQ(header, "Number,Name,Dimension1,Dimension2,Parked,Marked\r");
+  EXPECT_EQ(first.rfind("1,A,", 0), 0u) << first;
+
+  std::ofstream(folder_ / "bad.csv") << "0\n1,0\n2,3\n";
+  Outcome refused = Run("bad.csv --quiet");
+  EXPECT_EQ(refused.status, 3);
+  EXPECT_NE(refused.err.find("bad.csv: Row 3, column 3: "), std::string::npos) << refused.err;
+  EXPECT_EQ(Run("d.txt --csv-kind similarities").status, 2);
+}
+
 }  // namespace
