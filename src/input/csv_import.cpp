@@ -87,10 +87,6 @@ std::string Values(int n) {
   return std::to_string(n) + (n == 1 ? " value" : " values");
 }
 
-std::string Place(int line, int column) {
-  return "Row " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
-}
-
 // The values of the table: the rows after the header, the cells after the
 // name column.  Rows and columns here count from 0.
 class Grid {
@@ -167,6 +163,12 @@ class TableImport {
     result_.problem = problem;
     return false;
   }
+  bool Fail(int line, int column, const std::string& problem) {
+    result_.problem_line = line;
+    result_.problem_column = column;
+    return Fail("Row " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
+                problem);
+  }
 
   // The cell as a data file writes it ("NA" when missing); false for text.
   bool Value(int r, int c, std::string& out) {
@@ -179,27 +181,29 @@ class TableImport {
       out = *number;
       return true;
     }
-    return Fail(Place(grid_.Line(r), grid_.Column(c)) + "\"" + cell +
-                "\" is neither a number nor a missing value (NA or an empty cell).");
+    return Fail(grid_.Line(r), grid_.Column(c),
+                "\"" + cell + "\" is neither a number nor a missing value (NA or an empty cell).");
   }
 
   bool CheckRowLength(int r, int expected) {
     if (grid_.Cells(r) < expected)
-      return Fail(Place(grid_.Line(r), grid_.Column(grid_.Cells(r))) + "the row has " +
-                  Values(grid_.Cells(r)) + " where " + std::to_string(expected) +
-                  (expected == 1 ? " was" : " were") + " expected.");
+      return Fail(grid_.Line(r), grid_.Column(grid_.Cells(r)),
+                  "the row has " + Values(grid_.Cells(r)) + " where " + std::to_string(expected) +
+                      (expected == 1 ? " was" : " were") + " expected.");
     if (grid_.Filled(r) > expected)
-      return Fail(Place(grid_.Line(r), grid_.Column(expected)) + "the row has a value beyond the " +
-                  std::to_string(expected) + " expected, where the table has no column for it.");
+      return Fail(grid_.Line(r), grid_.Column(expected),
+                  "the row has a value beyond the " + std::to_string(expected) +
+                      " expected, where the table has no column for it.");
     return true;
   }
 
   bool CheckHeader(int columns) {
     names_from_header_ = grid_.HeaderNames(columns);
     if (layout_.header_row && static_cast<int>(names_from_header_.size()) != columns)
-      return Fail(Place(grid_.HeaderLine(), 1) + "the first row holds " +
-                  std::to_string(names_from_header_.size()) + " names, but the table has " +
-                  std::to_string(columns) + " columns of values.");
+      return Fail(grid_.HeaderLine(), 1,
+                  "the first row holds " + std::to_string(names_from_header_.size()) +
+                      " names, but the table has " + std::to_string(columns) +
+                      " columns of values.");
     return true;
   }
 
@@ -212,8 +216,9 @@ class TableImport {
   bool CheckObjectCount(int objects) {
     if (objects <= kMaxObjects) return true;
     int r = std::min(kMaxObjects - row_offset_, grid_.Rows() - 1);
-    return Fail(Place(grid_.Line(r), 1) + "the table has " + std::to_string(objects) +
-                " objects; at most " + std::to_string(kMaxObjects) + " are allowed.");
+    return Fail(grid_.Line(r), 1,
+                "the table has " + std::to_string(objects) + " objects; at most " +
+                    std::to_string(kMaxObjects) + " are allowed.");
   }
 
   // The form of the matrix from the lengths of its rows: values above the
@@ -272,7 +277,7 @@ class TableImport {
       if (!CheckRowLength(r, NeededCells(r + row_offset_))) return false;
     if (!CheckHeader(objects_)) return false;
     if (layout_.kind == CsvKind::kSimilarities && form_ == MatrixForm::kLowerWithoutDiagonal)
-      return Fail(Place(grid_.Line(0), grid_.Column(0)) +
+      return Fail(grid_.Line(0), grid_.Column(0),
                   "a similarity matrix needs its diagonal, which holds the largest similarity.");
     // The lower triangle with the diagonal, object by object.
     lower_.assign(objects_, {});
@@ -299,9 +304,10 @@ class TableImport {
                               kSymmetryTolerance * std::max(std::fabs(NumberValue(upper)),
                                                             std::fabs(NumberValue(lower)));
         if (!same)
-          return Fail(Place(grid_.Line(i), grid_.Column(j)) + upper + " differs from " + lower +
-                      " in row " + std::to_string(grid_.Line(j)) + ", column " +
-                      std::to_string(grid_.Column(i)) + ": a square matrix must be symmetric.");
+          return Fail(grid_.Line(i), grid_.Column(j),
+                      upper + " differs from " + lower + " in row " +
+                          std::to_string(grid_.Line(j)) + ", column " +
+                          std::to_string(grid_.Column(i)) + ": a square matrix must be symmetric.");
       }
     }
     return true;
@@ -317,9 +323,9 @@ class TableImport {
     for (int i = 0; i < objects_; ++i) {
       const std::string& d = lower_[i][i];
       if (d != "NA" && std::fabs(NumberValue(d)) > kZeroDiagonalShare * largest)
-        return Fail(Place(grid_.Line(i - row_offset_), grid_.Column(i)) +
+        return Fail(grid_.Line(i - row_offset_), grid_.Column(i),
                     "the diagonal of a dissimilarity matrix holds " + d +
-                    " where 0 belongs.  Are these similarities?");
+                        " where 0 belongs.  Are these similarities?");
     }
     return true;
   }
@@ -338,9 +344,9 @@ class TableImport {
       int line = grid_.HeaderLine();
       for (int r = n - 1; r >= 0; --r)
         if (grid_.Filled(r) > kMaxAttributes) line = grid_.Line(r);
-      return Fail(Place(line, grid_.Column(kMaxAttributes)) + "the table has " +
-                  std::to_string(columns) + " attributes; at most " +
-                  std::to_string(kMaxAttributes) + " are allowed.");
+      return Fail(line, grid_.Column(kMaxAttributes),
+                  "the table has " + std::to_string(columns) + " attributes; at most " +
+                      std::to_string(kMaxAttributes) + " are allowed.");
     }
     if (columns == 0) return Fail("The file holds no attribute values.");
     if (!CheckHeader(columns)) return false;
@@ -487,6 +493,7 @@ CsvImport ImportCsvTable(const CsvTable& table, const CsvLayout& layout,
   if (!table.error.empty()) {
     CsvImport failed;
     failed.problem = "Row " + std::to_string(table.error_line) + ": " + table.error;
+    failed.problem_line = table.error_line;
     return failed;
   }
   return TableImport(table, layout, source_name).Run();

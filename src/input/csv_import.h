@@ -23,8 +23,12 @@ struct CsvLayout {
 struct CsvImport {
   // The data file text; empty when a problem was found.
   std::string text;
-  // The first problem found, naming its row and column ("" when none).
+  // The first problem found, naming its row and column ("" when none), and
+  // that cell: the line of the file and the column, both from 1 (0 when the
+  // problem is not in one cell).
   std::string problem;
+  int problem_line = 0;
+  int problem_column = 0;
   // What was found, for the preview ("21 objects, square matrix").
   std::string summary;
   int objects = 0;

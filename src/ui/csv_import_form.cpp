@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kPreviewRows = 12;
 constexpr int kPreviewColumns = 10;
+const QColor kProblemCell(255, 200, 200);
 
 // Combo box entries in the order of the enums.
 constexpr CsvKind kKinds[] = {CsvKind::kDissimilarities, CsvKind::kSimilarities,
@@ -128,7 +129,8 @@ void CsvImportForm::ReadTable() {
 void CsvImportForm::BuildImport() {
   import_ = ImportCsvTable(table_, layout_, source_name_);
   const bool ok = import_.problem.empty();
-  lblSummary_->setText(ok ? "Found: " + QString::fromLatin1(import_.summary.c_str()) : QString());
+  lblSummary_->setText("Found: " + QString::fromLatin1(import_.summary.c_str()));
+  lblSummary_->setVisible(ok);
   lblProblem_->setText(QString::fromLatin1(import_.problem.c_str()));
   lblProblem_->setVisible(!ok);
   cmdOK_->setEnabled(ok);
@@ -136,7 +138,7 @@ void CsvImportForm::BuildImport() {
 }
 
 // The first rows and columns as the separator cuts them; the cells that
-// hold names are shown in bold.
+// hold names are shown in bold, the cell of the problem on red.
 void CsvImportForm::FillPreview() {
   const auto& rows = table_.rows;
   const int shown_rows = std::min<int>(kPreviewRows, rows.size());
@@ -150,9 +152,13 @@ void CsvImportForm::FillPreview() {
   bold.setBold(true);
   for (int r = 0; r < shown_rows; ++r) {
     grdPreview_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::number(rows[r].line)));
-    for (int c = 0; c < shown_columns && c < static_cast<int>(rows[r].cells.size()); ++c) {
-      auto* item = new QTableWidgetItem(QString::fromLatin1(rows[r].cells[c].c_str()));
+    const auto& cells = rows[r].cells;
+    for (int c = 0; c < shown_columns; ++c) {
+      auto* item = new QTableWidgetItem(
+          c < static_cast<int>(cells.size()) ? QString::fromLatin1(cells[c].c_str()) : QString());
       if ((r == 0 && layout_.header_row) || (c == 0 && layout_.name_column)) item->setFont(bold);
+      if (rows[r].line == import_.problem_line && c + 1 == import_.problem_column)
+        item->setBackground(kProblemCell);
       grdPreview_->setItem(r, c, item);
     }
   }
