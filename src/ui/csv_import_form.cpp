@@ -11,8 +11,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "input/csv_import_command.h"
-
 namespace quorel {
 namespace {
 
@@ -86,18 +84,9 @@ CsvImportForm::CsvImportForm(std::string text, std::string source_name, QWidget*
   column->addWidget(lblProblem_);
   column->addLayout(buttons);
 
-  layout_ = DetectCsvLayout(text_);
-  ReadTable();
-  ShowLayout();
-  BuildImport();
-
-  connect(cboSeparator_, &QComboBox::activated, this, [this](int index) {
-    // The names and the kind are guessed again from the table as now cut.
-    layout_ = GuessCsvLayout(ParseCsv(text_, kSeparators[index]), kSeparators[index]);
-    ReadTable();
-    ShowLayout();
-    BuildImport();
-  });
+  ReadTable(DetectSeparator(text_));
+  connect(cboSeparator_, &QComboBox::activated, this,
+          [this](int index) { ReadTable(kSeparators[index]); });
   connect(cboKind_, &QComboBox::activated, this, [this](int index) {
     layout_.kind = kKinds[index];
     BuildImport();
@@ -122,8 +111,13 @@ void CsvImportForm::ShowLayout() {
   chkNameColumn_->setChecked(layout_.name_column);
 }
 
-void CsvImportForm::ReadTable() {
-  table_ = ParseCsv(text_, layout_.separator);
+// The table as `separator` cuts it, with the names and the kind guessed
+// again from it.
+void CsvImportForm::ReadTable(CsvSeparator separator) {
+  table_ = ParseCsv(text_, separator);
+  layout_ = GuessCsvLayout(table_, separator);
+  ShowLayout();
+  BuildImport();
 }
 
 void CsvImportForm::BuildImport() {

@@ -29,7 +29,7 @@ class CsvImportForm : public QDialog {
 
  private:
   void ShowLayout();
-  void ReadTable();
+  void ReadTable(CsvSeparator separator);
   void BuildImport();
   void FillPreview();
 
