@@ -17,7 +17,9 @@ namespace {
 using namespace quorel;
 using namespace quorel::cli;
 
-int SolveAndReport(const Options& options) {
+// `options` by value: a .csv data file is replaced by the data file made
+// from it.
+int SolveAndReport(Options options) {
   std::string error;
   if (!CheckStartValues(options, error)) {
     std::cerr << "quorel-solve: " << error << "\n";

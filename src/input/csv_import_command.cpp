@@ -1,16 +1,13 @@
 #include "input/csv_import_command.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "input/line_tokenizer.h"
 #include "input/load_command.h"
 #include "model/safe_write.h"
+#include "model/text_file.h"
 
 namespace quorel {
 namespace {
@@ -26,25 +23,26 @@ std::string FileNameOf(const std::string& path) {
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& text, std::string& error) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    error = path + " does not exist or is not a file.";
-    return false;
+  LoadedText file = LoadTextFile(path, kMaxCsvBytes);
+  switch (file.outcome) {
+    case LoadOutcome::kLoaded:
+      text = std::move(file.text);
+      return true;
+    case LoadOutcome::kMissing:
+      error = path + " does not exist.";
+      break;
+    case LoadOutcome::kNotARegularFile:
+      error = path + " is a folder, a device or a pipe rather than a plain text file.";
+      break;
+    case LoadOutcome::kTooLarge:
+      error = path + " is larger than " + std::to_string(kMaxCsvBytes >> 20) +
+              " MB, more than a table of 1000 objects needs.";
+      break;
+    case LoadOutcome::kFailed:
+      error = path + " could not be read: " + file.error + ".";
+      break;
   }
-  if (std::filesystem::file_size(path, ec) > kMaxCsvBytes) {
-    error = path + " is larger than " + std::to_string(kMaxCsvBytes >> 20) +
-            " MB, more than a table of 1000 objects needs.";
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream whole;
-  if (in) whole << in.rdbuf();
-  if (!in || in.bad()) {
-    error = path + " could not be read: " + std::strerror(errno ? errno : EIO) + ".";
-    return false;
-  }
-  text = whole.str();
-  return true;
+  return false;
 }
 
 CsvLayout DetectCsvLayout(const std::string& text) {

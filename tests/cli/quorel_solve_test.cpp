@@ -280,7 +280,9 @@ TEST_F(QuorelSolve, UsageErrorsAndRefusedProblems) {
       {" --set STARTDimensionsNum=x", "ErrMsgD1a"},
       {" --set STARTBadnessFunctionNum=x", "not a number"},
       {" --out ''", "--out needs a file name"},
-      {" --short ''", "--short needs a file name"}};
+      {" --short ''", "--short needs a file name"},
+      {" --csv ''", "--csv needs a file name"},
+      {" --csv-kind attributes", "--csv-kind needs a data file whose name ends in .csv"}};
   for (const auto& [args, text] : refused) {
     Outcome o = Run(file + args + " --max-sweeps 2 --quiet");
     EXPECT_EQ(o.status, 2) << args;

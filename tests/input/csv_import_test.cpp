@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -195,6 +196,16 @@ TEST(CsvImport, MalformedTablesNameRowAndColumn) {
   }
   EXPECT_EQ(Import(Triangle(1000)).objects, 1000);
   EXPECT_EQ(Import(Rows(3, 100), CsvKind::kAttributes).attributes, 100);
+}
+
+TEST(CsvImport, OnlyPlainFilesAreRead) {
+  std::string folder = testing::TempPath("quorel_csv_folder.csv").string();
+  std::filesystem::create_directories(folder);
+  for (const std::string& path : {folder, folder + "/missing.csv"}) {
+    CsvImport import = ImportCsvFile(path, std::nullopt);
+    EXPECT_EQ(import.problem.rfind(path + " ", 0), 0u) << import.problem;
+    EXPECT_EQ(import.text, "");
+  }
 }
 
 TEST(CsvImport, LayoutIsGuessedFromTheTable) {
