@@ -8,6 +8,7 @@
 #include "model/defaults_file.h"
 #include "model/program_files.h"
 #include "model/session.h"
+#include "output/edit_commands.h"
 #include "ui/main_form.h"
 #include "ui/quorel_application.h"
 
@@ -34,7 +35,7 @@ int PrintInformation(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   quorel::Session s;
   FindFolders(s);
-  std::string help = quorel::ProgramFilePath(s, s.set.HelpFileName);
+  std::string help = quorel::HelpFilePath(s);
   std::string example = quorel::ProgramFilePath(s, s.set.DataFileName);
   std::printf(
       "usage: quorel [--help | --version]\n\n"

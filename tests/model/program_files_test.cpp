@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "output/edit_commands.h"
 #include "support/temp_path.h"
 
 namespace quorel {
@@ -26,6 +27,8 @@ TEST(ProgramFiles, InstalledFilesAreFoundAndFilesBesideTheProgramComeFirst) {
   s.DataFolder = InstalledDataFolder(s.AppFolder);
   EXPECT_EQ(s.DataFolder, (prefix / "share" / "quorel").string() + "/");
   EXPECT_EQ(ProgramFilePath(s, "QuorelHelp.txt"), s.DataFolder + "QuorelHelp.txt");
+  s.set.HelpFileName = "QuorelHelp.txt";
+  EXPECT_EQ(HelpFilePath(s), s.DataFolder + "QuorelHelp.txt") << "what F1 shows";
   // A missing file is named where it belongs, beside the program.
   EXPECT_EQ(ProgramFilePath(s, "ClickCmd.wav"), s.AppFolder + "ClickCmd.wav");
   EXPECT_EQ(ProgramFilePath(s, "/elsewhere/help.txt"), "/elsewhere/help.txt");
