@@ -1,20 +1,13 @@
 #include "output/csv_export.h"
 
-#include <charconv>
-
 #include "input/csv_table.h"
 #include "model/safe_write.h"
 #include "model/text_file.h"
+#include "model/text_format.h"
 #include "output/save_commands.h"
 
 namespace quorel {
 namespace {
-
-std::string ShortestText(float value) {
-  char buffer[32];
-  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return error == std::errc() ? std::string(buffer, end) : std::string();
-}
 
 const char* TruthText(bool value) {
   return value ? "TRUE" : "FALSE";
