@@ -19,6 +19,7 @@
 #include "model/session.h"
 #include "output/solution_writer.h"
 #include "prep/dissim_ranks.h"
+#include "tests/support/planar_points.h"
 
 namespace {
 
@@ -34,22 +35,7 @@ class Files {
  public:
   Files() : folder_(fs::temp_directory_path() / ("quorel_bench_io_" + std::to_string(getpid()))) {
     fs::create_directories(folder_);
-    std::mt19937 gen(1);
-    std::uniform_real_distribution<double> unit(0, 1);
-    std::vector<std::pair<double, double>> p(kObjects);
-    for (auto& [x, y] : p) x = unit(gen), y = unit(gen);
-    std::ofstream f(DataFile(), std::ios::binary);
-    f << "NOBJECTS=" << kObjects << "\r\nDISSIMILARITYLIST\r\n";
-    char value[32];
-    for (int i = 0; i < kObjects; ++i) {
-      f << "P" << i + 1;
-      for (int j = 0; j < i; ++j) {
-        std::snprintf(value, sizeof value, ", %.6f",
-                      std::hypot(p[i].first - p[j].first, p[i].second - p[j].second));
-        f << value;
-      }
-      f << "\r\n";
-    }
+    WritePlanarPointsFile(DataFile(), kObjects, 1);
   }
   ~Files() { fs::remove_all(folder_); }
   std::string DataFile() const { return (folder_ / "points.txt").string(); }

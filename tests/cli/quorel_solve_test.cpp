@@ -18,12 +18,12 @@
 #include <string>
 #include <thread>
 
-#include "support/temp_path.h"
-
 #include "eval/eval_links.h"
 #include "input/data_file_reader.h"
 #include "support/fake_platform.h"
 #include "support/json_flat.h"
+#include "support/planar_points.h"
+#include "support/temp_path.h"
 
 namespace {
 
@@ -100,22 +100,7 @@ class QuorelSolve : public ::testing::Test {
 
   // n random points in the plane as a dissimilarity list with named rows.
   std::string WritePoints(const std::string& name, int n, unsigned seed) {
-    std::mt19937 gen(seed);
-    std::uniform_real_distribution<double> unit(0, 1);
-    std::vector<std::pair<double, double>> p(n);
-    for (auto& [x, y] : p) x = unit(gen), y = unit(gen);
-    std::ofstream f(folder_ / name, std::ios::binary);
-    f << "NOBJECTS=" << n << "\r\nDISSIMILARITYLIST\r\n";
-    char value[32];
-    for (int i = 0; i < n; ++i) {
-      f << "P" << i + 1;
-      for (int j = 0; j < i; ++j) {
-        std::snprintf(value, sizeof value, ", %.6f",
-                      std::hypot(p[i].first - p[j].first, p[i].second - p[j].second));
-        f << value;
-      }
-      f << "\r\n";
-    }
+    quorel::WritePlanarPointsFile((folder_ / name).string(), n, seed);
     return name;
   }
 
