@@ -9,6 +9,7 @@
 #include <memory>
 #include <random>
 
+#include "bench/null_platform.h"
 #include "eval/eval_attributes.h"
 #include "eval/eval_links.h"
 #include "eval/eval_objects.h"
@@ -24,20 +25,7 @@ namespace {
 
 using namespace quorel;
 
-class NullPlatform : public Platform {
- public:
-  void ShowMessage(const std::string&) override {}
-  void Beep() override {}
-  void PlayClickSound() override {}
-  void PumpEvents() override {}
-  double SecondsSinceMidnight() override { return 0; }
-  DateTime Now() override { return {}; }
-  void RefreshCaptions() override {}
-  void ObjectMoved(int) override {}
-  void LabelAllObjects() override {}
-  void LabelActiveObjects() override {}
-  void ClearMapCanvas() override {}
-};
+using bench::NullPlatform;
 
 // n random points in `dims` dimensions, their distances as dissimilarities,
 // a random configuration in the same dimensions, a run in progress.
@@ -52,6 +40,7 @@ std::unique_ptr<Session> RandomProblem(int n, int dims, int badness) {
     for (int d = 0; d < dims; ++d) points[i][d] = unit(gen);
   Problem& p = s->prob;
   p.NObjects = n;
+  SizePairTables(*s, n);
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) {
       float sum = 0;

@@ -13,6 +13,7 @@ namespace {
 void BeginAttributeProblem(Session& s, int case_num, int n, int attributes) {
   Problem& p = s.prob;
   p.NObjects = n;
+  SizePairTables(s, n);
   p.NAttributes = attributes;
   p.Title = SpecialCaseTitle(case_num);
   p.Subtitle = SpecialCaseSubtitle(case_num);

@@ -11,6 +11,7 @@ namespace {
 void BeginDissimilarityProblem(Session& s, int case_num, int n) {
   Problem& p = s.prob;
   p.NObjects = n;
+  SizePairTables(s, n);
   p.NAttributes = 0;
   p.AttributesGiven = false;
   p.ProximitiesGiven = true;

@@ -21,8 +21,9 @@ void CommonStart(Session& s, Platform& platform) {
     p.ObjParked[i] = 0;
     p.ObjName[i].clear();
     for (int a = 1; a <= kMaxAttributes; ++a) p.AttribMissing(i, a) = 0;
-    for (int j = 1; j <= kMaxObjects; ++j) p.DissimMissing(i, j) = 0;
   }
+  // No pair is missing, whatever size the tables take for the case.
+  p.DissimMissing.Fill(0);
   for (int a = 1; a <= kMaxAttributes; ++a) p.AttribParked[a] = 0;
   p.NParkedObjects = 0;
   p.Title.clear();
@@ -58,7 +59,7 @@ void CommonEnd(Session& s, Platform& platform) {
   s.captions.cmdDegrade = DegradeCaption(s);  // "PR&ECISION:" CR LF level " (Max)"
 
   for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= kMaxObjects; ++j) p.DissimMissing(i, j) = 0;
+    for (int j = 1; j <= n; ++j) p.DissimMissing(i, j) = 0;
     p.ObjMarked[i] = 0;
     p.ObjName[i].clear();
   }
@@ -86,7 +87,7 @@ void CommonEnd(Session& s, Platform& platform) {
       if (p.Dissim(i, j) > p.MaxDissim) p.MaxDissim = p.Dissim(i, j);
 
   if (p.MaxDissim > 0.0f) {
-    ComputeDissimRanks(s, platform);
+    InvalidateRanks(s);
     ComputeErrorBounds(s);
     ComputeObjFnNormaliser(s);
   } else {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "input/csv_import_command.h"
 #include "model/settings.h"
 #include "prep/mapping_weights_choice.h"
 #include "solver/objective_choice.h"
@@ -76,6 +77,12 @@ bool MappingWeights(std::string_view text, MappingWeightsRequest& out) {
   return true;
 }
 
+bool Kind(std::string_view text, std::optional<CsvKind>& out) {
+  for (CsvKind kind : {CsvKind::kDissimilarities, CsvKind::kSimilarities, CsvKind::kAttributes})
+    if (text == CsvKindName(kind)) out = kind;
+  return out.has_value();
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -83,6 +90,7 @@ std::string UsageText() {
          "       quorel-solve [options] --special N\n"
          "\n"
          "Solves an MDS problem with the built-in settings and prints the result.\n"
+         "DATAFILE is a data file, or a table of values in a .csv file.\n"
          "\n"
          "  --set KEYWORD=VALUE      a START setting, read as if the line stood at the end\n"
          "                           of the data file (repeatable); with --special N it is\n"
@@ -102,10 +110,18 @@ std::string UsageText() {
          "  --runs N                 N runs from random starts with automatic repeat; the\n"
          "                           best is written to QuorelSolnBestFound.txt\n"
          "  --max-sweeps N           end each run after at most N sweeps\n"
+         "  --stop-rule relative|classic  relative (default): a run also ends once the\n"
+         "                           objective changed by less than 1e-5 of its value\n"
+         "                           (1e-4 low, 1e-6 high precision) over 50 sweeps;\n"
+         "                           classic: only the window's count of small changes\n"
          "  --seed N                 seed of the random starts\n"
          "  --from-locations         continue from the data file's LOCATIONLIST\n"
          "  --out FILE               write the solution (of the last run) in the long format\n"
          "  --short FILE             write the solution in the short format\n"
+         "  --csv FILE               write the coordinates as a CSV table\n"
+         "  --csv-kind dissimilarities|similarities|attributes\n"
+         "                           what the values of a .csv data file are (default:\n"
+         "                           guessed from the shape of the table)\n"
          "  --json                   print one line of JSON with the result on stdout\n"
          "  --evaluate links|objects|attributes\n"
          "                           print the measures of that evaluation window for the\n"
@@ -208,6 +224,12 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& er
         if (error.empty()) error = "--max-sweeps wants a whole number from 1";
         return false;
       }
+    } else if (arg == "--stop-rule") {
+      if (!value(v) || (v != "relative" && v != "classic")) {
+        if (error.empty()) error = "--stop-rule wants relative or classic";
+        return false;
+      }
+      o.classic_stop_rule = v == "classic";
     } else if (arg == "--seed") {
       std::uint32_t seed = 0;
       if (!value(v) || !WholeNumber(v, std::uint32_t{0}, std::uint32_t{4294967295u}, seed)) {
@@ -220,13 +242,18 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& er
         if (error.empty()) error = "--special wants a case number from 0 to 18";
         return false;
       }
-    } else if (arg == "--out" || arg == "--short") {
+    } else if (arg == "--out" || arg == "--short" || arg == "--csv") {
       if (!value(v)) return false;
       if (v.empty()) {
         error = std::string(arg) + " needs a file name";
         return false;
       }
-      (arg == "--out" ? o.long_file : o.short_file) = v;
+      (arg == "--out" ? o.long_file : arg == "--short" ? o.short_file : o.csv_file) = v;
+    } else if (arg == "--csv-kind") {
+      if (!value(v) || !Kind(v, o.csv_kind)) {
+        if (error.empty()) error = "--csv-kind wants dissimilarities, similarities or attributes";
+        return false;
+      }
     } else if (arg.size() > 1 && arg[0] == '-') {
       error = "unknown option " + std::string(arg);
       return false;
@@ -245,6 +272,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& o, std::string& er
   }
   if (o.details && !Evaluates(o, EvaluationKind::kLinks)) {
     error = "--details needs --evaluate links";
+    return false;
+  }
+  if (o.csv_kind && !IsCsvFileName(o.data_file)) {
+    error = "--csv-kind needs a data file whose name ends in .csv";
     return false;
   }
   if (o.from_locations && o.special_case >= 0) {

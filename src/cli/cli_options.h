@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "eval/evaluation_json.h"
+#include "input/csv_import.h"
 
 namespace quorel::cli {
 
@@ -26,11 +27,14 @@ struct Options {
   int precision_level = 1;
   int step_size = 1;
   int runs = 1;
-  long max_sweeps = 0;  // 0: no limit beyond the solver's own
+  long max_sweeps = 0;             // 0: no limit beyond the solver's own
+  bool classic_stop_rule = false;  // only the window's small-change count ends a run
   std::optional<std::uint32_t> seed;
   bool from_locations = false;
   std::string long_file;
   std::string short_file;
+  std::string csv_file;             // --csv: the coordinates as a CSV table
+  std::optional<CsvKind> csv_kind;  // --csv-kind: how a .csv data file is read
   bool json = false;
   std::vector<EvaluationKind> evaluations;  // --evaluate, in the order given
   bool details = false;                     // every link with --evaluate links

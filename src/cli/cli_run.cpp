@@ -11,6 +11,7 @@
 #include "cases/special_cases.h"
 #include "control/solver_host.h"
 #include "input/data_file_reader.h"
+#include "input/line_tokenizer.h"
 #include "input/start_settings.h"
 #include "model/captions.h"
 #include "model/defaults_file.h"
@@ -52,22 +53,70 @@ bool ValueIsNumber(const std::string& line) {
   return end != text && std::isfinite(value);
 }
 
-// Dissimilarities, precision, ranks, bounds and the normaliser again, after
-// START settings changed a built-in problem.  Mapping weights are left as
-// they are, as a START line of a data file leaves them.
-void RefreshDerivedData(Session& s, StderrPlatform& platform) {
+// What START lines given for a built-in problem changed, and so what is
+// computed again after them: the attribute function the dissimilarities,
+// the precision level the working dissimilarities with their ranks and
+// bounds, and each of these and the badness function the normaliser.  The
+// other settings feed no derived data, and mapping weights are left as they
+// are, as a START line of a data file leaves them.
+struct Refresh {
+  bool attributes = false, precision = false, normaliser = false;
+
+  void Add(const std::string& keyword) {
+    if (keyword == "STARTATTRIBUTEFUNCTIONNUM" || keyword == "STARTNORMALIZEATTRIBS" ||
+        keyword == "STARTATTRIBUTEDATATYPENUM")
+      attributes = true;
+    precision |= attributes || keyword == "STARTDEGRADENUM";
+    normaliser |= precision || keyword == "STARTBADNESSFUNCTIONNUM";
+  }
+};
+
+void RefreshDerivedData(Session& s, StderrPlatform& platform, const Refresh& what) {
   Problem& p = s.prob;
-  if (p.AttributesGiven && s.set.AttributeFunctionNum >= 0 &&
+  if (what.attributes && p.AttributesGiven && s.set.AttributeFunctionNum >= 0 &&
       s.set.AttributeFunctionNum != MaxAttributeFunctionNum) {
     ComputeAttributeDissimilarities(s, platform);
     for (int i = 1; i <= p.NObjects; ++i)
       for (int j = 1; j <= p.NObjects; ++j) p.DissimOriginal(i, j) = p.Dissim(i, j);
   }
-  ApplyDataPrecision(s);
-  ComputeDissimRanks(s, platform);
-  ComputeErrorBounds(s);
-  ComputeObjFnNormaliser(s);
+  if (what.precision) {
+    ApplyDataPrecision(s);
+    RefreshDissimRanks(s, platform);
+    ComputeErrorBounds(s);
+  }
+  if (what.normaliser) ComputeObjFnNormaliser(s);
   ApplyCaptionRules(s);
+}
+
+const char* RunEndName(RunEnd end) {
+  switch (end) {
+    case RunEnd::kConverged:
+      return "classic";
+    case RunEnd::kRelativeChange:
+      return "relative";
+    case RunEnd::kSweepCap:
+      return "sweep-cap";
+    case RunEnd::kRestart:
+      return "restart";
+    case RunEnd::kTooFewObjects:
+      return "too-few-objects";
+    case RunEnd::kStoppedByUser:
+      return "interrupted";
+    case RunEnd::kNone:
+      break;
+  }
+  return "stopped";
+}
+
+// Adds what ended each run finished since the last call.  A run the sweep
+// limit cut short ended through the small-change count the limit set.
+void NoteRunEnds(const Session& s, const Options& o, SolveResult& result) {
+  const RunBook& r = s.run;
+  while (static_cast<int>(result.run_ends.size()) < r.RunCount) {
+    const bool cut =
+        o.max_sweeps > 0 && r.LastRunEnd == RunEnd::kConverged && r.IterationCount >= o.max_sweeps;
+    result.run_ends.emplace_back(cut ? "max-sweeps" : RunEndName(r.LastRunEnd));
+  }
 }
 
 }  // namespace
@@ -129,7 +178,9 @@ bool LoadProblem(Session& s, StderrPlatform& platform, const Options& o, std::st
     loaded = s.prob.NObjects > 0;
     if (loaded && !o.start_lines.empty()) {
       rejected = ApplyGivenStartLines(s, platform, o.start_lines);
-      RefreshDerivedData(s, platform);
+      Refresh what;
+      for (const std::string& line : o.start_lines) what.Add(KeywordOf(TrimBlanks(line)));
+      RefreshDerivedData(s, platform, what);
     }
   } else {
     s.set.DataFileName = o.data_file;
@@ -173,6 +224,7 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
   s.set.AutoStop = true;
   s.set.AutoRepeat = o.runs > 1;
   SetConvergenceLimits(s);
+  r.StopRuleInForce = o.classic_stop_rule ? StopRule::kSmallChanges : StopRule::kRelativeChange;
   if (o.seed) s.rnd.Reset(*o.seed);
   // Continue from the given positions, or start from a random configuration.
   r.RunState = o.from_locations ? kStopped : kRunning;
@@ -184,6 +236,7 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
   r.BestFoundWriteFailed = false;
   platform.on_yield = [&] {
     progress.Update(r.IterationCount, r.ObjFnValue);
+    NoteRunEnds(s, o, result);
     if (interrupt_requested) {
       result.interrupted = true;
       r.RunState = kStopped;
@@ -207,6 +260,11 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
     while (HostAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
   }
   progress.Finish();
+  NoteRunEnds(s, o, result);
+  // A run cut short by the interrupt is named once, whether or not it
+  // reached the end of its run.
+  if (result.interrupted && (result.run_ends.empty() || result.run_ends.back() != "interrupted"))
+    result.run_ends.emplace_back("interrupted");
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return result;
 }
@@ -214,6 +272,9 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
 std::string JsonLine(const Session& s, const SolveResult& result) {
   const RunBook& r = s.run;
   bool series = s.set.AutoRepeat;
+  std::string ends;
+  for (const std::string& end : result.run_ends)
+    ends += (ends.empty() ? "\"" : ", \"") + end + "\"";
   int badness = s.set.BadnessFunctionNum;
   std::string name = badness >= 0 && badness < static_cast<int>(BadnessFunctionName.size())
                          ? BadnessFunctionName[badness]
@@ -224,7 +285,7 @@ std::string JsonLine(const Session& s, const SolveResult& result) {
          ", \"runs\": " + std::to_string(r.RunCount) +
          ", \"best\": " + JsonNumber(series ? r.BestObjFnValue : r.ObjFnValue) +
          ", \"hits\": " + std::to_string(series ? r.BestHitCount : 1) +
-         ", \"seconds\": " + JsonNumber(result.seconds) + "}";
+         ", \"seconds\": " + JsonNumber(result.seconds) + ", \"ended_by\": [" + ends + "]}";
 }
 
 }  // namespace quorel::cli

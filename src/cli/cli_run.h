@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/cli_platform.h"
@@ -52,13 +53,16 @@ void ApplyMinkowskiOption(Session& s, StderrPlatform& platform, const Options& o
 struct SolveResult {
   double seconds = 0;
   bool interrupted = false;
+  // What ended each run, in order: "relative", "classic", "max-sweeps",
+  // "sweep-cap" or "interrupted".
+  std::vector<std::string> run_ends;
 };
 
 // Runs the solver to its end as the options ask.
 SolveResult Solve(Session& s, StderrPlatform& platform, const Options& options);
 
 // {"objects": N, "objective": v, "badness": "Stress", "sweeps": n, "runs": n,
-//  "best": v, "hits": n, "seconds": s}
+//  "best": v, "hits": n, "seconds": s, "ended_by": ["relative", ...]}
 std::string JsonLine(const Session& s, const SolveResult& result);
 
 }  // namespace quorel::cli

@@ -3,17 +3,23 @@
 #include <memory>
 #include <stdexcept>
 
+#include "cli/cli_csv.h"
 #include "cli/cli_options.h"
 #include "cli/cli_platform.h"
 #include "cli/cli_run.h"
+#include "model/scratch_folder.h"
+#include "output/csv_export.h"
 #include "output/solution_writer.h"
+#include "prep/dissim_ranks.h"
 
 namespace {
 
 using namespace quorel;
 using namespace quorel::cli;
 
-int SolveAndReport(const Options& options) {
+// `options` by value: a .csv data file is replaced by the data file made
+// from it.
+int SolveAndReport(Options options) {
   std::string error;
   if (!CheckStartValues(options, error)) {
     std::cerr << "quorel-solve: " << error << "\n";
@@ -23,6 +29,8 @@ int SolveAndReport(const Options& options) {
   Session& s = *session;
   StderrPlatform platform;
   PrepareSession(s);
+  ScratchFolder scratch;
+  if (!UseCsvDataFile(options, platform, scratch)) return kExitRefused;
   if (!LoadProblem(s, platform, options, error)) {
     if (error.empty()) return kExitRefused;
     std::cerr << "quorel-solve: " << error << "\n";
@@ -46,7 +54,11 @@ int SolveAndReport(const Options& options) {
   bool written = !s.run.BestFoundWriteFailed;
   if (!options.long_file.empty()) written &= WriteSolution(s, platform, options.long_file, true);
   if (!options.short_file.empty()) written &= WriteSolution(s, platform, options.short_file, false);
+  if (!options.csv_file.empty()) written &= ExportCoordinates(s, platform, options.csv_file);
   if (options.json) std::cout << JsonLine(s, result) << std::endl;
+  // The links and objects measures judge ordinal maps by their rank bands,
+  // which are built when first needed.
+  if (!options.evaluations.empty()) EnsureRanks(s, platform);
   for (EvaluationKind kind : options.evaluations)
     std::cout << EvaluationJson(s, kind, options.details) << std::endl;
   if (!options.quiet && !options.json)

@@ -32,6 +32,9 @@ void cmdMDSType_Click(Session& s, Platform& platform) {
   while (skip_bounds && HasBounds(type)) type = Step(type, MaxMDSTypeNum, backward);
   s.set.MDSAnalysisTypeNum = type;
   s.set.IsOrdinalMDS = IsOrdinal(type);
+  // Ordinal MDS reads the ranks: they are built now, at the click, rather
+  // than in the middle of the next sweep.
+  if (s.set.IsOrdinalMDS) EnsureRanks(s, platform);
   if (!IsInterval(type)) s.prob.IntervalConstant = 0.0f;
   ResetSeries(s);
   s.captions.cmdMDSType = MDSTypeCaption(s);
@@ -50,7 +53,7 @@ void cmdDegrade_Click(Session& s, Platform& platform) {
     level = level <= 1 ? top : level - 1;
   s.set.DegradeNum = level;
   ApplyDataPrecision(s);
-  ComputeDissimRanks(s, platform);
+  RefreshDissimRanks(s, platform);
   ComputeErrorBounds(s);
   ComputeObjFnNormaliser(s);
   ResetSeries(s);

@@ -1,7 +1,16 @@
 #include "control/run_status.h"
 
+#include <cmath>
+
+#include "solver/convergence.h"
+
 namespace quorel {
 namespace {
+
+// "1e-5" for 1e-5f: the relative limits are powers of ten.
+std::string PowerOfTenText(float value) {
+  return "1e" + std::to_string(static_cast<int>(std::lround(std::log10(value))));
+}
 
 std::string StateText(const Session& s) {
   const RunBook& r = s.run;
@@ -19,11 +28,16 @@ std::string StateText(const Session& s) {
   switch (r.LastRunEnd) {
     case RunEnd::kConverged:
       return "Converged: " + std::to_string(r.ConvergeCountLimit) + " sweeps of small change";
+    case RunEnd::kRelativeChange:
+      return "Converged: the objective stayed within " +
+             PowerOfTenText(RelativeChangeLimit(s.set.PrecisionLevelNum)) + " of its value for " +
+             std::to_string(ObjectiveWindow::kSweeps) + " sweeps";
     case RunEnd::kSweepCap:
       return "Stopped at the Auto Repeat limit of sweeps per run";
     case RunEnd::kTooFewObjects:
       return "Stopped: fewer than two free objects to place";
     case RunEnd::kStoppedByUser:
+    case RunEnd::kRestart:
     case RunEnd::kNone:
       break;
   }

@@ -28,7 +28,7 @@ struct AttributeRead {
     s.prob.NObjects = 0;
   }
 
-  bool Store(int i, int a, const std::string& token, bool first_of_unnamed_row) {
+  bool Store(int i, int a, std::string_view token, bool first_of_unnamed_row) {
     double value = Val(token);
     if (!(std::fabs(value) <= kMaxAttributeMagnitude)) {
       Fail("Attribute" + Str(a) + " of line" + Str(i) +
@@ -102,7 +102,7 @@ bool AttributeRead::ReadRow(int i) {
     pos = comma + 1;
   }
   for (int a = attribute; a <= p.NAttributes; ++a) {
-    std::string token = NextToken(row, pos);
+    std::string_view token = NextToken(row, pos);
     if (StartsWithNA(token)) {
       MarkMissing(i, a);
       continue;

@@ -123,7 +123,7 @@ void FinishDataFile(Session& s, Platform& platform, bool keep_not_in_use) {
     ComputeAttributeDissimilarities(s, platform);
     if (p.NObjects == 0) return;
   }
-  PrepareDerivedData(s, platform);
+  PrepareDerivedData(s);
 }
 
 }  // namespace quorel

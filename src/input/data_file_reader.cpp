@@ -110,6 +110,7 @@ void DispatchLine(Session& s, Platform& platform, ReaderState& r, const std::str
 }
 
 void SecondPass(Session& s, Platform& platform, std::string text) {
+  SizePairTables(s, s.prob.NObjects);
   ReaderState r;
   r.file = std::make_unique<TextReader>(TextReader::OfText(std::move(text)));
   while (!r.AtEnd() && s.prob.NObjects > 0) {

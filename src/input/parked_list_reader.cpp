@@ -32,7 +32,7 @@ void ReadParkedList(Platform& platform, ReaderState& r, ParkedList list) {
   TokenizeLine(item);
   size_t pos = 0;
   std::vector<int> set_here;
-  auto take = [&](const std::string& token, const char* code) {
+  auto take = [&](std::string_view token, const char* code) {
     // Out-of-range and absurd numbers alike are refused before indexing.
     const double value = RoundHalfEven(Val(token));
     if (!(value >= 0 && value <= list.count)) {
@@ -49,7 +49,7 @@ void ReadParkedList(Platform& platform, ReaderState& r, ParkedList list) {
   };
   if (!take(NextToken(item, pos), "B")) return;
   for (int n = 1; n <= list.count - 1; ++n) {
-    std::string token = NextToken(item, pos);
+    std::string_view token = NextToken(item, pos);
     if (token.empty()) break;
     if (!take(token, "C")) return;
   }

@@ -30,7 +30,7 @@ struct ProximityRead {
   }
 
   // Stores one value; false when it is too large to be scaled.
-  bool Store(int i, int j, const std::string& token, bool first_of_unnamed_row) {
+  bool Store(int i, int j, std::string_view token, bool first_of_unnamed_row) {
     double value = Val(token);
     if (!(std::fabs(value) <= kMaxProximityMagnitude)) {
       Fail("Proximity row" + Str(i) + " holds a value too large for single precision arithmetic." +
@@ -74,7 +74,7 @@ bool ProximityRead::ReadRow(int i) {
   size_t pos = 0;
   int column = 1;
   if (StartsWithNumberChar(row)) {
-    std::string first = NextToken(row, pos);
+    std::string_view first = NextToken(row, pos);
     if (!Store(i, 1, first, true)) return false;
     column = 2;
   } else if (UpperAscii(p.ObjName[i]) == "NA") {
@@ -106,7 +106,7 @@ bool ProximityRead::ReadRow(int i) {
       CountDigits(0.0f, false);
       continue;
     }
-    std::string token = NextToken(row, pos);
+    std::string_view token = NextToken(row, pos);
     if (token.empty() || token == ",") {
       Fail("There appears to be a proximity value missing from row" + Str(i) + "." + kStop +
            "  ErrMsgR5A1");

@@ -2,8 +2,10 @@
 
 #include <cfenv>
 #include <cfloat>
+#include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -67,6 +69,34 @@ size_t ScanNumber(std::string_view t, size_t pos) {
   return p - pos;
 }
 
+// A plain decimal number (optional sign, digits with one point, no
+// exponent) of at most 15 digits, converted by one division: its digits as a
+// whole number and the power of ten are both exact doubles, and the division
+// rounds correctly, so the result is exactly the one strtod gives.  False for
+// any other number.
+bool PlainDecimal(const char* first, const char* last, double& value) {
+  constexpr int kMaxDigits = 15;
+  static constexpr double kPowers[kMaxDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const bool negative = *first == '-';
+  if (*first == '-' || *first == '+') ++first;
+  std::uint64_t whole = 0;
+  int digits = 0, decimals = 0;
+  bool point = false;
+  for (const char* c = first; c != last; ++c) {
+    if (*c == '.') {
+      point = true;
+      continue;
+    }
+    if (*c < '0' || *c > '9' || ++digits > kMaxDigits) return false;
+    whole = whole * 10 + static_cast<std::uint64_t>(*c - '0');
+    decimals += point ? 1 : 0;
+  }
+  const double magnitude = static_cast<double>(whole) / kPowers[decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -74,8 +104,20 @@ double Val(std::string_view text) {
   while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
   size_t len = ScanNumber(text, pos);
   if (len == 0) return 0.0;
-  std::string number(text.substr(pos, len));
-  double v = std::strtod(number.c_str(), nullptr);
+  // The scanned text is a plain decimal number, which from_chars converts
+  // with the same correct rounding as strtod, without a copy.  It takes no
+  // "+" sign, and it leaves a number beyond the double range to strtod,
+  // which gives the infinity or the underflowed value.
+  const char* first = text.data() + pos;
+  const char* last = first + len;
+  double v = 0.0;
+  if (PlainDecimal(first, last, v)) return v;
+  if (*first == '+') ++first;
+  const auto [end, ec] = std::from_chars(first, last, v);
+  if (ec != std::errc() || end != last) {
+    std::string number(text.substr(pos, len));
+    v = std::strtod(number.c_str(), nullptr);
+  }
   if (std::isnan(v)) return 0.0;
   return v;
 }

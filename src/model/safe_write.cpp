@@ -107,6 +107,17 @@ WriteOutcome WriteFileSafely(const std::string& path, std::string_view contents)
   return ok ? WriteOutcome::kWritten : WriteOutcome::kFailed;
 }
 
+std::string WriteFailedMessage(const std::string& what, const std::string& path,
+                               WriteOutcome outcome) {
+  if (outcome == WriteOutcome::kNotARegularFile)
+    return what + " " + path +
+           " could not be written: that name belongs to a folder or a device, not to a file.  "
+           "Nothing was changed.  ErrMsgW1";
+  return what + " " + path +
+         " could not be written.  The folder may not exist or may be read-only, or the disk may "
+         "be full.  Any earlier file of that name was left unchanged.  ErrMsgW1";
+}
+
 void RemovePendingTemporaryFile() noexcept {
   if (pending_temporary[0] != '\0') ::unlink(pending_temporary.data());
 }

@@ -25,6 +25,11 @@ enum class WriteOutcome {
 // temporary file is removed on every failure path.
 WriteOutcome WriteFileSafely(const std::string& path, std::string_view contents);
 
+// The message for a write that did not succeed: `what` names the file
+// ("The solution file"), followed by its name and the reason.
+std::string WriteFailedMessage(const std::string& what, const std::string& path,
+                               WriteOutcome outcome);
+
 // Removes the temporary file of a write in progress, if any.  Safe to call
 // from a signal handler (it only calls unlink), so that an interrupted
 // program leaves nothing behind.

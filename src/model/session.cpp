@@ -44,4 +44,16 @@ void ResetSeries(Session& s) {
   s.run.IterationCount = 0;
 }
 
+void SizePairTables(Session& s, int n) {
+  Problem& p = s.prob;
+  DerivedData& d = s.derived;
+  for (auto* table : {&p.Dissim, &p.DissimOriginal, &p.PairWeight, &p.MapWeight, &p.EffWeight,
+                      &d.ErrBoundLower, &d.ErrBoundUpper, &d.MapDist})
+    table->SizeFor(n);
+  p.DissimMissing.SizeFor(n);
+  // The pair evaluation reads the index under every MDS type; until the
+  // ranks are built it holds no ranked pair.
+  d.FreePairIndex.SizeFor(n);
+}
+
 }  // namespace quorel

@@ -113,7 +113,9 @@ struct DerivedData {
 
   // Ranked pairs: (i, j), j < i, both unparked and not missing, numbered
   // k = 1..NRankedPairs row by row.  FreePairIndex(i, j) = FreePairIndex(j, i)
-  // = k, or 0 for a pair that is not ranked.
+  // = k, or 0 for a pair that is not ranked.  They are built when first
+  // needed (prep/dissim_ranks.h: read them only after EnsureRanks).
+  bool RanksUpToDate = false;
   int NRankedPairs = 0;
   PairTable<int> FreePairIndex;
   std::vector<int> DissimRank;  // index k, size NRankedPairs + 1
@@ -130,13 +132,30 @@ struct DerivedData {
   PairTable<float> MapDist;
 };
 
-// What ended the last run, for the status shown to the user.
+// How a run decides by itself that it has converged.  The window's rule
+// counts sweeps of small change (SmallChangeCount); the batch solver may add
+// the relative rule, which ends a run once the objective fell by less than a
+// small fraction of its value over the last sweeps.
+enum class StopRule { kSmallChanges, kRelativeChange };
+
+// What ended the last run, for the status shown to the user and the batch
+// solver's report.
 enum class RunEnd {
-  kNone,           // no run yet, or one is going on
-  kConverged,      // Auto Stop: enough sweeps of small change
-  kSweepCap,       // Auto Repeat: the cap of sweeps per run
-  kStoppedByUser,  // Stop, Start, or a click on the empty map
-  kTooFewObjects,  // fewer than two free objects to place
+  kNone,            // no run yet, or one is going on
+  kConverged,       // Auto Stop: enough sweeps of small change
+  kRelativeChange,  // Auto Stop under the relative rule
+  kSweepCap,        // Auto Repeat: the cap of sweeps per run
+  kStoppedByUser,   // Stop, Start, or a click on the empty map
+  kTooFewObjects,   // fewer than two free objects to place
+  kRestart,         // Start during a run: a new run follows at once
+};
+
+// The objective values of the last sweeps of a run, for the relative rule.
+struct ObjectiveWindow {
+  static constexpr int kSweeps = 50;
+  float values[kSweeps + 1] = {};  // a ring: the newest kSweeps + 1 values
+  int count = 0;                   // values held, up to kSweeps + 1
+  int next = 0;                    // where the next value goes
 };
 
 // Run bookkeeping of the solver and run control.
@@ -150,6 +169,9 @@ struct RunBook {
   int RunCount = 0;
   int BestHitCount = 0;
   int SmallChangeCount = 0;
+  StopRule StopRuleInForce = StopRule::kSmallChanges;
+  ObjectiveWindow RecentObjFnValues;
+  bool RelativeChangeMet = false;
   float ConvergeMoveLimit = 1e-6f;
   float ConvergeObjFnLimit = 1e-7f;
   int ConvergeCountLimit = 500;
@@ -242,6 +264,9 @@ struct Session {
   // defaults file is read and written (with a trailing "/").
   std::string AppFolder;
   std::string SettingsFolder;
+  // The installed program's data folder (<prefix>/share/quorel/), or "" for
+  // a program run from its build folder (see model/program_files.h).
+  std::string DataFolder;
 
   Session() = default;
   Session(const Session&) = delete;
@@ -265,5 +290,9 @@ void ResetProblem(Session& s);
 // Forgets the best value of the automatic-repeat series and starts it
 // afresh, so that a series never compares values of different problems.
 void ResetSeries(Session& s);
+
+// Sizes the object-by-object tables for a problem of n objects.  Whoever
+// sets NObjects for a new problem calls it before filling the tables.
+void SizePairTables(Session& s, int n);
 
 }  // namespace quorel

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -86,17 +87,20 @@ void TextReader::SkipLineEnd(int c) {
 }
 
 std::string TextReader::ReadLine() {
-  std::string line;
-  for (;;) {
-    int c = Get();
-    if (c == kEnd || c == '\n') break;
-    if (c == '\r') {
-      SkipLineEnd(c);
-      break;
-    }
-    line += static_cast<char>(c);
+  const std::size_t start = pos_;
+  // The line ends at the first CR or LF: the first LF, unless a CR comes
+  // before it.  Both are searched for in bulk rather than byte by byte.
+  std::size_t end = text_.find('\n', start);
+  if (end == std::string::npos) end = text_.size();
+  const void* cr = std::memchr(text_.data() + start, '\r', end - start);
+  if (cr != nullptr) end = static_cast<std::size_t>(static_cast<const char*>(cr) - text_.data());
+  if (end >= text_.size()) {
+    pos_ = text_.size();
+    return text_.substr(std::min(start, text_.size()));
   }
-  return line;
+  pos_ = end + 1;
+  SkipLineEnd(static_cast<unsigned char>(text_[end]));
+  return text_.substr(start, end - start);
 }
 
 std::string TextReader::ReadItem(bool* ok) {

@@ -1,5 +1,6 @@
 #include "model/text_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -14,16 +15,17 @@ std::string StrWithDigits(double value, int digits, bool leading_blank, bool lea
   std::string sign = value < 0 ? "-" : (leading_blank ? " " : "");
   double mag = std::fabs(value);
   if (mag == 0.0) return sign + "0";
+  // d.ddddde+XX, rounded as printf's "%.*e" rounds (to_chars promises the
+  // same text, and is much faster).
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", digits - 1, mag);
-  // buf: d.ddddde+XX
-  std::string s(buf);
-  size_t epos = s.find('e');
-  std::string mantissa = s.substr(0, epos);
-  int exponent = std::atoi(s.c_str() + epos + 1);
+  const char* end =
+      std::to_chars(buf, buf + sizeof buf, mag, std::chars_format::scientific, digits - 1).ptr;
+  const char* epos = std::find(static_cast<const char*>(buf), end, 'e');
+  int exponent = 0;
+  std::from_chars(epos + (epos[1] == '+' ? 2 : 1), end, exponent);
   std::string mdigits;
-  for (char c : mantissa)
-    if (c != '.') mdigits += c;
+  for (const char* c = buf; c != epos; ++c)
+    if (*c != '.') mdigits += *c;
   while (mdigits.size() > 1 && mdigits.back() == '0') mdigits.pop_back();
 
   if (exponent < -4 || exponent >= digits) {
@@ -58,30 +60,30 @@ std::string GroupThousands(const std::string& digits) {
   return out;
 }
 
-struct Pattern {
-  std::string prefix, suffix;
-  int int_zeros = 0;  // minimum integer digits
-  bool has_point = false;
-  int dec_zeros = 0;   // minimum decimals
-  int dec_hashes = 0;  // further optional decimals
-  bool grouping = false;
-  bool exponent = false;
-  bool exponent_plus = false;
-  int exp_zeros = 0;
-};
+// The digits of |value| with exactly `decimals` decimals into buf, rounded
+// halves to even on the exact binary value as printf's "%.*f" does (to_chars
+// promises the same text); returns the end of the text.
+char* FixedDigits(char* buf, size_t size, double mag, int decimals) {
+  const auto [end, ec] = std::to_chars(buf, buf + size, mag, std::chars_format::fixed, decimals);
+  if (ec == std::errc()) return end;
+  const int written = std::snprintf(buf, size, "%.*f", decimals, mag);
+  return buf + std::clamp(written, 0, static_cast<int>(size) - 1);
+}
 
-Pattern ParsePattern(const std::string& p) {
-  Pattern pat;
+}  // namespace
+
+FormatPattern::FormatPattern(const std::string& p) {
   size_t first = p.find_first_of("0#");
   if (first == std::string::npos) {
-    pat.prefix = p;
-    return pat;
+    prefix_ = p;
+    literal_ = true;
+    return;
   }
   for (size_t k = 0; k < first; ++k) {
     if (p[k] == ',')
-      pat.grouping = true;
+      grouping_ = true;
     else
-      pat.prefix += p[k];
+      prefix_ += p[k];
   }
   size_t k = first;
   bool in_decimals = false;
@@ -89,64 +91,103 @@ Pattern ParsePattern(const std::string& p) {
     char c = p[k];
     if (c == '0' || c == '#') {
       if (in_decimals) {
-        if (c == '0' && pat.dec_hashes == 0)
-          ++pat.dec_zeros;
+        if (c == '0' && dec_hashes_ == 0)
+          ++dec_zeros_;
         else
-          ++pat.dec_hashes;
+          ++dec_hashes_;
       } else if (c == '0') {
-        ++pat.int_zeros;
+        ++int_zeros_;
       }
     } else if (c == ',' && !in_decimals) {
-      pat.grouping = true;
+      grouping_ = true;
     } else if (c == '.' && !in_decimals) {
       in_decimals = true;
-      pat.has_point = true;
+      has_point_ = true;
     } else if ((c == 'E' || c == 'e') && k + 1 < p.size() && (p[k + 1] == '+' || p[k + 1] == '-')) {
-      pat.exponent = true;
-      pat.exponent_plus = p[k + 1] == '+';
+      exponent_ = true;
+      exponent_plus_ = p[k + 1] == '+';
       k += 2;
-      while (k < p.size() && p[k] == '0') ++pat.exp_zeros, ++k;
+      while (k < p.size() && p[k] == '0') ++exp_zeros_, ++k;
       break;
     } else {
       break;
     }
   }
-  pat.suffix = p.substr(k);
-  return pat;
+  suffix_ = p.substr(k);
+  literal_ = int_zeros_ == 0 && !has_point_ && !exponent_ && p.find('#') == std::string::npos;
+  if (literal_) prefix_ = p;  // no digit positions at all: the pattern as it stands
 }
 
-// Digits of |value| with exactly `decimals` decimals, rounded halves to even
-// on the exact binary value (as printf does).
-std::string FixedDigits(double mag, int decimals) {
-  char buf[512];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, mag);
-  return buf;
-}
-
-std::string Body(double mag, const Pattern& pat, bool& is_zero) {
-  int max_dec = pat.dec_zeros + pat.dec_hashes;
-  std::string fixed = FixedDigits(mag, max_dec);
-  std::string int_part = fixed, dec_part;
-  size_t dot = fixed.find('.');
-  if (dot != std::string::npos) {
-    int_part = fixed.substr(0, dot);
-    dec_part = fixed.substr(dot + 1);
+// The number without sign, prefix and suffix; `is_zero` when every digit
+// shown is 0.
+void FormatPattern::AppendBody(std::string& out, double mag, int int_zeros, bool& is_zero) const {
+  char fixed[512];
+  const char* end = FixedDigits(fixed, sizeof fixed, mag, dec_zeros_ + dec_hashes_);
+  const char* dot = std::find(static_cast<const char*>(fixed), end, '.');
+  is_zero = std::all_of(static_cast<const char*>(fixed), end,
+                        [](char c) { return c == '0' || c == '.'; });
+  const char* dec_begin = dot < end ? dot + 1 : dot;
+  const char* dec_end = end;
+  while (dec_end - dec_begin > dec_zeros_ && dec_end[-1] == '0') --dec_end;
+  // Integer digits: leading zeros dropped, then padded to the minimum.
+  const char* int_begin = fixed;
+  while (int_begin < dot && *int_begin == '0') ++int_begin;
+  const int int_len = static_cast<int>(dot - int_begin);
+  if (grouping_) {
+    std::string digits(static_cast<size_t>(std::max(0, int_zeros - int_len)), '0');
+    digits.append(int_begin, dot);
+    out += GroupThousands(digits);
+  } else {
+    if (int_len < int_zeros) out.append(static_cast<size_t>(int_zeros - int_len), '0');
+    out.append(int_begin, dot);
   }
-  is_zero = int_part.find_first_not_of('0') == std::string::npos &&
-            dec_part.find_first_not_of('0') == std::string::npos;
-  while (static_cast<int>(dec_part.size()) > pat.dec_zeros && dec_part.back() == '0')
-    dec_part.pop_back();
-  // Integer digits: strip leading zeros, then pad to the minimum.
-  size_t nz = int_part.find_first_not_of('0');
-  int_part = nz == std::string::npos ? "" : int_part.substr(nz);
-  while (static_cast<int>(int_part.size()) < pat.int_zeros) int_part.insert(0, "0");
-  if (pat.grouping) int_part = GroupThousands(int_part);
-  std::string out = int_part;
-  if (pat.has_point) out += "." + dec_part;
-  return out;
+  if (has_point_) {
+    out += '.';
+    out.append(dec_begin, dec_end);
+  }
 }
 
-}  // namespace
+void FormatPattern::AppendTo(std::string& out, double value) const {
+  if (literal_) {
+    out += prefix_;
+    return;
+  }
+  if (!std::isfinite(value)) {
+    out += value > 0 ? "inf" : "-inf";
+    return;
+  }
+  const bool negative = value < 0;
+  double mag = std::fabs(value);
+  const size_t start = out.size();
+  out += prefix_;
+  bool is_zero = false;
+  if (exponent_) {
+    int exponent = 0;
+    if (mag > 0) {
+      int decimals = dec_zeros_ + dec_hashes_;
+      char buf[64];
+      std::snprintf(buf, sizeof buf, "%.*e", decimals, mag);
+      std::string s(buf);
+      size_t epos = s.find('e');
+      exponent = std::atoi(s.c_str() + epos + 1);
+      mag = std::strtod(s.substr(0, epos).c_str(), nullptr);
+    }
+    AppendBody(out, mag, std::max(1, int_zeros_), is_zero);
+    std::string e = std::to_string(std::abs(exponent));
+    while (static_cast<int>(e.size()) < exp_zeros_) e.insert(0, "0");
+    out += "E";
+    if (exponent < 0)
+      out += "-";
+    else if (exponent_plus_)
+      out += "+";
+    out += e;
+    is_zero = mag == 0;
+  } else {
+    AppendBody(out, mag, int_zeros_, is_zero);
+  }
+  out += suffix_;
+  if (negative && !is_zero) out.insert(start, "-");
+}
 
 std::string Str(float value) {
   return StrWithDigits(value, 7, true, false);
@@ -182,43 +223,8 @@ std::string ShortestText(double value) {
 }
 
 std::string Format(double value, const std::string& pattern) {
-  Pattern pat = ParsePattern(pattern);
-  if (pat.int_zeros == 0 && !pat.has_point && !pat.exponent &&
-      pattern.find('#') == std::string::npos)
-    return pattern;  // no digit positions at all
-  if (!std::isfinite(value)) return value > 0 ? "inf" : "-inf";
-  bool negative = value < 0;
-  double mag = std::fabs(value);
-  std::string body;
-  bool is_zero = false;
-  if (pat.exponent) {
-    int exponent = 0;
-    if (mag > 0) {
-      int decimals = pat.dec_zeros + pat.dec_hashes;
-      char buf[64];
-      std::snprintf(buf, sizeof buf, "%.*e", decimals, mag);
-      std::string s(buf);
-      size_t epos = s.find('e');
-      exponent = std::atoi(s.c_str() + epos + 1);
-      mag = std::strtod(s.substr(0, epos).c_str(), nullptr);
-    }
-    Pattern mant = pat;
-    mant.int_zeros = std::max(1, pat.int_zeros);
-    body = Body(mag, mant, is_zero);
-    std::string e = std::to_string(std::abs(exponent));
-    while (static_cast<int>(e.size()) < pat.exp_zeros) e.insert(0, "0");
-    body += "E";
-    if (exponent < 0)
-      body += "-";
-    else if (pat.exponent_plus)
-      body += "+";
-    body += e;
-    is_zero = mag == 0;
-  } else {
-    body = Body(mag, pat, is_zero);
-  }
-  std::string out = pat.prefix + body + pat.suffix;
-  if (negative && !is_zero) out.insert(0, "-");
+  std::string out;
+  FormatPattern(pattern).AppendTo(out, value);
   return out;
 }
 

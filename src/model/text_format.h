@@ -34,6 +34,28 @@ std::string ShortestText(double value);
 // Format(1234.5, "0.0000E+00") == "1.2345E+03", Format(0.5, ", 0.000") == " 0.500".
 std::string Format(double value, const std::string& pattern);
 
+// A format pattern read once, for the tables that format many values alike:
+// AppendTo(out, v) appends exactly Format(v, pattern) to out.
+class FormatPattern {
+ public:
+  explicit FormatPattern(const std::string& pattern);
+  void AppendTo(std::string& out, double value) const;
+
+ private:
+  void AppendBody(std::string& out, double mag, int int_zeros, bool& is_zero) const;
+
+  std::string prefix_, suffix_;
+  bool literal_ = false;  // no digit positions: the pattern is printed as it stands
+  int int_zeros_ = 0;     // minimum integer digits
+  bool has_point_ = false;
+  int dec_zeros_ = 0;   // minimum decimals
+  int dec_hashes_ = 0;  // further optional decimals
+  bool grouping_ = false;
+  bool exponent_ = false;
+  bool exponent_plus_ = false;
+  int exp_zeros_ = 0;
+};
+
 // The general date: "12/6/2026 3:04:05 PM" (month/day/year, 12-hour clock).
 struct DateTime {
   int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;

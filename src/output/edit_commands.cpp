@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/program_files.h"
+
 namespace quorel {
 namespace {
 
@@ -50,9 +52,8 @@ std::string ReportedName(const Session& s, EditCommand command) {
 std::string HelpFilePath(const Session& s) {
   const std::string& name = s.set.HelpFileName;
   if (name.empty() || std::filesystem::path(name).has_parent_path()) return name;
-  std::string beside_program = s.AppFolder + name;
-  if (!s.AppFolder.empty() && IsExistingFile(beside_program)) return beside_program;
-  return name;
+  std::string program_file = ProgramFilePath(s, name);
+  return IsExistingFile(program_file) ? program_file : name;
 }
 
 std::string EditFilePath(const Session& s, EditCommand command) {

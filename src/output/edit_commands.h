@@ -22,8 +22,8 @@ enum class EditCommand {
 };
 
 // The help file: HelpFileName as given when it names a folder; otherwise the
-// copy beside the program, or else the one in the current folder.  Empty
-// when HelpFileName is empty.
+// copy beside the program or in an installed program's data folder, or else
+// the one in the current folder.  Empty when HelpFileName is empty.
 std::string HelpFilePath(const Session& s);
 
 // The path the command opens: the help file, DataFileName, or the name the

@@ -89,14 +89,24 @@ void WriteParkedLists(TextWriter& out, const Session& s) {
 void WriteDissimilarities(TextWriter& out, const Session& s, const NameColumn& names) {
   const Problem& p = s.prob;
   DissimPattern pattern = PatternForLevel(s.set.DegradeNum);
+  const FormatPattern value(pattern.value);
   out.Line("The dissimilarities are:");
   out.Line("DISSIMILARITYLIST");
+  std::string row;
   for (int i = 1; i <= p.NObjects; ++i) {
-    std::string row = names.Cell(i);
-    for (int j = 1; j <= i; ++j)
-      row += p.DissimMissing(i, j) ? std::string(pattern.missing)
-                                   : " " + Format(p.Dissim(i, j), pattern.value);
-    out.Line(row + ParkedEnd(s, i));
+    row = names.Cell(i);
+    const float* dissim = p.Dissim.Row(i);
+    const Flag* missing = p.DissimMissing.Row(i);
+    for (int j = 1; j <= i; ++j) {
+      if (missing[j]) {
+        row += pattern.missing;
+      } else {
+        row += ' ';
+        value.AppendTo(row, dissim[j]);
+      }
+    }
+    row += ParkedEnd(s, i);
+    out.Line(row);
   }
   out.Line();
 }
@@ -106,6 +116,7 @@ void WriteDissimilarities(TextWriter& out, const Session& s, const NameColumn& n
 void WriteRanks(TextWriter& out, const Session& s, const NameColumn& names) {
   const Problem& p = s.prob;
   const DerivedData& d = s.derived;
+  const FormatPattern rank(" ##0");
   out.Line("The dissimilarity rank orders are:");
   for (int i = 1; i <= p.NObjects; ++i) {
     std::string row = names.Cell(i);
@@ -118,7 +129,7 @@ void WriteRanks(TextWriter& out, const Session& s, const NameColumn& names) {
       else if (k <= 0 || k >= static_cast<int>(d.DissimRank.size()))
         row += " --";
       else
-        row += Format(d.DissimRank[k], " ##0");
+        rank.AppendTo(row, d.DissimRank[k]);
     }
     out.Line(row + ParkedEnd(s, i));
   }
@@ -137,18 +148,21 @@ void WriteErrorBoundsNote(TextWriter& out, const Settings& t) {
 void WriteDistances(TextWriter& out, const Session& s, const NameColumn& names) {
   const Problem& p = s.prob;
   int dims = std::min(s.set.DimensionsNum, kMaxDimensions);
+  const FormatPattern distance(" 0.0000");
   out.Line("The" + Str(s.set.DimensionsNum) + " dimensional distances are:");
+  std::string row;
   for (int i = 1; i <= p.NObjects; ++i) {
-    std::string row = names.Cell(i);
+    row = names.Cell(i);
     for (int j = 1; j <= i; ++j) {
       float sum = 0.0f;
       for (int dim = 1; dim <= dims; ++dim) {
         float diff = p.LocDim[dim][i] - p.LocDim[dim][j];
         sum += diff * diff;
       }
-      row += Format(std::sqrt(sum), " 0.0000");
+      distance.AppendTo(row, std::sqrt(sum));
     }
-    out.Line(row + ParkedEnd(s, i));
+    row += ParkedEnd(s, i);
+    out.Line(row);
   }
   out.Line();
 }
@@ -163,14 +177,20 @@ bool AnyWeightDiffersFromOne(const Problem& p) {
 void WriteWeights(TextWriter& out, const Session& s, const NameColumn& names) {
   const Problem& p = s.prob;
   if (AnyWeightDiffersFromOne(p)) {
+    const FormatPattern weight(", 0.000");
     out.Line();
     out.Line("WEIGHTLIST");
+    std::string row;
     for (int i = 1; i <= p.NObjects; ++i) {
-      std::string row = names.Cell(i);
-      for (int j = 1; j <= i; ++j)
-        row +=
-            p.DissimMissing(i, j) ? std::string("    NA ") : Format(p.PairWeight(i, j), ", 0.000");
-      out.Line(row + ParkedEnd(s, i));
+      row = names.Cell(i);
+      for (int j = 1; j <= i; ++j) {
+        if (p.DissimMissing(i, j))
+          row += "    NA ";
+        else
+          weight.AppendTo(row, p.PairWeight(i, j));
+      }
+      row += ParkedEnd(s, i);
+      out.Line(row);
     }
   }
   out.Line(" ");

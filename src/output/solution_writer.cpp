@@ -4,19 +4,10 @@
 #include "model/text_file.h"
 #include "output/name_column.h"
 #include "output/solution_sections.h"
+#include "prep/dissim_ranks.h"
 
 namespace quorel {
 namespace {
-
-std::string WriteFailedMessage(const std::string& file_name, WriteOutcome outcome) {
-  if (outcome == WriteOutcome::kNotARegularFile)
-    return "The solution file " + file_name +
-           " could not be written: that name belongs to a folder or a device, not to a file.  "
-           "Nothing was changed.  ErrMsgW1";
-  return "The solution file " + file_name +
-         " could not be written.  The folder may not exist or may be read-only, or the disk may "
-         "be full.  Any earlier file of that name was left unchanged.  ErrMsgW1";
-}
 
 std::string SolutionText(Session& s, const std::string& file_name, const DateTime& when,
                          bool long_format) {
@@ -31,10 +22,12 @@ std::string SolutionText(Session& s, const std::string& file_name, const DateTim
 }  // namespace
 
 bool WriteSolution(Session& s, Platform& platform, const std::string& file_name, bool long_format) {
+  // The long format lists the ranks under ordinal MDS.
+  if (long_format && s.set.MDSAnalysisTypeNum == MaxMDSTypeNum) EnsureRanks(s, platform);
   std::string text = SolutionText(s, file_name, platform.Now(), long_format);
   WriteOutcome outcome = WriteFileSafely(file_name, text);
   if (outcome != WriteOutcome::kWritten) {
-    platform.ShowMessage(WriteFailedMessage(file_name, outcome));
+    platform.ShowMessage(WriteFailedMessage("The solution file", file_name, outcome));
     return false;
   }
   platform.PlayClickSound();

@@ -18,7 +18,7 @@ void RefreshAttributeDissimilarities(Session& s, Platform& platform) {
   // were, so they are not copied as originals; a refused re-read or a
   // negative value leaves no problem to prepare.
   if (!file_missing && p.NObjects > 0) {
-    PrepareDerivedData(s, platform);
+    PrepareDerivedData(s);
   }
   s.run.BestObjFnValue = 1e20f;
   s.run.RunCount = 0;

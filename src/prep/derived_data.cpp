@@ -20,13 +20,13 @@ void AdjustAttributeDataType(Session& s) {
   if (type == 1 && !(fn >= 1 && fn <= 3)) t.AttributeDataTypeNum = 5;
 }
 
-void PrepareDerivedData(Session& s, Platform& platform) {
+void PrepareDerivedData(Session& s) {
   Problem& p = s.prob;
   const int n = p.NObjects;
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) p.DissimOriginal(i, j) = p.Dissim(i, j);
   ApplyDataPrecision(s);
-  ComputeDissimRanks(s, platform);
+  InvalidateRanks(s);
   ComputeErrorBounds(s);
   ComputeObjFnNormaliser(s);
 }

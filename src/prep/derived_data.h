@@ -1,7 +1,6 @@
 // The steps every change of the dissimilarities ends with.
 #pragma once
 
-#include "model/platform.h"
 #include "model/session.h"
 
 namespace quorel {
@@ -14,8 +13,8 @@ namespace quorel {
 void AdjustAttributeDataType(Session& s);
 
 // Keeps Dissim as DissimOriginal, then degrades it to the precision in
-// force and rebuilds the ranks, the error bounds and the objective's
-// normalising factor, in that order.
-void PrepareDerivedData(Session& s, Platform& platform);
+// force and rebuilds the ranks (when they are next needed), the error bounds
+// and the objective's normalising factor, in that order.
+void PrepareDerivedData(Session& s);
 
 }  // namespace quorel

@@ -66,6 +66,7 @@ void ComputeDissimRanks(Session& s, Platform& platform) {
   if (s.prob.NObjects == 0) return;
   platform.SetWaitCursor(true);
   DerivedData& r = s.derived;
+  r.RanksUpToDate = true;
 
   std::vector<int> obj_a, obj_b;
   const int p = NumberRankedPairs(s, obj_a, obj_b);
@@ -119,6 +120,26 @@ void ComputeDissimRanks(Session& s, Platform& platform) {
     }
   }
   platform.SetWaitCursor(false);
+}
+
+void InvalidateRanks(Session& s) {
+  DerivedData& r = s.derived;
+  r.RanksUpToDate = false;
+  // A reader that forgot EnsureRanks finds no ranked pair rather than the
+  // ranks of other data: every pair index is then out of range.
+  r.NRankedPairs = 0;
+  for (auto* v :
+       {&r.DissimRank, &r.OrdUpperObjA, &r.OrdUpperObjB, &r.OrdLowerObjA, &r.OrdLowerObjB})
+    v->assign(1, 0);
+}
+
+void RefreshDissimRanks(Session& s, Platform& platform) {
+  InvalidateRanks(s);
+  if (s.set.MDSAnalysisTypeNum == MaxMDSTypeNum) EnsureRanks(s, platform);
+}
+
+void EnsureRanks(Session& s, Platform& platform) {
+  if (!s.derived.RanksUpToDate) ComputeDissimRanks(s, platform);
 }
 
 }  // namespace quorel

@@ -6,6 +6,7 @@
 #include "model/captions.h"
 #include "model/numeric.h"
 #include "model/text_format.h"
+#include "prep/dissim_ranks.h"
 
 namespace quorel {
 namespace {
@@ -110,6 +111,8 @@ void ApplyMDSTypeChoice(Session& s, Platform& platform, const MDSTypeChoice& cho
   if (!IsInterval(choice.mds_type)) s.prob.IntervalConstant = 0.0f;
   s.captions.cmdMDSType = MDSTypeCaptionWithConstant(s);
   t.IsOrdinalMDS = IsOrdinal(choice.mds_type);
+  // Ordinal MDS reads the ranks: built now rather than in the next sweep.
+  if (t.IsOrdinalMDS) EnsureRanks(s, platform);
   ComputeErrorBounds(s);
   ResetSeries(s);
   platform.RefreshCaptions();

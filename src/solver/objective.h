@@ -54,6 +54,10 @@ void EvaluateObject(Session& s, int i, ObjectStep& out, int active_dims);
 // The highest dimension in which some object has a non-zero coordinate.
 int ActiveDimensions(const Session& s);
 
+// True while the ordinal objective is still blended with the ratio one: the
+// first 100 (StepSizeNum + 1) sweeps after a random configuration.
+bool OrdinalWarmUpInForce(const Session& s);
+
 // Step divisors per dimension (index 0..7 for D1..D8) by badness function and
 // MDS type.
 void StepDivisors(int badness, int mds_type, float divisors[8]);

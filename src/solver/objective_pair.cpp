@@ -11,6 +11,10 @@ namespace {
 
 using namespace objective_kernel;
 
+int OrdinalWarmUpSweeps(const Settings& t) {
+  return 100 * (t.StepSizeNum + 1);
+}
+
 int KindOf(int mds_type) {
   if (!kMDSAnalysisTypeRange.Contains(mds_type))
     throw std::logic_error("objective: MDS type out of range");
@@ -42,10 +46,10 @@ ContextData MakeContext(const Session& s) {
   cx.p_inv = t.MinkowskiInverse;
   cx.centre_factor = t.CentreInBounds ? 0.1f : 0.0f;
   if (IsOrdinal(t.MDSAnalysisTypeNum)) {
-    const int limit = 100 * (t.StepSizeNum + 1);
-    const int count = s.run.OrdinalIterationCount;
-    cx.warm_up = count < limit;
-    if (cx.warm_up) cx.t = std::sqrt(static_cast<float>(count) / static_cast<float>(limit));
+    cx.warm_up = OrdinalWarmUpInForce(s);
+    if (cx.warm_up)
+      cx.t = std::sqrt(static_cast<float>(s.run.OrdinalIterationCount) /
+                       static_cast<float>(OrdinalWarmUpSweeps(t)));
     SetRankTables(s, cx);
   }
   return cx;
@@ -172,6 +176,10 @@ auto Choose(const Settings& t, int dims) {
 }
 
 }  // namespace
+
+bool OrdinalWarmUpInForce(const Session& s) {
+  return s.set.MDSAnalysisTypeNum == 4 && s.run.OrdinalIterationCount < OrdinalWarmUpSweeps(s.set);
+}
 
 PairEvaluation EvaluatePair(Session& s, int i, int j) {
   PairEvaluation out = PairTerms(s, i, j);

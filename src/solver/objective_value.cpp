@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "solver/objective.h"
+#include "solver/stress_euclidean.h"
 
 namespace quorel {
 namespace {
@@ -80,23 +81,8 @@ float ObjectiveValue(Session& s, float raw_sum) {
   if (s.set.BadnessFunctionNum != 1) return raw_sum * s.derived.ObjFnNormaliserInv;
 
   // Stress1: sqrt(R / (2 sum W d^2)), d Euclidean over the dimensions in use.
-  const int n = s.prob.NObjects;
   const int dims = std::clamp(s.set.DimensionsNum, 1, MaxDimensionsNum);
-  float sum = 0;
-  for (int i = 2; i <= n; ++i) {
-    if (s.prob.ObjParked[i]) continue;
-    const float* weight = s.prob.EffWeight.Row(i);
-    const Flag* missing = s.prob.DissimMissing.Row(i);
-    for (int j = 1; j < i; ++j) {
-      if (s.prob.ObjParked[j] || missing[j]) continue;
-      float d2 = 0;
-      for (int k = 1; k <= dims; ++k) {
-        const float delta = s.prob.LocDim[k][i] - s.prob.LocDim[k][j];
-        d2 += delta * delta;
-      }
-      sum += weight[j] * d2;
-    }
-  }
+  const float sum = WeightedSquaredDistanceSum(s, dims);
   // The exact 1e-5, as for the normaliser.
   s.derived.Stress1Denominator = static_cast<double>(sum) >= 1e-5 ? 2 * sum : 2.0f;
   return std::sqrt(raw_sum / s.derived.Stress1Denominator);

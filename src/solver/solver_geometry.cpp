@@ -56,8 +56,25 @@ void ApplyBoundary(int boundary_type, float r, float x[8]) {
   }
 }
 
+namespace {
+
+// The emphasis changes coordinates up to this sweep of a run.
+constexpr int kEmphasisSweepsFewObjects = 99;  // fewer than 11 objects
+constexpr int kEmphasisSweeps = 199;
+
+bool XYEmphasisApplies(const Session& s) {
+  return s.set.XYSectionEmphasis && s.set.DimensionsNum > 2 && !s.prob.LocationsGiven;
+}
+
+}  // namespace
+
+bool XYEmphasisInForce(const Session& s) {
+  const int last = s.prob.NObjects < 11 ? kEmphasisSweepsFewObjects : kEmphasisSweeps;
+  return XYEmphasisApplies(s) && s.run.IterationCount <= last;
+}
+
 void ApplyXYEmphasis(Session& s, float x[8]) {
-  if (!s.set.XYSectionEmphasis || s.set.DimensionsNum <= 2 || s.prob.LocationsGiven) return;
+  if (!XYEmphasisApplies(s)) return;
   int it = s.run.IterationCount;
   // Factors for coordinates 3..8.
   static constexpr float kSmallEarly[6] = {0.3f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};

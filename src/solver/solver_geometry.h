@@ -14,6 +14,8 @@ void ApplyBoundary(int boundary_type, float r, float x[8]);
 // Shrinks coordinates 3..8 early in a run so that the largest cross-section
 // of the configuration settles into the X-Y plane.
 void ApplyXYEmphasis(Session& s, float x[8]);
+// True while the sweeps of the run still apply the X-Y emphasis.
+bool XYEmphasisInForce(const Session& s);
 
 // Pulls back coordinates that left any sensible range.
 void ResetRunaway(Session& s, float x[8]);

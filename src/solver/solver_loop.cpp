@@ -39,6 +39,7 @@ Outcome EndRun(Session& s, Platform& platform) {
   if (r.RunState != kRunning) r.LastRunEnd = RunEnd::kStoppedByUser;
   ++r.RunCount;
   if (r.RestartRequested) {
+    r.LastRunEnd = RunEnd::kRestart;
     r.RestartRequested = false;
     r.RunState = kRunning;
     platform.SetFocus(FocusTarget::cmdStart);
@@ -85,11 +86,16 @@ Outcome FinishSweep(Session& s, Platform& platform) {
   ExpandOrdinal(s);
   AdjustIntervalConstant(s, r.LoopIntervalDerivative);
   if (ShowIntervalConstant(s)) platform.RefreshCaptions();
-  const bool capped = s.set.AutoRepeat && r.IterationCount > kAutoRepeatSweepCap;
-  if (capped) r.SmallChangeCount = r.ConvergeCountLimit;
-  if (r.RunState == kRunning && r.SmallChangeCount < r.ConvergeCountLimit)
+  if (s.set.AutoRepeat && r.IterationCount > kAutoRepeatSweepCap) {
+    r.SmallChangeCount = r.ConvergeCountLimit;
+    r.LastRunEnd = RunEnd::kSweepCap;
+  } else if (r.SmallChangeCount >= r.ConvergeCountLimit) {
+    r.LastRunEnd = RunEnd::kConverged;
+  } else if (r.RelativeChangeMet) {
+    r.LastRunEnd = RunEnd::kRelativeChange;
+  } else if (r.RunState == kRunning) {
     return Outcome::kContinue;
-  r.LastRunEnd = capped ? RunEnd::kSweepCap : RunEnd::kConverged;
+  }
   return EndRun(s, platform);
 }
 

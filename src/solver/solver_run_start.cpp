@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/numeric.h"
+#include "solver/convergence.h"
 #include "solver/solver_sweep.h"
 
 namespace quorel {
@@ -72,6 +73,7 @@ bool StartRun(Session& s, Platform& platform) {
     return false;
   }
   r.SmallChangeCount = 0;
+  ClearObjectiveWindow(r);
   r.LastRunEnd = RunEnd::kNone;
   r.NextDisplayTime = platform.SecondsSinceMidnight() + 0.4;
   r.StopRequested = false;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/map_layout.h"
+#include "prep/dissim_ranks.h"
 #include "solver/objective.h"
 #include "solver/solver_geometry.h"
 #include "solver/stress_euclidean.h"
@@ -90,6 +91,7 @@ SweepSums SweepObjects(Session& s, Platform& platform) {
   long generation = s.prob.ProblemGeneration;
   int free = CountFreeObjects(s);
   int active_dims = ActiveDimensions(s);
+  if (s.set.MDSAnalysisTypeNum == MaxMDSTypeNum) EnsureRanks(s, platform);
   for (int i = 1; i <= s.prob.NObjects; ++i) {
     if (s.prob.ObjParked[i]) continue;
     float previous[8] = {64, 64, 64, 64, 64, 64, 64, 64};

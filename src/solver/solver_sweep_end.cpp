@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/captions.h"
+#include "solver/convergence.h"
 
 namespace quorel {
 
@@ -11,6 +12,7 @@ void CountConvergence(Session& s) {
   if (std::fabs(r.ObjFnValue - r.PrevObjFnValue) < r.ConvergeObjFnLimit) ++r.SmallChangeCount;
   r.PrevObjFnValue = r.ObjFnValue;
   if (!s.set.AutoStop) r.SmallChangeCount = -1;
+  RecordObjectiveForStopRule(s);
 }
 
 bool Recentre(Session& s) {

@@ -7,7 +7,8 @@
 
 namespace quorel {
 
-// Counts sweeps whose objective change was below the limit.
+// Counts sweeps whose objective change was below the limit, and feeds the
+// relative stop rule when it is in force.
 void CountConvergence(Session& s);
 
 // Moves the free objects so that their mean is the origin.  Returns false

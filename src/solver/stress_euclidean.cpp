@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "solver/stress_plane_avx2.h"
+#include "solver/stress_row_avx2.h"
 
 namespace quorel {
 namespace {
@@ -26,7 +26,6 @@ struct Row {
   int n;
   int i;
   float c;
-  bool plane_kernel;  // the AVX2 kernel may take two-dimensional rows
 };
 
 // The pair loop with the number of coordinates fixed at compile time; every
@@ -56,22 +55,6 @@ inline __attribute__((always_inline)) void PairLoop(const Row& r, Sums& out) {
   const float a0 = r.a[0], a1 = r.a[D > 1 ? 1 : 0], a2 = r.a[D > 2 ? 2 : 0],
               a3 = r.a[D > 3 ? 3 : 0], a4 = r.a[D > 4 ? 4 : 0], a5 = r.a[D > 5 ? 5 : 0],
               a6 = r.a[D > 6 ? 6 : 0], a7 = r.a[D > 7 ? 7 : 0];
-  if constexpr (D == 2) {
-    if (r.plane_kernel && stress_plane::ProcessorHasAvx2()) {
-      stress_plane::PlaneRow plane{x0,     x1,      a0,       a1, dissim, weight,
-                                   parked, missing, map_dist, n,  self,   c};
-      stress_plane::PlaneSums sums;
-      stress_plane::PlaneLoopAvx2(plane, sums);
-      out = Sums{};
-      out.gradient[0] = sums.g0;
-      out.gradient[1] = sums.g1;
-      out.badness = sums.badness;
-      out.interval = sums.interval;
-      out.weight = sums.weight;
-      out.partners = sums.partners;
-      return;
-    }
-  }
   // First the masks, in a loop of their own so that the pair loop below
   // reads floats only: keep[j] is 1 for a usable partner (not itself, not
   // parked, pair not missing), w[j] its weight or 0.
@@ -143,7 +126,90 @@ QUOREL_PAIR_LOOP(7)
 QUOREL_PAIR_LOOP(8)
 #undef QUOREL_PAIR_LOOP
 
+// One row of the Stress1 denominator: partners j = 1..i-1 of object i,
+// unusable ones (parked, missing) masked out by a weight of 0.
+template <int D>
+inline __attribute__((always_inline)) float SquaredDistanceRow(const Session& s, int i) {
+  const float* __restrict weight = s.prob.EffWeight.Row(i);
+  const Flag* __restrict missing = s.prob.DissimMissing.Row(i);
+  const Flag* __restrict parked = s.prob.ObjParked.data();
+  const float* __restrict x[D];
+  float a[D];
+  for (int k = 0; k < D; ++k) {
+    x[k] = s.prob.LocDim[k + 1].data();
+    a[k] = x[k][i];
+  }
+  // The weights first, in a loop of their own, so that the sum below reads
+  // floats only (as the pair loop of the sweep does).
+  alignas(64) float w[kMaxObjects + 1];
+  for (int j = 1; j < i; ++j) w[j] = static_cast<float>((parked[j] | missing[j]) == 0) * weight[j];
+  float sum = 0;
+#pragma omp simd reduction(+ : sum)
+  for (int j = 1; j < i; ++j) {
+    float d2 = 0;
+    for (int k = 0; k < D; ++k) {
+      const float delta = a[k] - x[k][j];
+      d2 += delta * delta;
+    }
+    sum += w[j] * d2;
+  }
+  return sum;
+}
+
+#define QUOREL_SQUARED_DISTANCES(D)                                                               \
+  __attribute__((target_clones("avx2", "default"))) float SquaredDistances##D(const Session& s) { \
+    float total = 0;                                                                              \
+    for (int i = 2; i <= s.prob.NObjects; ++i)                                                    \
+      if (!s.prob.ObjParked[i]) total += SquaredDistanceRow<D>(s, i);                             \
+    return total;                                                                                 \
+  }
+QUOREL_SQUARED_DISTANCES(1)
+QUOREL_SQUARED_DISTANCES(2)
+QUOREL_SQUARED_DISTANCES(3)
+QUOREL_SQUARED_DISTANCES(4)
+QUOREL_SQUARED_DISTANCES(5)
+QUOREL_SQUARED_DISTANCES(6)
+QUOREL_SQUARED_DISTANCES(7)
+QUOREL_SQUARED_DISTANCES(8)
+#undef QUOREL_SQUARED_DISTANCES
+
 }  // namespace
+
+float WeightedSquaredDistanceSum(const Session& s, int dims) {
+  if (stress_row::ProcessorHasAvx2()) {
+    stress_row::RowData row{};
+    for (int k = 0; k < 8; ++k) row.x[k] = s.prob.LocDim[k + 1].data();
+    row.parked = s.prob.ObjParked.data();
+    float total = 0;
+    for (int i = 2; i <= s.prob.NObjects; ++i) {
+      if (s.prob.ObjParked[i]) continue;
+      for (int k = 0; k < 8; ++k) row.a[k] = row.x[k][i];
+      row.weight = s.prob.EffWeight.Row(i);
+      row.missing = s.prob.DissimMissing.Row(i);
+      row.self = i;
+      total += stress_row::SquaredDistanceRowAvx2(dims, row);
+    }
+    return total;
+  }
+  switch (dims) {
+    case 1:
+      return SquaredDistances1(s);
+    case 2:
+      return SquaredDistances2(s);
+    case 3:
+      return SquaredDistances3(s);
+    case 4:
+      return SquaredDistances4(s);
+    case 5:
+      return SquaredDistances5(s);
+    case 6:
+      return SquaredDistances6(s);
+    case 7:
+      return SquaredDistances7(s);
+    default:
+      return SquaredDistances8(s);
+  }
+}
 
 bool StressEuclideanApplies(const Settings& t) {
   bool stress = t.BadnessFunctionNum == 0 || t.BadnessFunctionNum == 1;
@@ -152,7 +218,7 @@ bool StressEuclideanApplies(const Settings& t) {
 }
 
 void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectStep& out,
-                                   float& weight_sum, bool plane_kernel) {
+                                   float& weight_sum, bool avx2_kernel) {
   out = ObjectStep{};
   weight_sum = 0;
   if (s.prob.ObjParked[i]) return;
@@ -169,9 +235,32 @@ void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectSte
   r.n = s.prob.NObjects;
   r.i = i;
   r.c = s.prob.IntervalConstant;
-  r.plane_kernel = plane_kernel;
+  const int dims = active_dims <= 0 ? 1 : active_dims;
+  if (avx2_kernel && stress_row::ProcessorHasAvx2()) {
+    stress_row::RowData row{};
+    for (int k = 0; k < 8; ++k) {
+      row.x[k] = r.x[k];
+      row.a[k] = r.a[k];
+    }
+    row.dissim = r.dissim;
+    row.weight = r.weight;
+    row.parked = r.parked;
+    row.missing = r.missing;
+    row.map_dist = r.map_dist;
+    row.n = r.n;
+    row.self = i;
+    row.c = r.c;
+    stress_row::RowSums sums;
+    stress_row::RowLoopAvx2(dims, row, sums);
+    for (int k = 0; k < 8; ++k) out.gradient[k] = k < dims ? sums.g[k] : 0.0f;
+    out.badness_sum = sums.badness;
+    out.interval_derivative = sums.interval;
+    out.partners = sums.partners;
+    weight_sum = sums.weight;
+    return;
+  }
   Sums sums;
-  switch (active_dims <= 0 ? 1 : active_dims) {
+  switch (dims) {
     case 1:
       PairLoop1(r, sums);
       break;

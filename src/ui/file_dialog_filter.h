@@ -26,6 +26,7 @@ inline constexpr FileDialogKind kPictureFiles[] = {
     {"SVG Pictures (*.svg)|*.svg|All Files (*.*)|*.*", 1, "svg"},
     {"PDF Documents (*.pdf)|*.pdf|All Files (*.*)|*.*", 1, "pdf"},
     {"PNG Pictures (*.png)|*.png|All Files (*.*)|*.*", 1, "png"}};
+inline constexpr FileDialogKind kCsvFiles{"CSV Files (*.csv)|*.csv|All Files (*.*)|*.*", 1, "csv"};
 
 // One Qt name filter per pair: the description without its own bracketed
 // pattern list, then the pair's patterns in brackets, separated by blanks:

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "control/run_control.h"
+#include "prep/dissim_ranks.h"
 #include "ui/evaluate_attributes_form.h"
 #include "ui/evaluate_links_form.h"
 #include "ui/evaluate_objects_form.h"
@@ -18,6 +19,8 @@ void MainForm::OpenEvaluationWindow(EvaluationWindow which) {
   // The window labels the map itself; a pending relabel would wipe its fills.
   Timer1->stop();
   map_->Flush();
+  // The links and objects windows judge ordinal maps by their rank bands.
+  EnsureRanks(s_, platform_);
   std::unique_ptr<EvaluationForm> form;
   switch (which) {
     case EvaluationWindow::kObjects:

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "model/field_view.h"
+#include "model/scratch_folder.h"
 #include "model/session.h"
 #include "model/view_options.h"
 #include "output/edit_commands.h"
@@ -181,6 +182,13 @@ class MainForm : public QMainWindow, public FieldHost {
   // `window`: asks what to export, in which format and where, then draws the
   // map or the plot as it stands and writes it.
   void ExportPictureCommand(const EvaluationForm* window);
+  QString InitialDataFileName() const;
+  // File menu entries for CSV tables and imported problems.
+  void CreateExchangeMenus();
+  void ImportCsvCommand();
+  void SaveImportedProblemCommand();
+  void ExportCoordinatesCommand();
+  bool ImportedProblemLoaded() const;
 
   Session& s_;
   QtPlatform& platform_;
@@ -194,6 +202,8 @@ class MainForm : public QMainWindow, public FieldHost {
   QTimer* mirror_timer_ = nullptr;
   SolverDriver* driver_ = nullptr;
   PictureChoice picture_choice_;
+  // Holds the data files of imported problems while the program runs.
+  ScratchFolder scratch_;
   bool captions_pending_ = false;
   bool closing_ = false;
 };

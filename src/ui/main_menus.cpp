@@ -1,6 +1,7 @@
 // The menu tree of the main window and the commands of the File menu.
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -8,6 +9,7 @@
 #include "input/load_command.h"
 #include "model/captions.h"
 #include "model/defaults_file.h"
+#include "model/program_files.h"
 #include "output/save_commands.h"
 #include "ui/convergence_form.h"
 #include "ui/file_dialog_filter.h"
@@ -67,6 +69,7 @@ void MainForm::CreateMenus() {
   mnuOnlineHelp = mnuHelpSources->addAction("Read the Brief Online Help &File ...           F1");
   mnuReadManual = mnuHelpSources->addAction("Read the Offline Quorel Manual");
   mnuEmailTamsel = mnuHelpSources->addAction("Last Resort: Email the Quorel team");
+  CreateExchangeMenus();
 
   NameMenuEntries();
 
@@ -166,9 +169,21 @@ QString MainForm::AskFileName(const QString& caption, const QString& initial, bo
   return dialog.selectedFiles().first();
 }
 
+// The data file the open dialog starts with: a plain name that is not in
+// the current folder is looked for among the program's own files, where an
+// installed program keeps its example.
+QString MainForm::InitialDataFileName() const {
+  const std::string& name = s_.set.DataFileName;
+  QString as_given = QString::fromStdString(name);
+  if (name.empty() || name.find('/') != std::string::npos || QFileInfo::exists(as_given))
+    return as_given;
+  QString program_file = QString::fromStdString(ProgramFilePath(s_, name));
+  return QFileInfo::exists(program_file) ? program_file : as_given;
+}
+
 void MainForm::ReadDataFileCommand() {
   if (!s_.ui.ReadWithoutDialog) {
-    QString chosen = AskFileName("Open", QString::fromStdString(s_.set.DataFileName), false);
+    QString chosen = AskFileName("Open", InitialDataFileName(), false);
     if (chosen.isEmpty()) return;
     s_.set.DataFileName = chosen.toStdString();
   }

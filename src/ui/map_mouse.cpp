@@ -249,7 +249,7 @@ void MapMouse::CountParked() {
 // Ranks and error bounds, then the normaliser, for the new set of free
 // objects.
 void MapMouse::RefreshDerivedData() {
-  ComputeDissimRanks(s_, platform_);
+  RefreshDissimRanks(s_, platform_);
   ComputeErrorBounds(s_);
   ComputeObjFnNormaliser(s_);
 }

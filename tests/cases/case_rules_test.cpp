@@ -109,6 +109,7 @@ TEST(CaseRules, PrecisionLevelFromTheDecimalsOfTheValues) {
   for (const Case& c : cases) {
     Session s;
     s.prob.NObjects = 3;
+    SizePairTables(s, 3);
     s.prob.Dissim(2, 1) = 0.5f;
     s.prob.Dissim(3, 2) = c.value;
     int expected = std::max(c.level, 6);  // the 0.5 alone gives level 6
@@ -119,6 +120,7 @@ TEST(CaseRules, PrecisionLevelFromTheDecimalsOfTheValues) {
   // The diagonal counts too.
   Session s;
   s.prob.NObjects = 2;
+  SizePairTables(s, 2);
   s.prob.Dissim(2, 2) = 0.25f;
   EXPECT_EQ(cases::DissimilarityPrecisionLevel(s), 7);
 }

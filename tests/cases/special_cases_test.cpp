@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cases/special_case_texts.h"
+#include "prep/dissim_ranks.h"
 #include "support/fake_platform.h"
 
 namespace quorel {
@@ -51,6 +52,8 @@ TEST(SpecialCases, CountsTitlesAndCommonEndOfAllNineteen) {
     EXPECT_GT(p.MaxDissim, 0.0f);
     EXPECT_EQ(s->set.DegradeNum, p.DataDegradeNum);
     int n = p.NObjects;
+    FakePlatform platform;
+    EnsureRanks(*s, platform);
     EXPECT_EQ(s->derived.NRankedPairs, n * (n - 1) / 2);
     for (int i = 1; i <= n; ++i) {
       EXPECT_TRUE(p.ObjName[i].empty());

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -17,12 +18,12 @@
 #include <string>
 #include <thread>
 
-#include "support/temp_path.h"
-
 #include "eval/eval_links.h"
 #include "input/data_file_reader.h"
 #include "support/fake_platform.h"
 #include "support/json_flat.h"
+#include "support/planar_points.h"
+#include "support/temp_path.h"
 
 namespace {
 
@@ -99,29 +100,15 @@ class QuorelSolve : public ::testing::Test {
 
   // n random points in the plane as a dissimilarity list with named rows.
   std::string WritePoints(const std::string& name, int n, unsigned seed) {
-    std::mt19937 gen(seed);
-    std::uniform_real_distribution<double> unit(0, 1);
-    std::vector<std::pair<double, double>> p(n);
-    for (auto& [x, y] : p) x = unit(gen), y = unit(gen);
-    std::ofstream f(folder_ / name, std::ios::binary);
-    f << "NOBJECTS=" << n << "\r\nDISSIMILARITYLIST\r\n";
-    char value[32];
-    for (int i = 0; i < n; ++i) {
-      f << "P" << i + 1;
-      for (int j = 0; j < i; ++j) {
-        std::snprintf(value, sizeof value, ", %.6f",
-                      std::hypot(p[i].first - p[j].first, p[i].second - p[j].second));
-        f << value;
-      }
-      f << "\r\n";
-    }
+    quorel::WritePlanarPointsFile((folder_ / name).string(), n, seed);
     return name;
   }
 
   fs::path folder_;
 };
 
-// The fields of the one-line JSON object (numbers and strings as text).
+// The fields of the one-line JSON object (numbers and strings as text, an
+// array as its text between the brackets).
 std::map<std::string, std::string> ParseJson(const std::string& line) {
   std::map<std::string, std::string> fields;
   size_t pos = 0;
@@ -131,7 +118,11 @@ std::map<std::string, std::string> ParseJson(const std::string& line) {
     size_t colon = line.find(':', end);
     size_t start = line.find_first_not_of(' ', colon + 1);
     size_t stop;
-    if (line[start] == '"') {
+    if (line[start] == '[') {
+      stop = line.find(']', start);
+      fields[key] = line.substr(start + 1, stop - start - 1);
+      ++stop;
+    } else if (line[start] == '"') {
       stop = line.find('"', start + 1);
       fields[key] = line.substr(start + 1, stop - start - 1);
       ++stop;
@@ -146,7 +137,9 @@ std::map<std::string, std::string> ParseJson(const std::string& line) {
 
 TEST_F(QuorelSolve, SolvesADataFileAndReportsInJson) {
   std::string file = WritePoints("points.txt", 12, 4);
-  Outcome o = Run(file + " --set STARTBadnessFunctionNum=0 --json --quiet --out solved.txt");
+  Outcome o = Run(file +
+                  " --set STARTBadnessFunctionNum=0 --stop-rule classic --json --quiet --out "
+                  "solved.txt");
   ASSERT_EQ(o.status, 0) << o.err;
   ASSERT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 1) << o.out;
   auto j = ParseJson(o.out);
@@ -272,7 +265,9 @@ TEST_F(QuorelSolve, UsageErrorsAndRefusedProblems) {
       {" --set STARTDimensionsNum=x", "ErrMsgD1a"},
       {" --set STARTBadnessFunctionNum=x", "not a number"},
       {" --out ''", "--out needs a file name"},
-      {" --short ''", "--short needs a file name"}};
+      {" --short ''", "--short needs a file name"},
+      {" --csv ''", "--csv needs a file name"},
+      {" --csv-kind attributes", "--csv-kind needs a data file whose name ends in .csv"}};
   for (const auto& [args, text] : refused) {
     Outcome o = Run(file + args + " --max-sweeps 2 --quiet");
     EXPECT_EQ(o.status, 2) << args;
@@ -358,6 +353,31 @@ TEST_F(QuorelSolve, MappingWeightsAreComputedOnlyWhenAsked) {
     EXPECT_EQ(Run(file + " --quiet --mapping-weights " + bad).status, 2) << bad;
 }
 
+TEST_F(QuorelSolve, ReportsWhatEndedEachRun) {
+  std::string file = WritePoints("points.txt", 15, 3);
+  auto relative = ParseJson(Run(file + " --seed 2 --json --quiet").out);
+  auto classic = ParseJson(Run(file + " --seed 2 --stop-rule classic --json --quiet").out);
+  EXPECT_EQ(relative["ended_by"], "\"relative\"");
+  EXPECT_EQ(classic["ended_by"], "\"classic\"");
+  EXPECT_LT(std::stoi(relative["sweeps"]), std::stoi(classic["sweeps"]));
+  auto cut = ParseJson(Run(file + " --runs 3 --max-sweeps 20 --json --quiet").out);
+  EXPECT_EQ(cut["ended_by"], "\"max-sweeps\", \"max-sweeps\", \"max-sweeps\"");
+  EXPECT_EQ(Run(file + " --stop-rule sometimes").status, 2);
+}
+
+// START lines given for a built-in problem compute again what depends on
+// them: a new badness function its normaliser, whether or not a precision
+// line (here one that leaves the values as they are) recomputes everything.
+TEST_F(QuorelSolve, StartLinesRefreshWhatDependsOnThem) {
+  const std::string run =
+      "--special 16 --set STARTBadnessFunctionNum=2 --set STARTMDSAnalysisTypeNum=4 --seed 4 "
+      "--max-sweeps 5 --json --quiet";
+  auto badness_only = ParseJson(Run(run).out);
+  auto everything = ParseJson(Run(run + " --set STARTDegradeNum=12").out);
+  EXPECT_EQ(badness_only["badness"], "SStress");
+  EXPECT_EQ(badness_only["objective"], everything["objective"]);
+}
+
 // A file asked for that cannot be written ends with status 1 and its
 // message; a FIFO (like a device) is left as it is.
 TEST_F(QuorelSolve, AFileThatCannotBeWrittenGivesStatusOne) {
@@ -390,6 +410,8 @@ TEST_F(QuorelSolve, InterruptStopsTheSeriesAndStillWritesTheFiles) {
     EXPECT_EQ(j["objects"], "30");
     EXPECT_GE(std::stoi(j["runs"]), 1);
     EXPECT_TRUE(fs::exists(folder_ / "last.txt"));
+    const std::string& ends = j["ended_by"];
+    EXPECT_TRUE(ends.ends_with("\"interrupted\"")) << ends;
   }
 }
 
@@ -406,6 +428,25 @@ TEST_F(QuorelSolve, AnInterruptBeforeTheSolverBeginsEndsWithItsOwnStatus) {
   EXPECT_EQ(o.status, 5) << o.err;
   EXPECT_NE(o.err.find("interrupted"), std::string::npos) << o.err;
   EXPECT_FALSE(fs::exists(folder_ / "last.txt"));
+}
+
+TEST_F(QuorelSolve, CsvTableInCoordinatesOut) {
+  std::ofstream(folder_ / "d.csv") << ",A,B,C,D\nA,0,3,4,5\nB,3,0,5,4\nC,4,5,0,3\nD,5,4,3,0\n";
+  Outcome o = Run("d.csv --csv-kind dissimilarities --csv map.csv --json --quiet");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(ParseJson(o.out)["objects"], "4");
+  std::ifstream map(folder_ / "map.csv");
+  std::string header, first;
+  std::getline(map, header);
+  std::getline(map, first);
+  EXPECT_EQ(header, "Number,Name,Dimension1,Dimension2,Parked,Marked\r");
+  EXPECT_EQ(first.rfind("1,A,", 0), 0u) << first;
+
+  std::ofstream(folder_ / "bad.csv") << "0\n1,0\n2,3\n";
+  Outcome refused = Run("bad.csv --quiet");
+  EXPECT_EQ(refused.status, 3);
+  EXPECT_NE(refused.err.find("bad.csv: Row 3, column 3: "), std::string::npos) << refused.err;
+  EXPECT_EQ(Run("d.txt --csv-kind similarities").status, 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "prep/dissim_ranks.h"
 #include "support/fake_platform.h"
 #include "support/tiny_problem.h"
 
@@ -105,6 +106,7 @@ TEST(DegradeButton, RecomputesTheDerivedDataAndCaption) {
   EXPECT_EQ(s->prob.Dissim(2, 1), 0.0f);
   EXPECT_EQ(s->prob.Dissim(3, 1), 1.0f);
   EXPECT_EQ(s->prob.Dissim(3, 2), 0.5f);
+  EnsureRanks(*s, platform);  // built when first needed, from the new values
   EXPECT_EQ(s->derived.NRankedPairs, 3);
   EXPECT_EQ(s->derived.DissimRank[2], 3);                  // 1.0 is the top group
   EXPECT_EQ(s->derived.MaxPairDissim, 1.0f);               // bounds follow

@@ -19,6 +19,7 @@ class FinishTest : public ::testing::Test {
   void SetUp() override {
     Problem& p = s->prob;
     p.NObjects = 2;
+    SizePairTables(*s, 2);
     p.ProximitiesGiven = true;
     p.ProxDegradeNum = 6;
     p.Dissim(2, 1) = p.Dissim(1, 2) = 1.0f;

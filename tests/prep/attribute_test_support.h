@@ -17,6 +17,7 @@ inline constexpr float NA = NAN;  // a missing value in a row
 inline void SetAttributeRows(Session& s, const std::vector<std::vector<float>>& rows) {
   Problem& p = s.prob;
   p.NObjects = static_cast<int>(rows.size());
+  SizePairTables(s, p.NObjects);
   p.NAttributes = static_cast<int>(rows[0].size());
   p.AttributesGiven = true;
   for (int i = 1; i <= p.NObjects; ++i) {

@@ -46,6 +46,7 @@ inline void BuildEmbedded(EmbeddedProblem& e, int n, int point_dims, unsigned se
     for (int d = 0; d < point_dims; ++d) e.points[i][d] = uniform(gen);
   Problem& p = s.prob;
   p.NObjects = n;
+  SizePairTables(s, n);
   double largest = 0;
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j < i; ++j) {

@@ -34,6 +34,7 @@ TEST(SweepEnd, RecentringMovesTheFreeObjectsOnly) {
 TEST(SweepEnd, OrdinalExpansionSpreadsAShrunkenMap) {
   Session s;
   s.prob.NObjects = 3;
+  SizePairTables(s, 3);
   s.set.MDSAnalysisTypeNum = 4;
   for (int i = 1; i <= 3; ++i)
     for (int j = 1; j < i; ++j) {

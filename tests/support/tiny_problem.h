@@ -18,6 +18,7 @@ inline std::unique_ptr<Session> TinyProblem(int n, const std::vector<float>& low
   auto s = std::make_unique<Session>();
   Problem& p = s->prob;
   p.NObjects = n;
+  SizePairTables(*s, n);
   size_t next = 0;
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= i; ++j) {

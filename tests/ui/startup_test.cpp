@@ -55,13 +55,15 @@ class StartupTest : public QObject {
     QStringList file;
     for (QAction* a : Child<QMenu>(*form_, "mnuFile")->actions())
       file << (a->isSeparator() ? "-" : a->text());
-    QCOMPARE(file,
-             QStringList(
-                 {"Load Data From a Text &File         ", "Load Data From a Special &Case ", "-",
-                  "&Save Solution (Long Format)          ", "Save Solution &As ... (Long Format)",
-                  "Save Solution (Sho&rt Format)         ", "Expor&t Map ...",
-                  "Save Current Settings as &Defaults    ", "-", "Reload &Original Default Values",
-                  "-", "&Print Screen (Std. Windows)", "-", "E&xit"}));
+    QCOMPARE(
+        file,
+        QStringList(
+            {"Load Data From a Text &File         ", "Load Data From a Special &Case ",
+             "&Import CSV ...", "-", "&Save Solution (Long Format)          ",
+             "Save Solution &As ... (Long Format)", "Save Solution (Sho&rt Format)         ",
+             "Expor&t Map ...", "Save I&mported Problem As ...", "&Export Coordinates (CSV) ...",
+             "Save Current Settings as &Defaults    ", "-", "Reload &Original Default Values", "-",
+             "&Print Screen (Std. Windows)", "-", "E&xit"}));
     QCOMPARE(Child<QMenu>(*form_, "mnuHelpSources")->actions().at(0)->text(),
              QString("Read the Brief Online Help &File ...           F1"));
     QVERIFY(Child<QAction>(*form_, "mnuEmailTamsel")->text().startsWith("Last Resort: Email "));
