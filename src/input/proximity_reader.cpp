@@ -188,6 +188,8 @@ bool ProximityRead::CheckTable() {
     }
     return true;
   }
+  // MaxDissim is the largest of all values, so a diagonal equal to it is
+  // also at least every interior value: this one check covers both.
   for (int i = 1; i <= n; ++i) {
     if (std::fabs(p.Dissim(i, i) - p.MaxDissim) > 0.0001f) {
       Fail(
@@ -195,17 +197,6 @@ bool ProximityRead::CheckTable() {
           "or it is not equal to or greater than all interior values.  This cannot be valid." +
           std::string(kStop) + "  ErrMsgR8A2");
       return false;
-    }
-  }
-  for (int i = 2; i <= n; ++i) {
-    for (int j = 1; j < i; ++j) {
-      if (!p.DissimMissing(i, j) && p.Dissim(i, j) > p.MaxDissim + 0.0001) {
-        Fail(
-            "You have a similarity value in the interior that is greater than the diagonal "
-            "values.  This cannot be right." +
-            std::string(kStop) + "  ErrMsgR8A");
-        return false;
-      }
     }
   }
   return true;
