@@ -11,16 +11,13 @@
 #include "input/reader_state.h"
 #include "input/start_settings.h"
 #include "model/captions.h"
+#include "model/data_keywords.h"
 #include "model/numeric.h"
 #include "model/text_file.h"
 #include "model/text_format.h"
 
 namespace quorel {
 namespace {
-
-bool IsLetter(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 // The count after NOBJECTS or NATTRIBUTES: from 1-based position `start`,
 // characters are skipped up to the first "/" or digit (or the last
@@ -42,8 +39,8 @@ bool FirstPass(Session& s, Platform& platform, const std::string& text) {
   while (!file.AtEnd()) {
     std::string line = TrimBlanks(UpperAscii(file.ReadLine()));
     if (line.empty()) continue;
-    std::string keyword = KeywordOf(line);
-    if (keyword == "NOBJECTS") {
+    const DataKeyword keyword = DataKeywordOf(KeywordOf(line));
+    if (keyword == DataKeyword::kNObjects) {
       p.NObjects = CountFromLine(line, 10);
       if (p.NObjects > kMaxObjects) {
         platform.ShowMessage("This data file calls for NObjects =" + Str(p.NObjects) +
@@ -53,7 +50,7 @@ bool FirstPass(Session& s, Platform& platform, const std::string& text) {
         p.NObjects = 0;
         return false;
       }
-    } else if (keyword == "NATTRIBUTES") {
+    } else if (keyword == DataKeyword::kNAttributes) {
       p.NAttributes = CountFromLine(line, 13);
     }
   }
@@ -74,38 +71,58 @@ void DispatchLine(Session& s, Platform& platform, ReaderState& r, const std::str
   if ((keyword == "DISSIMILARITY" || keyword == "SIMILARITY" || keyword == "ATTRIBUTE") &&
       UpperAscii(line).find(" LIST") != std::string::npos)
     p.ListSpaceSeen = true;
-  if (keyword == "TITLE") {
-    TakeText(p.Title, line, 6, 125);
-  } else if (keyword == "MESSAGE") {
-    TakeText(p.Title, line, 8, 64);
-  } else if (keyword == "SUBTITLE") {
-    TakeText(p.Subtitle, line, 9, 122);
-  } else if (keyword == "SUBMESSAGE") {
-    TakeText(p.Subtitle, line, 11, 120);
-  } else if (keyword == "OBJECTNAMESLIST") {
-    ReadObjectNames(s, platform, r);
-  } else if (keyword == "DISSIMILARITYLIST" || keyword == "SIMILARITYLIST") {
-    p.ProximitiesGiven = true;
-    p.ProximitiesAreSimilarities = keyword == "SIMILARITYLIST";
-    ReadProximities(s, platform, r);
-  } else if (keyword == "ATTRIBUTELIST") {
-    p.AttributesGiven = true;
-    ReadAttributes(s, platform, r);
-  } else if (keyword == "WEIGHTLIST" || keyword == "MAPWEIGHTLIST") {
-    r.WeightListKind = keyword == "WEIGHTLIST" ? "Regular" : "Mapping";
-    ReadWeights(s, platform, r);
-  } else if (keyword == "LOCATIONLIST") {
-    p.LocationsGiven = true;
-    ReadLocations(s, platform, r);
-  } else if (keyword == "NODATARANGECHECKS") {
-    p.NoDataRangeChecks = true;
-  } else if (keyword == "STARTPARKEDOBJECTSLIST") {
-    ReadParkedObjects(s, platform, r);
-  } else if (keyword == "STARTPARKEDATTRIBUTESLIST") {
-    p.ParkedAttribsGiven = true;
-    ReadParkedAttributes(s, platform, r);
-  } else {
-    ApplyStartSetting(s, platform, keyword, line);
+  const DataKeyword kind = DataKeywordOf(keyword);
+  switch (kind) {
+    case DataKeyword::kTitle:
+      TakeText(p.Title, line, 6, 125);
+      break;
+    case DataKeyword::kMessage:
+      TakeText(p.Title, line, 8, 64);
+      break;
+    case DataKeyword::kSubtitle:
+      TakeText(p.Subtitle, line, 9, 122);
+      break;
+    case DataKeyword::kSubmessage:
+      TakeText(p.Subtitle, line, 11, 120);
+      break;
+    case DataKeyword::kObjectNamesList:
+      ReadObjectNames(s, platform, r);
+      break;
+    case DataKeyword::kDissimilarityList:
+    case DataKeyword::kSimilarityList:
+      p.ProximitiesGiven = true;
+      p.ProximitiesAreSimilarities = kind == DataKeyword::kSimilarityList;
+      ReadProximities(s, platform, r);
+      break;
+    case DataKeyword::kAttributeList:
+      p.AttributesGiven = true;
+      ReadAttributes(s, platform, r);
+      break;
+    case DataKeyword::kWeightList:
+    case DataKeyword::kMapWeightList:
+      r.WeightListKind = kind == DataKeyword::kWeightList ? "Regular" : "Mapping";
+      ReadWeights(s, platform, r);
+      break;
+    case DataKeyword::kLocationList:
+      p.LocationsGiven = true;
+      ReadLocations(s, platform, r);
+      break;
+    case DataKeyword::kNoDataRangeChecks:
+      p.NoDataRangeChecks = true;
+      break;
+    case DataKeyword::kStartParkedObjectsList:
+      ReadParkedObjects(s, platform, r);
+      break;
+    case DataKeyword::kStartParkedAttributesList:
+      p.ParkedAttribsGiven = true;
+      ReadParkedAttributes(s, platform, r);
+      break;
+    case DataKeyword::kNObjects:  // counted in the first pass
+    case DataKeyword::kNAttributes:
+      break;
+    case DataKeyword::kNone:
+      ApplyStartSetting(s, platform, keyword, line);
+      break;
   }
 }
 
@@ -179,12 +196,6 @@ ReadOutcome ShowIoError(Session& s, Platform& platform, ReadOutcome outcome,
 }
 
 }  // namespace
-
-std::string KeywordOf(const std::string& line) {
-  size_t n = 0;
-  while (n < line.size() && IsLetter(static_cast<unsigned char>(line[n]))) ++n;
-  return UpperAscii(line.substr(0, n));
-}
 
 std::string ApplyGivenStartLines(Session& s, Platform& platform,
                                  const std::vector<std::string>& lines) {

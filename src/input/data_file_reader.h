@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/data_keywords.h"
 #include "model/platform.h"
 #include "model/session.h"
 
@@ -46,8 +47,5 @@ std::string ApplyGivenStartLines(Session& s, Platform& platform,
 
 // The message for a file the operating system failed to read.
 std::string ReadFailureMessage(const std::string& io_error, const std::string& file_name);
-
-// The keyword of a line: its leading run of letters, upper-cased.
-std::string KeywordOf(const std::string& line);
 
 }  // namespace quorel

@@ -1,52 +1,15 @@
 // Keyword lines of other scaling programs, rewritten into this program's
-// vocabulary.  Prefixes are compared case-sensitively and the first match
-// decides.
-#include <array>
+// vocabulary by the table of foreign keywords.
 #include <string_view>
 
 #include "input/line_tokenizer.h"
+#include "model/data_keywords.h"
 
 namespace quorel {
 namespace {
 
-struct Rewrite {
-  std::string_view prefix;
-  std::string_view replacement;
-  bool keep_rest;
-};
-
-// Entries after PARAMETERS; the ones before it are handled in order below.
-constexpr std::array<Rewrite, 18> kCountRewrites = {{
-    {"DIMENSIONS", "DimensionsNum=", true},
-    {"COMMENT", "", false},  // unchanged
-    {"NO OF SUBJECTS", "NOBJECTS=", true},
-    {"N OF SUBJECTS", "NOBJECTS=", true},
-    {"# OF SUBJECTS", "NOBJECTS=", true},
-    {"NO OF CASES", "NOBJECTS=", true},
-    {"N OF CASES", "NOBJECTS=", true},
-    {"# OF CASES", "NOBJECTS=", true},
-    {"NO OF VARIABLES", "NATTRIBUTES=", true},
-    {"N OF VARIABLES", "NATTRIBUTES=", true},
-    {"# OF VARIABLES", "NATTRIBUTES=", true},
-    {"NO OF VARS", "NATTRIBUTES=", true},
-    {"N OF VARS", "NATTRIBUTES=", true},
-    {"# OF VARS", "NATTRIBUTES=", true},
-    {"NO OF STIMULI", "NATTRIBUTES=", true},
-    {"N OF STIMULI", "NATTRIBUTES=", true},
-    {"# OF STIMULI", "NATTRIBUTES=", true},
-    {"", "", false},
-}};
-
-bool StartsWith(const std::string& line, std::string_view prefix) {
-  return line.size() >= prefix.size() && std::string_view(line).substr(0, prefix.size()) == prefix;
-}
-
-std::string Rest(const std::string& line, std::string_view prefix) {
-  return line.substr(prefix.size());
-}
-
-void RememberListKind(const std::string& line, std::string& memo) {
-  std::string value = TrimBlanks(UpperAscii(Rest(line, "PARAMETERS")));
+void RememberListKind(const std::string& rest, std::string& memo) {
+  std::string value = TrimBlanks(UpperAscii(rest));
   if (!value.empty() && value.front() == '=') value = TrimBlanks(value.substr(1));
   if (value == "DATA(0)" || value == "DATA(2)") {
     memo = "SimilarityList";
@@ -60,26 +23,39 @@ void RememberListKind(const std::string& line, std::string& memo) {
 }  // namespace
 
 void NormalizeKeywordLine(std::string& line, std::string& list_kind_memo) {
-  if (StartsWith(line, "RUN NAME")) {
-    line = "TITLE=" + Rest(line, "RUN NAME");
-  } else if (StartsWith(line, "TASK NAME")) {
-    line = "SUBTITLE=" + Rest(line, "TASK NAME");
-  } else if (StartsWith(line, "NAMES") || StartsWith(line, "LABELS") ||
-             StartsWith(line, "OBJECTLABELSLIST")) {
-    line = "OBJECTNAMESLIST";
-  } else if (StartsWith(line, "READ CONFIG")) {
-    line = "LOCATIONLIST";
-  } else if (StartsWith(line, "READ MATRIX")) {
-    line = list_kind_memo;
-  } else if (StartsWith(line, "PARAMETERS")) {
-    RememberListKind(line, list_kind_memo);
-  } else {
-    for (const Rewrite& r : kCountRewrites) {
-      if (r.prefix.empty()) break;
-      if (!StartsWith(line, r.prefix)) continue;
-      if (r.keep_rest) line = std::string(r.replacement) + Rest(line, r.prefix);
+  const ForeignKeyword* foreign = ForeignKeywordOf(line);
+  if (foreign == nullptr) return;
+  const std::string rest = line.substr(foreign->prefix.size());
+  switch (foreign->rewrite) {
+    case ForeignRewrite::kTitle:
+      line = "TITLE=" + rest;
       return;
-    }
+    case ForeignRewrite::kSubtitle:
+      line = "SUBTITLE=" + rest;
+      return;
+    case ForeignRewrite::kObjectNames:
+      line = "OBJECTNAMESLIST";
+      return;
+    case ForeignRewrite::kLocations:
+      line = "LOCATIONLIST";
+      return;
+    case ForeignRewrite::kRememberedList:
+      line = list_kind_memo;
+      return;
+    case ForeignRewrite::kRememberListKind:
+      RememberListKind(rest, list_kind_memo);
+      return;
+    case ForeignRewrite::kDimensions:
+      line = "DimensionsNum=" + rest;
+      return;
+    case ForeignRewrite::kNObjects:
+      line = "NOBJECTS=" + rest;
+      return;
+    case ForeignRewrite::kNAttributes:
+      line = "NATTRIBUTES=" + rest;
+      return;
+    case ForeignRewrite::kUnchanged:
+      return;
   }
 }
 

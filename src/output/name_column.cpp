@@ -1,8 +1,9 @@
 #include "output/name_column.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
+
+#include "model/data_keywords.h"
 
 namespace quorel {
 namespace {
@@ -25,50 +26,13 @@ std::string Trim(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-// Keywords a row beginning with this word would trigger (the leading run of
-// letters, upper-cased, compared whole).
-bool IsReaderKeyword(const std::string& word) {
-  static const std::array<const char*, 15> kWords = {"TITLE",
-                                                     "MESSAGE",
-                                                     "SUBTITLE",
-                                                     "SUBMESSAGE",
-                                                     "OBJECTNAMESLIST",
-                                                     "DISSIMILARITYLIST",
-                                                     "SIMILARITYLIST",
-                                                     "ATTRIBUTELIST",
-                                                     "WEIGHTLIST",
-                                                     "MAPWEIGHTLIST",
-                                                     "LOCATIONLIST",
-                                                     "NODATARANGECHECKS",
-                                                     "STARTPARKEDOBJECTSLIST",
-                                                     "NOBJECTS",
-                                                     "NATTRIBUTES"};
-  if (word.rfind("START", 0) == 0) return true;  // every START setting
-  return std::find(kWords.begin(), kWords.end(), word) != kWords.end();
-}
-
-// Line beginnings that the keyword rewriting of foreign files acts on
-// (compared case-sensitively, as the rewriting does).
-bool HasForeignPrefix(const std::string& text) {
-  static const std::array<const char*, 12> kPrefixes = {
-      "RUN NAME",         "TASK NAME",   "NAMES",       "LABELS",
-      "OBJECTLABELSLIST", "READ CONFIG", "READ MATRIX", "PARAMETERS",
-      "DIMENSIONS",       "NO OF",       "N OF",        "# OF"};
-  for (const char* prefix : kPrefixes)
-    if (text.rfind(prefix, 0) == 0) return true;
-  return false;
-}
-
 bool NeedsApostrophe(const std::string& encoded) {
   if (encoded.empty()) return true;
   unsigned char first = static_cast<unsigned char>(encoded[0]);
   if (first >= 43 && first <= 57) return true;  // + , - . / and digits
   if (first == 39 || first == 96) return true;  // a leading apostrophe is dropped
   if (Upper(encoded.substr(0, 2)) == "NA") return true;
-  size_t letters = 0;
-  while (letters < encoded.size() && IsLetter(encoded[letters])) ++letters;
-  if (IsReaderKeyword(Upper(encoded.substr(0, letters)))) return true;
-  return HasForeignPrefix(encoded);
+  return ReadAsKeywordLine(encoded);
 }
 
 bool RowStartsWithNA(const Session& s, int i) {
