@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "solver/stress_row_avx2.h"
+#include "solver/vector_kernels.h"
 
 namespace quorel {
 namespace {
@@ -110,22 +111,6 @@ inline __attribute__((always_inline)) void PairLoop(const Row& r, Sums& out) {
   out.partners = partners;
 }
 
-// One entry point per number of coordinates, each built for AVX2 and for
-// the baseline instruction set; the loader picks the one the processor runs.
-#define QUOREL_PAIR_LOOP(D)                                                                     \
-  __attribute__((target_clones("avx2", "default"))) void PairLoop##D(const Row& r, Sums& out) { \
-    PairLoop<D>(r, out);                                                                        \
-  }
-QUOREL_PAIR_LOOP(1)
-QUOREL_PAIR_LOOP(2)
-QUOREL_PAIR_LOOP(3)
-QUOREL_PAIR_LOOP(4)
-QUOREL_PAIR_LOOP(5)
-QUOREL_PAIR_LOOP(6)
-QUOREL_PAIR_LOOP(7)
-QUOREL_PAIR_LOOP(8)
-#undef QUOREL_PAIR_LOOP
-
 // One row of the Stress1 denominator: partners j = 1..i-1 of object i,
 // unusable ones (parked, missing) masked out by a weight of 0.
 template <int D>
@@ -156,27 +141,19 @@ inline __attribute__((always_inline)) float SquaredDistanceRow(const Session& s,
   return sum;
 }
 
-#define QUOREL_SQUARED_DISTANCES(D)                                                               \
-  __attribute__((target_clones("avx2", "default"))) float SquaredDistances##D(const Session& s) { \
-    float total = 0;                                                                              \
-    for (int i = 2; i <= s.prob.NObjects; ++i)                                                    \
-      if (!s.prob.ObjParked[i]) total += SquaredDistanceRow<D>(s, i);                             \
-    return total;                                                                                 \
-  }
-QUOREL_SQUARED_DISTANCES(1)
-QUOREL_SQUARED_DISTANCES(2)
-QUOREL_SQUARED_DISTANCES(3)
-QUOREL_SQUARED_DISTANCES(4)
-QUOREL_SQUARED_DISTANCES(5)
-QUOREL_SQUARED_DISTANCES(6)
-QUOREL_SQUARED_DISTANCES(7)
-QUOREL_SQUARED_DISTANCES(8)
-#undef QUOREL_SQUARED_DISTANCES
+template <int D>
+float SquaredDistances(const Session& s) {
+  float total = 0;
+  for (int i = 2; i <= s.prob.NObjects; ++i)
+    if (!s.prob.ObjParked[i]) total += SquaredDistanceRow<D>(s, i);
+  return total;
+}
 
 }  // namespace
 
 float WeightedSquaredDistanceSum(const Session& s, int dims) {
-  if (stress_row::ProcessorHasAvx2()) {
+#ifdef QUOREL_HAVE_X86_KERNELS
+  if (VectorKernelsInUse()) {
     stress_row::RowData row{};
     for (int k = 0; k < 8; ++k) row.x[k] = s.prob.LocDim[k + 1].data();
     row.parked = s.prob.ObjParked.data();
@@ -191,23 +168,24 @@ float WeightedSquaredDistanceSum(const Session& s, int dims) {
     }
     return total;
   }
+#endif
   switch (dims) {
     case 1:
-      return SquaredDistances1(s);
+      return SquaredDistances<1>(s);
     case 2:
-      return SquaredDistances2(s);
+      return SquaredDistances<2>(s);
     case 3:
-      return SquaredDistances3(s);
+      return SquaredDistances<3>(s);
     case 4:
-      return SquaredDistances4(s);
+      return SquaredDistances<4>(s);
     case 5:
-      return SquaredDistances5(s);
+      return SquaredDistances<5>(s);
     case 6:
-      return SquaredDistances6(s);
+      return SquaredDistances<6>(s);
     case 7:
-      return SquaredDistances7(s);
+      return SquaredDistances<7>(s);
     default:
-      return SquaredDistances8(s);
+      return SquaredDistances<8>(s);
   }
 }
 
@@ -218,7 +196,7 @@ bool StressEuclideanApplies(const Settings& t) {
 }
 
 void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectStep& out,
-                                   float& weight_sum, bool avx2_kernel) {
+                                   float& weight_sum, [[maybe_unused]] bool avx2_kernel) {
   out = ObjectStep{};
   weight_sum = 0;
   if (s.prob.ObjParked[i]) return;
@@ -236,7 +214,8 @@ void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectSte
   r.i = i;
   r.c = s.prob.IntervalConstant;
   const int dims = active_dims <= 0 ? 1 : active_dims;
-  if (avx2_kernel && stress_row::ProcessorHasAvx2()) {
+#ifdef QUOREL_HAVE_X86_KERNELS
+  if (avx2_kernel && VectorKernelsInUse()) {
     stress_row::RowData row{};
     for (int k = 0; k < 8; ++k) {
       row.x[k] = r.x[k];
@@ -259,31 +238,32 @@ void EvaluateObjectStressEuclidean(Session& s, int i, int active_dims, ObjectSte
     weight_sum = sums.weight;
     return;
   }
+#endif
   Sums sums;
   switch (dims) {
     case 1:
-      PairLoop1(r, sums);
+      PairLoop<1>(r, sums);
       break;
     case 2:
-      PairLoop2(r, sums);
+      PairLoop<2>(r, sums);
       break;
     case 3:
-      PairLoop3(r, sums);
+      PairLoop<3>(r, sums);
       break;
     case 4:
-      PairLoop4(r, sums);
+      PairLoop<4>(r, sums);
       break;
     case 5:
-      PairLoop5(r, sums);
+      PairLoop<5>(r, sums);
       break;
     case 6:
-      PairLoop6(r, sums);
+      PairLoop<6>(r, sums);
       break;
     case 7:
-      PairLoop7(r, sums);
+      PairLoop<7>(r, sums);
       break;
     default:
-      PairLoop8(r, sums);
+      PairLoop<8>(r, sums);
       break;
   }
   for (int k = 0; k < 8; ++k) out.gradient[k] = sums.gradient[k];

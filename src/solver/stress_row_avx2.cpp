@@ -152,11 +152,6 @@ __attribute__((target("avx2,fma"))) float SquaredDistanceRow(const RowData& r) {
 
 }  // namespace
 
-bool ProcessorHasAvx2() {
-  static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-  return has;
-}
-
 void RowLoopAvx2(int dims, const RowData& r, RowSums& out) {
   switch (dims) {
     case 1:

@@ -1,8 +1,8 @@
 // The Stress pair loop of one object with AVX2 intrinsics, for 1 to 8
 // coordinates: the distance by a square root, the direction through a
 // reciprocal square root refined by one Newton step (the one division per
-// pair is what bounds the compiler's loop).  Used only when the processor
-// has AVX2.
+// pair is what bounds the compiler's loop).  Built only for x86-64 and
+// used only when VectorKernelsInUse() (solver/vector_kernels.h).
 #pragma once
 
 namespace quorel::stress_row {
@@ -27,8 +27,6 @@ struct RowSums {
   float badness = 0, interval = 0, weight = 0;
   int partners = 0;
 };
-
-bool ProcessorHasAvx2();
 
 // Partners j = 1..n over coordinates 1..dims (1 to 8).
 void RowLoopAvx2(int dims, const RowData& r, RowSums& out);

@@ -11,6 +11,7 @@
 #include "solver/solver_fixture.h"
 #include "solver/solver_sweep.h"
 #include "solver/stress_euclidean.h"
+#include "solver/vector_kernels.h"
 
 namespace quorel {
 namespace {
@@ -215,6 +216,16 @@ TEST(StressEuclidean, AppliesOnlyToStressEuclideanRatioAndInterval) {
   t.MDSAnalysisTypeNum = 2;
   t.DistanceFunctionNum = 1;
   EXPECT_FALSE(StressEuclideanApplies(t));
+}
+
+// The second run of the core tests sets the variable; the plain loops must
+// then really be the ones under test.
+TEST(VectorKernels, TheEnvironmentVariableTurnsThemOff) {
+  for (const char* off : {"1", "yes"}) EXPECT_TRUE(VectorKernelsTurnedOff(off)) << off;
+  for (const char* on : {static_cast<const char*>(nullptr), "", "0"})
+    EXPECT_FALSE(VectorKernelsTurnedOff(on));
+  if (VectorKernelsTurnedOff(std::getenv("QUOREL_NO_VECTOR_KERNELS")))
+    EXPECT_FALSE(VectorKernelsInUse());
 }
 
 }  // namespace
