@@ -40,4 +40,9 @@ void ShowFinalLabels(Session& s) {
     s.captions.lblBestObjFnValue = BestSeriesText(s);
 }
 
+std::string IndeterminateObjectMessage(int object) {
+  return "Due to 'NA' entries, object" + Str(object) + "'s " +
+         "location is no longer determinate.  " + "It should be parked.";
+}
+
 }  // namespace quorel

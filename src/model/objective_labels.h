@@ -1,6 +1,7 @@
-// The objective labels of the map window: the value of the objective
-// function and the best value of an automatic-repeat series, as the solver
-// shows them while it runs and when a run ends.
+// The texts a run shows: the objective labels of the map window (the value
+// of the objective function and the best value of an automatic-repeat
+// series) while it runs and when it ends, and its warning.  The solver
+// reports the facts; the words are made here.
 #pragma once
 
 #include <string>
@@ -20,5 +21,9 @@ std::string BestSeriesText(const Session& s);
 void ShowSweepLabels(Session& s, double clock);
 // The labels when a run stops or ends.
 void ShowFinalLabels(Session& s);
+
+// The warning for an object whose usable partners, through missing ("NA")
+// pairs and parked objects, have become too few to fix its place.
+std::string IndeterminateObjectMessage(int object);
 
 }  // namespace quorel

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/map_layout.h"
+#include "model/objective_labels.h"
 #include "prep/dissim_ranks.h"
 #include "solver/objective.h"
 #include "solver/solver_geometry.h"
@@ -48,8 +49,7 @@ void StepObject(Session& s, Platform& platform, int i, const ObjectStep& step, f
 
 void WarnIndeterminate(Session& s, Platform& platform, int i) {
   s.run.NAWarned[i] = 1;
-  platform.ShowMessage("Due to 'NA' entries, object" + Str(i) + "'s " +
-                       "location is no longer determinate.  " + "It should be parked.");
+  platform.ShowMessage(IndeterminateObjectMessage(i));
 }
 
 }  // namespace
