@@ -12,7 +12,7 @@
 #include <string>
 
 #include "input/data_file_reader.h"
-#include "prep/attribute_refresh.h"
+#include "prep/derived_data.h"
 #include "support/fake_platform.h"
 
 namespace {
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckFinite(s);
     if (s.prob.AttributesGiven && size > 0) {
       s.set.AttributeFunctionNum = data[0] % 14;
-      quorel::RefreshAttributeDissimilarities(s, platform);
+      quorel::RefreshDerivedData(s, platform, quorel::DataChange::kAttributes);
       if (s.prob.NObjects > 0) CheckFinite(s);
     }
   } else if (platform.messages.empty()) {

@@ -7,9 +7,6 @@
 #include "model/captions.h"
 #include "model/text_format.h"
 #include "prep/derived_data.h"
-#include "prep/dissim_ranks.h"
-#include "prep/error_bounds.h"
-#include "solver/objective.h"
 
 namespace quorel {
 namespace {
@@ -73,7 +70,6 @@ void CommonEnd(Session& s, Platform& platform) {
   }
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) {
-      p.DissimOriginal(i, j) = p.Dissim(i, j);
       if (i != j) {
         p.PairWeight(i, j) = 1.0f;
         p.MapWeight(i, j) = 1.0f;
@@ -87,9 +83,7 @@ void CommonEnd(Session& s, Platform& platform) {
       if (p.Dissim(i, j) > p.MaxDissim) p.MaxDissim = p.Dissim(i, j);
 
   if (p.MaxDissim > 0.0f) {
-    InvalidateRanks(s);
-    ComputeErrorBounds(s);
-    ComputeObjFnNormaliser(s);
+    RefreshDerivedData(s, platform, DataChange::kDissimilarities);
   } else {
     platform.ShowMessage("The programmer screwed up again!  The Max Dissim is <= 0.  ");
   }

@@ -5,10 +5,10 @@
 #include <charconv>
 #include <string_view>
 
+#include "control/objective_choice.h"
 #include "input/csv_import_command.h"
 #include "model/settings.h"
 #include "prep/mapping_weights_choice.h"
-#include "solver/objective_choice.h"
 
 namespace quorel::cli {
 namespace {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cases/special_cases.h"
+#include "control/objective_choice.h"
 #include "control/solver_host.h"
 #include "input/data_file_reader.h"
 #include "input/line_tokenizer.h"
@@ -18,14 +19,9 @@
 #include "model/map_layout.h"
 #include "model/safe_write.h"
 #include "output/json_text.h"
-#include "prep/attribute_functions.h"
-#include "prep/data_precision.h"
-#include "prep/dissim_ranks.h"
-#include "prep/error_bounds.h"
+#include "prep/derived_data.h"
 #include "prep/mapping_weights_choice.h"
 #include "solver/convergence.h"
-#include "solver/objective.h"
-#include "solver/objective_choice.h"
 
 namespace quorel::cli {
 namespace {
@@ -71,20 +67,18 @@ struct Refresh {
   }
 };
 
-void RefreshDerivedData(Session& s, StderrPlatform& platform, const Refresh& what) {
-  Problem& p = s.prob;
-  if (what.attributes && p.AttributesGiven && s.set.AttributeFunctionNum >= 0 &&
-      s.set.AttributeFunctionNum != MaxAttributeFunctionNum) {
-    ComputeAttributeDissimilarities(s, platform);
-    for (int i = 1; i <= p.NObjects; ++i)
-      for (int j = 1; j <= p.NObjects; ++j) p.DissimOriginal(i, j) = p.Dissim(i, j);
-  }
-  if (what.precision) {
-    ApplyDataPrecision(s);
-    RefreshDissimRanks(s, platform);
-    ComputeErrorBounds(s);
-  }
-  if (what.normaliser) ComputeObjFnNormaliser(s);
+void RefreshAfterSettings(Session& s, StderrPlatform& platform, const Refresh& what) {
+  // Attributes in use only: "(not in use)" would read the file's proximities
+  // again, which the problem already holds.
+  const bool from_attributes = what.attributes && s.prob.AttributesGiven &&
+                               s.set.AttributeFunctionNum >= 0 &&
+                               s.set.AttributeFunctionNum != MaxAttributeFunctionNum;
+  if (from_attributes)
+    RefreshDerivedData(s, platform, DataChange::kAttributes);
+  else if (what.precision)
+    RefreshDerivedData(s, platform, DataChange::kPrecision);
+  else if (what.normaliser)
+    RefreshDerivedData(s, platform, DataChange::kBadnessFunction);
   ApplyCaptionRules(s);
 }
 
@@ -180,7 +174,7 @@ bool LoadProblem(Session& s, StderrPlatform& platform, const Options& o, std::st
       rejected = ApplyGivenStartLines(s, platform, o.start_lines);
       Refresh what;
       for (const std::string& line : o.start_lines) what.Add(KeywordOf(TrimBlanks(line)));
-      RefreshDerivedData(s, platform, what);
+      RefreshAfterSettings(s, platform, what);
     }
   } else {
     s.set.DataFileName = o.data_file;

@@ -5,11 +5,10 @@
 #include "control/run_control.h"
 #include "model/captions.h"
 #include "model/numeric.h"
-#include "prep/data_precision.h"
+#include "prep/derived_data.h"
 #include "prep/dissim_ranks.h"
 #include "prep/error_bounds.h"
 #include "prep/mapping_weights.h"
-#include "solver/objective.h"
 
 namespace quorel {
 namespace {
@@ -52,10 +51,7 @@ void cmdDegrade_Click(Session& s, Platform& platform) {
   else
     level = level <= 1 ? top : level - 1;
   s.set.DegradeNum = level;
-  ApplyDataPrecision(s);
-  RefreshDissimRanks(s, platform);
-  ComputeErrorBounds(s);
-  ComputeObjFnNormaliser(s);
+  RefreshDerivedData(s, platform, DataChange::kPrecision);
   ResetSeries(s);
   s.captions.cmdDegrade = DegradeCaption(s);
   platform.RefreshCaptions();
@@ -70,8 +66,7 @@ void cmdMappingWtFns_Click(Session& s, Platform& platform) {
   if (ProblemIsLoaded(s.run.RunState)) {
     s.set.MappingWtParam = MappingWtFunctionParam(code, s.set.MapWeightComplementary,
                                                   static_cast<float>(s.set.AdjustableMappingWt));
-    ComputeMappingWeights(s);
-    ComputeObjFnNormaliser(s);
+    RefreshDerivedData(s, platform, DataChange::kMappingWeights);
   }
   ResetSeries(s);
   s.captions.cmdMappingWtFns = MappingWtCaption(s);
@@ -85,7 +80,7 @@ void cmdBadnessFns_Click(Session& s, Platform& platform) {
     code = Step(code, MaxBadnessFunctionNum, s.ui.RotateBackward);
   } while (code == s.set.SuppressNum);
   s.set.BadnessFunctionNum = code;
-  ComputeObjFnNormaliser(s);
+  RefreshDerivedData(s, platform, DataChange::kBadnessFunction);
   ResetSeries(s);
   s.captions.cmdBadnessFns = BadnessCaption(s);
   platform.RefreshCaptions();

@@ -5,7 +5,6 @@
 #include "model/captions.h"
 #include "model/settings.h"
 #include "model/text_format.h"
-#include "prep/attribute_functions.h"
 #include "prep/derived_data.h"
 
 namespace quorel {
@@ -119,11 +118,10 @@ void FinishDataFile(Session& s, Platform& platform, bool keep_not_in_use) {
   AdjustAttributeDataType(s);
   SettleDimensions(s, platform);
   SettlePrecision(s);
-  if (p.AttributesGiven && s.set.AttributeFunctionNum != MaxAttributeFunctionNum) {
-    ComputeAttributeDissimilarities(s, platform);
-    if (p.NObjects == 0) return;
-  }
-  PrepareDerivedData(s);
+  const bool from_attributes =
+      p.AttributesGiven && s.set.AttributeFunctionNum != MaxAttributeFunctionNum;
+  RefreshDerivedData(s, platform,
+                     from_attributes ? DataChange::kAttributes : DataChange::kDissimilarities);
 }
 
 }  // namespace quorel

@@ -15,7 +15,6 @@
 #include "model/text_file.h"
 #include "model/text_format.h"
 #include "solver/convergence.h"
-#include "solver/objective_choice.h"
 
 namespace quorel {
 namespace {

@@ -47,6 +47,10 @@ inline constexpr WholeRange kDimensionsRange{1, MaxDimensionsNum};
 inline constexpr WholeRange kDegradeRange{1, MaxDegradeNum};
 inline constexpr FloatRange kConstraintRadiusRange{0.0f, 1.01f};
 inline constexpr FloatRange kIntervalConstantRange{-1.0f, 1.0f};
+// The Minkowski exponents the dialog's arrows reach from p = 2 in steps of
+// 0.1 (a defaults file may hold a larger one).
+inline constexpr float kLowestMinkowskiExponent = 0.5f;
+inline constexpr float kHighestMinkowskiExponent = 3.0f;
 // Settings that only the dialogs change.
 inline constexpr WholeRange kPrecisionLevelRange{0, MaxPrecisionLevelNum};
 inline constexpr WholeRange kErrorBoundsTypeRange{0, 1};

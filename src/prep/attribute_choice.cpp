@@ -3,6 +3,7 @@
 #include "model/captions.h"
 #include "model/settings.h"
 #include "prep/attribute_refresh.h"
+#include "prep/derived_data.h"
 
 namespace quorel {
 namespace {
@@ -83,7 +84,8 @@ void ApplyAttributeChoice(Session& s, Platform& platform, const AttributeChoice&
   s.set.AttributeFunctionNum = choice.function;
   s.set.CoercionRulesNum = choice.coercion == 0 ? 0 : 1;
   s.run.FileOpenError = false;
-  RefreshAttributeDissimilarities(s, platform);
+  RefreshDerivedData(s, platform, DataChange::kAttributes);
+  ResetSeries(s);
   if (s.run.FileOpenError) {
     platform.ShowMessage(
         "File Opening error.  You requested opening a non-existant file named  " +

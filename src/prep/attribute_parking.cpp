@@ -1,6 +1,7 @@
 // Parking and activating attributes from the two attribute lists of the main
 // window.
 #include "prep/attribute_refresh.h"
+#include "prep/derived_data.h"
 
 namespace quorel {
 namespace {
@@ -22,7 +23,8 @@ bool lstActiveAttributes_DblClick(Session& s, Platform& platform, int attribute)
   if (!IsAttribute(p, attribute) || p.AttribParked[attribute]) return false;
   if (ActiveAttributeCount(p) < 2) return false;  // the last active one stays
   p.AttribParked[attribute] = 1;
-  RefreshAttributeDissimilarities(s, platform);
+  RefreshDerivedData(s, platform, DataChange::kAttributes);
+  ResetSeries(s);
   return true;
 }
 
@@ -30,7 +32,8 @@ bool lstParkedAttributes_DblClick(Session& s, Platform& platform, int attribute)
   Problem& p = s.prob;
   if (!IsAttribute(p, attribute) || !p.AttribParked[attribute]) return false;
   p.AttribParked[attribute] = 0;
-  RefreshAttributeDissimilarities(s, platform);
+  RefreshDerivedData(s, platform, DataChange::kAttributes);
+  ResetSeries(s);
   return true;
 }
 

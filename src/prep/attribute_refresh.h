@@ -1,16 +1,12 @@
-// What follows every change of the attribute function or of the active
-// attributes, and the on-line controls that make those changes.
+// The on-line controls that change the attribute function or the active
+// attributes; each refreshes the derived data from the attributes
+// (RefreshDerivedData) and starts a new automatic-repeat series.
 #pragma once
 
 #include "model/platform.h"
 #include "model/session.h"
 
 namespace quorel {
-
-// Dissimilarities recomputed, copied to DissimOriginal, then precision,
-// ranks, error bounds and the objective normaliser; the best-found record of
-// the automatic-repeat series is reset.
-void RefreshAttributeDissimilarities(Session& s, Platform& platform);
 
 // The rotation range [low, high] of the on-line attribute button for a data
 // type (binary types skip 4, 5 and 6 inside their range).

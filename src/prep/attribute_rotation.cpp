@@ -4,6 +4,7 @@
 #include "model/settings.h"
 #include "prep/attribute_choice.h"
 #include "prep/attribute_refresh.h"
+#include "prep/derived_data.h"
 
 namespace quorel {
 
@@ -57,7 +58,8 @@ void cmdAttributeFns_Click(Session& s, Platform& platform) {
       NextAttributeFunction(s.set.AttributeFunctionNum, s.set.AttributeDataTypeNum,
                             s.ui.RotateBackward, s.prob.ProximitiesGiven);
   s.run.FileOpenError = false;
-  RefreshAttributeDissimilarities(s, platform);
+  RefreshDerivedData(s, platform, DataChange::kAttributes);
+  ResetSeries(s);
   if (s.run.FileOpenError) {
     s.captions.cmdAttributeFns = std::string("&ATTRIBUTE  FNs:") + kLineBreak + "(not in use)";
     platform.ShowMessage(

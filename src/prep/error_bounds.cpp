@@ -6,6 +6,7 @@
 #include "model/captions.h"
 #include "model/numeric.h"
 #include "model/text_format.h"
+#include "prep/derived_data.h"
 #include "prep/dissim_ranks.h"
 
 namespace quorel {
@@ -113,7 +114,7 @@ void ApplyMDSTypeChoice(Session& s, Platform& platform, const MDSTypeChoice& cho
   t.IsOrdinalMDS = IsOrdinal(choice.mds_type);
   // Ordinal MDS reads the ranks: built now rather than in the next sweep.
   if (t.IsOrdinalMDS) EnsureRanks(s, platform);
-  ComputeErrorBounds(s);
+  RefreshDerivedData(s, platform, DataChange::kErrorBounds);
   ResetSeries(s);
   platform.RefreshCaptions();
 }

@@ -6,8 +6,8 @@
 #include "model/numeric.h"
 #include "model/settings.h"
 #include "model/text_format.h"
+#include "prep/derived_data.h"
 #include "prep/mapping_weights.h"
-#include "solver/objective.h"
 
 namespace quorel {
 namespace {
@@ -159,8 +159,7 @@ void ApplyMappingWeightsChoice(Session& s, Platform& platform, const MappingWeig
   t.MapWeightComplementary = c.complementary;
   if (t.MappingWtFunctionNum == kAdjustableMappingWt)
     t.MappingWtParam = static_cast<float>(t.AdjustableMappingWt);
-  ComputeMappingWeights(s);
-  ComputeObjFnNormaliser(s);
+  RefreshDerivedData(s, platform, DataChange::kMappingWeights);
   ResetSeries(s);
   s.captions.cmdMappingWtFns = MappingWtCaption(s);
   platform.RefreshCaptions();

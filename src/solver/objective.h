@@ -1,10 +1,12 @@
 // Distance, badness and gradient of one pair, the per-object sums the solver
-// steps with, the normalising factor and the objective value.
+// steps with and the objective value (the normalising factor it divides by
+// is part of the derived data: prep/objective_normaliser.h).
 #pragma once
 
 #include <optional>
 
 #include "model/session.h"
+#include "prep/objective_normaliser.h"
 
 namespace quorel {
 
@@ -61,10 +63,6 @@ bool OrdinalWarmUpInForce(const Session& s);
 // Step divisors per dimension (index 0..7 for D1..D8) by badness function and
 // MDS type.
 void StepDivisors(int badness, int mds_type, float divisors[8]);
-
-// ObjFnNormaliser and ObjFnNormaliserInv from the badness function, weights,
-// dissimilarities, missing and parked flags.
-void ComputeObjFnNormaliser(Session& s);
 
 // ObjFnValue from the raw sweep sum R (Stress1 recomputes its denominator
 // from the coordinates as they stand).  Returns the value; the caller stores

@@ -6,9 +6,7 @@
 #include "control/run_control.h"
 #include "model/map_layout.h"
 #include "model/numeric.h"
-#include "prep/dissim_ranks.h"
-#include "prep/error_bounds.h"
-#include "solver/objective.h"
+#include "prep/derived_data.h"
 
 namespace quorel {
 
@@ -152,7 +150,7 @@ void MapMouse::MouseUp(int button, int, double x, double y) {
   if (DropsOnParking(i)) {
     s_.prob.ObjParked[i] = 1;
     ParkObject(i);
-    RefreshDerivedData();
+    RefreshDerivedData(s_, platform_, DataChange::kParkedObjects);
     selected_ = 0;
     picked_ = 0;
     return;
@@ -160,7 +158,7 @@ void MapMouse::MouseUp(int button, int, double x, double y) {
   DropOnMap(i, x, y);
   if (s_.prob.ObjParked[i]) {
     s_.prob.ObjParked[i] = 0;
-    RefreshDerivedData();
+    RefreshDerivedData(s_, platform_, DataChange::kParkedObjects);
     CountParked();
     selected_ = 0;
     if (s_.run.RunState != kRunning) platform_.LabelAllObjects();
@@ -226,7 +224,7 @@ void MapMouse::DblClick() {
     s_.prob.ObjParked[selected_] = 1;
     ParkObject(selected_);
     skip_up_after_park_ = true;
-    RefreshDerivedData();
+    RefreshDerivedData(s_, platform_, DataChange::kParkedObjects);
     selected_ = 0;
   }
   picked_ = 0;
@@ -236,7 +234,6 @@ void MapMouse::ParkObject(int k) {
   MoveToParkingSlot(s_, platform_, k);
   surface_.LabelPass(k);
   CountParked();
-  ComputeObjFnNormaliser(s_);
   ResetBestRecord();
 }
 
@@ -244,14 +241,6 @@ void MapMouse::CountParked() {
   int n = 0;
   for (int i = 1; i <= s_.prob.NObjects; ++i) n += s_.prob.ObjParked[i] ? 1 : 0;
   s_.prob.NParkedObjects = n;
-}
-
-// Ranks and error bounds, then the normaliser, for the new set of free
-// objects.
-void MapMouse::RefreshDerivedData() {
-  RefreshDissimRanks(s_, platform_);
-  ComputeErrorBounds(s_);
-  ComputeObjFnNormaliser(s_);
 }
 
 void MapMouse::ResetBestRecord() {

@@ -68,7 +68,6 @@ class MapMouse {
   void ToggleMark(int i);
   bool DropsOnParking(int i) const;
   void DropOnMap(int i, double x, double y);
-  void RefreshDerivedData();
   void ResetBestRecord();
   void CountParked();
 

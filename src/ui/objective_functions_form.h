@@ -2,9 +2,9 @@
 // and the badness function left out of the on-line rotation.
 #pragma once
 
+#include "control/objective_choice.h"
 #include "model/platform.h"
 #include "model/session.h"
-#include "solver/objective_choice.h"
 #include "ui/dialog_parts.h"
 
 class QLabel;

@@ -9,10 +9,6 @@
 
 namespace quorel {
 
-// The exponents the dialog's arrows reach from p = 2 in steps of 0.1.
-inline constexpr float kLowestMinkowskiExponent = 0.5f;
-inline constexpr float kHighestMinkowskiExponent = 3.0f;
-
 // One press of an exponent arrow.  Up adds 0.1 while p is below 2.95.  Down
 // takes 0.1 away while p is above 0.55, or 0.5 while p is above 3.05 (an
 // exponent from a defaults file may lie higher than the arrows reach).  At

@@ -1,7 +1,7 @@
-#include "solver/objective_choice.h"
+#include "control/objective_choice.h"
 
 #include "model/captions.h"
-#include "solver/objective.h"
+#include "prep/derived_data.h"
 
 namespace quorel {
 namespace {
@@ -48,7 +48,7 @@ void ApplyObjectiveChoice(Session& s, Platform& platform, const ObjectiveChoice&
   t.MinkowskiInverse = 1.0f / choice.minkowski_exponent;
   t.DistanceFunctionNum = choice.distance;
   t.BadnessFunctionNum = choice.badness;
-  ComputeObjFnNormaliser(s);
+  RefreshDerivedData(s, platform, DataChange::kBadnessFunction);
   ResetSeries(s);
   s.captions.cmdBadnessFns = BadnessCaption(s);
   s.captions.cmdDistanceFns = DistanceCaption(s);

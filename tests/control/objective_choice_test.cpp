@@ -1,5 +1,5 @@
 // The Minkowski exponent's arrows and the objective dialog's OK.
-#include "solver/objective_choice.h"
+#include "control/objective_choice.h"
 
 #include <gtest/gtest.h>
 
