@@ -38,8 +38,9 @@ struct MDSTypeChoice {
 MDSTypeChoice CurrentMDSTypeChoice(const Session& s);
 
 // The dialog's OK: stores the choice, clears the interval constant for every
-// type but the two Interval ones, recomputes the error bounds (the only
-// derived data that depend on the choice) and starts a new series.  The MDS
+// type but the two Interval ones, refreshes the derived data from the error
+// bounds on (the first step that depends on the choice) and starts a new
+// series.  The MDS
 // type caption shows the interval constant for the Interval types.
 void ApplyMDSTypeChoice(Session& s, Platform& platform, const MDSTypeChoice& choice);
 

@@ -7,6 +7,7 @@
 #include "control/online_buttons.h"
 #include "control/run_control.h"
 #include "output/solution_writer.h"
+#include "prep/derived_data.h"
 #include "prep/dissim_ranks.h"
 #include "support/fake_platform.h"
 #include "support/temp_path.h"
@@ -49,7 +50,7 @@ TEST(LazyRanks, ParkingRebuildsThemAtOnceOnlyUnderOrdinal) {
     testing::FakePlatform platform;
     EnsureRanks(*s, platform);
     s->prob.ObjParked[3] = 1;
-    RefreshDissimRanks(*s, platform);
+    RefreshDerivedData(*s, platform, DataChange::kParkedObjects);
     EXPECT_EQ(s->derived.RanksUpToDate, type == 4);
     EnsureRanks(*s, platform);
     EXPECT_EQ(s->derived.NRankedPairs, 21);  // the pairs of the seven free objects
