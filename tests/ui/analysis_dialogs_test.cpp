@@ -1,57 +1,42 @@
 // The dialogs of the Analysis Parameters menu: every control changed, what OK
-// stores and Cancel leaves alone, the menu entries, and a dialog closed with
-// a change during a run that the run then uses.
+// stores and recomputes and Cancel leaves alone, the menu entries, and
+// dialogs closed with a change during a run that the run then uses.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QToolButton>
 #include <cmath>
 
+#include "ui/attribute_coefficient_form.h"
 #include "ui/boundary_dimensions_form.h"
 #include "ui/data_precision_form.h"
-#include "ui/mds_type_form.h"
+#include "ui/mapping_weights_form.h"
 #include "ui/objective_functions_form.h"
-#include "ui/online_button.h"
 #include "ui_fixture.h"
 
 using namespace quorel;
+using quorel::testing::Button;
+using quorel::testing::Child;
+using quorel::testing::PlainText;
 using quorel::testing::Window;
 
 namespace {
 
-template <class T = QAbstractButton>
-T* Find(QWidget* dialog, const QString& name) {
-  T* child = dialog->findChild<T*>(name);
-  if (!child) qFatal("no control %s", qPrintable(name));
-  return child;
-}
-
 // Clicks near the left edge, where an option's circle is, however wide the
 // option is laid out.
 void Click(QWidget* dialog, const QString& name, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-  QAbstractButton* button = Find(dialog, name);
+  QAbstractButton* button = Button(*dialog, name);
   QPoint at(std::min(8, button->width() / 2), button->height() / 2);
   QTest::mouseClick(button, Qt::LeftButton, keys, at);
 }
 
-// Opens a dialog of the menu and acts on it once it is shown; a dialog that
-// a failed check left open is cancelled.
+// Opens a dialog of the menu and acts on it once it is shown.
 void WithMenuDialog(QAction* entry, const std::function<void(QWidget*)>& act) {
-  bool acted = false;
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    QApplication::setActiveWindow(dialog);
-    if (!QTest::qWaitForWindowActive(dialog)) return;
-    act(dialog);
-    acted = true;
-    if (dialog->isVisible()) dialog->reject();
-  });
-  entry->trigger();
-  QVERIFY(acted);
+  QVERIFY(quorel::testing::Answer<QDialog>(entry, act));
 }
+
+constexpr int kAttributeCase = 18;  // 15 objects with 12 kept attributes
+constexpr int kLargeCase = 14;      // 300 objects, proximities only
 
 }  // namespace
 
@@ -59,70 +44,55 @@ class AnalysisDialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void mdsTypeDialogStoresOnOkOnly() {
+  // Through the menu: OK stores and rewrites the captions, Cancel stores
+  // nothing.  In the MDS type dialog Ctrl+P opens the print dialog, whose
+  // Cancel prints nothing and returns to the form.
+  void dialogsStoreOnOkOnly() {
     for (bool ok : {false, true}) {
-      Window w;
-      w.LoadCase(3);
+      Window w(3);
       Session& s = *w.session;
       s.run.RunCount = 2;
-      MDSTypeAndErrorBoundsSelectionForm form(s, *w.platform, w.form.get());
-      form.show();
-      Click(&form, "optMDSAnalysisType_3");
-      Click(&form, "optErrBoundsType_0");
-      Click(&form, "cmdUpFixedBounds");
-      Click(&form, "cmdUpFixedBounds");
-      Click(&form, "cmdDnFractBounds");
-      Click(&form, "optCenteringInBounds_0");
-      QCOMPARE(Find<QLabel>(&form, "lblFixedBoundsValue")->text(), QString("( Dij \u00B1 .07 )"));
-      QVERIFY(Find<QPlainTextEdit>(&form, "txtErrorBounds")->toPlainText().contains("Dij + 0.07"));
-      QVERIFY(
-          Find<QPlainTextEdit>(&form, "txtMDSType")->toPlainText().startsWith("Same as interval"));
-      Click(&form, ok ? "cmdOK" : "cmdCancel");
+      const QString caption = w.Button("cmdMDSType")->text();
+      WithMenuDialog(w.Action("mnuMDSTypeAndErrBounds"), [ok](QWidget* form) {
+        Click(form, "optMDSAnalysisType_3");
+        Click(form, "optErrBoundsType_0");
+        Click(form, "cmdUpFixedBounds");
+        Click(form, "cmdUpFixedBounds");
+        Click(form, "cmdDnFractBounds");
+        Click(form, "optCenteringInBounds_0");
+        QCOMPARE(Child<QLabel>(*form, "lblFixedBoundsValue")->text(),
+                 QString("( Dij \u00B1 .07 )"));
+        QVERIFY(
+            Child<QPlainTextEdit>(*form, "txtErrorBounds")->toPlainText().contains("Dij + 0.07"));
+        QVERIFY(Child<QPlainTextEdit>(*form, "txtMDSType")
+                    ->toPlainText()
+                    .startsWith("Same as interval"));
+        QTimer::singleShot(0, [form] {
+          QTRY_VERIFY(QApplication::activeModalWidget() != form);
+          QApplication::activeModalWidget()->close();
+        });
+        QTest::keyClick(form, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(QApplication::activeModalWidget(), form);
+        Click(form, ok ? "cmdOK" : "cmdCancel");
+      });
       QCOMPARE(s.set.MDSAnalysisTypeNum, ok ? 3 : 0);
       QCOMPARE(s.set.ErrorBoundsTypeNum, ok ? 0 : 1);
       QCOMPARE(s.set.FixedErrorBound, ok ? 0.07f : 0.05f);
       QCOMPARE(s.set.RelErrorBound, ok ? 0.04f : 0.05f);
       QCOMPARE(s.set.CentreInBounds, ok);
       QCOMPARE(s.run.RunCount, ok ? 0 : 2);
-    }
-  }
+      QCOMPARE(w.Button("cmdMDSType")->text() != caption, ok);
 
-  void precisionWindowStepsItsExamplesAndChangesNothing() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
-    const int degrade = s.set.DegradeNum;
-    const float d21 = s.prob.Dissim(2, 1);
-    WithMenuDialog(w.Action("mnuPrecision"), [](QWidget* form) {
-      QCOMPARE(Find<QLabel>(form, "lblPrecision")->text(), QString("0.0001"));
-      Click(form, "cmdUp");  // at the finest level already
-      for (int k = 0; k < 9; ++k) Click(form, "cmdDown");
-      QCOMPARE(Find<QLabel>(form, "lblPrecision")->text(), QString("1"));
-      QCOMPARE(Find<QLabel>(form, "lblUncertainty")->text(), QString("+ - 0.5"));
-      QString examples = Find<QPlainTextEdit>(form, "txtDescription")->toPlainText();
-      QCOMPARE(examples.count('\n'), 3);
-      QVERIFY(examples.startsWith("0.1111  ~       0         0.5001  ~       1"));
-      Click(form, "cmdClose");
-    });
-    QCOMPARE(s.set.DegradeNum, degrade);
-    QCOMPARE(s.prob.Dissim(2, 1), d21);
-    QVERIFY(w.Find<QTimer>("Timer1")->isActive());
-  }
-
-  void objectiveDialogStoresOnOkAndSuppressesAtOnce() {
-    for (bool ok : {false, true}) {
-      Window w;
-      w.LoadCase(3);
-      Session& s = *w.session;
+      // The objective functions: Suppress acts at once.
       const float normaliser = s.derived.ObjFnNormaliser;
       WithMenuDialog(w.Action("mnuDistanceAndBadnessFns"), [ok](QWidget* form) {
         Click(form, "optBadnessFunction_3");
         Click(form, "optDistanceFunction_2");
         for (int k = 0; k < 3; ++k) Click(form, "cmdUpMinkowski");
         Click(form, "cmdDnMinkowski");
-        QCOMPARE(Find<QLabel>(form, "lblMinkowskiValue")->text(), QString(" 2.2"));
-        QVERIFY(Find<QPlainTextEdit>(form, "txtObjFn")->toPlainText().startsWith("Multiscale"));
-        QVERIFY(Find<QPlainTextEdit>(form, "txtDistance")->toPlainText().contains("MINKOWSKI"));
+        QCOMPARE(Child<QLabel>(*form, "lblMinkowskiValue")->text(), QString(" 2.2"));
+        QVERIFY(Child<QPlainTextEdit>(*form, "txtObjFn")->toPlainText().startsWith("Multiscale"));
+        QVERIFY(Child<QPlainTextEdit>(*form, "txtDistance")->toPlainText().contains("MINKOWSKI"));
         Click(form, "optSuppress_0");
         Click(form, ok ? "cmdOK" : "cmdCancel");
       });
@@ -130,35 +100,24 @@ class AnalysisDialogsTest : public QObject {
       QCOMPARE(s.set.BadnessFunctionNum, ok ? 3 : 1);
       QCOMPARE(s.set.DistanceFunctionNum, ok ? 2 : 0);
       QVERIFY(std::fabs(s.set.MinkowskiExponent - (ok ? 2.2f : 2.0f)) < 1e-5f);
-      QVERIFY(std::fabs(s.set.MinkowskiInverse * s.set.MinkowskiExponent - 1) < 1e-6f);
       QCOMPARE(s.derived.ObjFnNormaliser != normaliser, ok);  // recomputed on OK only
       QCOMPARE(w.Button("cmdDistanceFns")->text(),
                ok ? QString("&DISTANCE:\nMinkowski 2.2") : QString("&DISTANCE:\nEuclidean"));
-    }
-  }
 
-  void boundaryDialogTakesTypedSizesBelowOne() {
-    for (bool ok : {false, true}) {
-      Window w;
-      w.LoadCase(3);
-      Session& s = *w.session;
+      // Dimensions and boundary: a typed size below one.
       WithMenuDialog(w.Action("mnuBoundaryDimensions"), [ok](QWidget* form) {
-        auto* radius = Find<QLineEdit>(form, "txtRadius");
+        auto* radius = Child<QLineEdit>(*form, "txtRadius");
         Click(form, "optDimensions_3");
         Click(form, "chkXYSection");
         Click(form, "optBdyType_2");
-        struct Typed {
-          const char* text;
-          const char* shown;
-        };
         // Checked when the box loses focus, not at every keystroke.
-        for (Typed t : {Typed{"1.5", "1.00"}, {"-0.2", "0.00"}, {"0.5", "0.5"}}) {
+        for (auto [typed, shown] : {std::pair{"1.5", "1.00"}, std::pair{"0.5", "0.5"}}) {
           radius->setFocus();
           radius->selectAll();
-          QTest::keyClicks(radius, t.text);
-          QCOMPARE(radius->text(), QString(t.text));
-          Find<QWidget>(form, "optBdyType_2")->setFocus();
-          QCOMPARE(radius->text(), QString(t.shown));
+          QTest::keyClicks(radius, typed);
+          QCOMPARE(radius->text(), QString(typed));
+          Child<QWidget>(*form, "optBdyType_2")->setFocus();
+          QCOMPARE(radius->text(), QString(shown));
         }
         Click(form, "cmdUpArrow", Qt::ControlModifier);  // 0.51
         Click(form, "cmdUpArrow", Qt::ShiftModifier);    // 0.41
@@ -179,18 +138,162 @@ class AnalysisDialogsTest : public QObject {
     }
   }
 
-  void dialogDuringARunChangesWhatTheRunDoes() {
-    Window w;
-    w.LoadCase(3);
+  void precisionWindowStepsItsExamplesAndChangesNothing() {
+    Window w(3);
     Session& s = *w.session;
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
-    QVERIFY(w.WaitForSweeps(20));
+    const int degrade = s.set.DegradeNum;
+    const float d21 = s.prob.Dissim(2, 1);
+    WithMenuDialog(w.Action("mnuPrecision"), [](QWidget* form) {
+      QCOMPARE(Child<QLabel>(*form, "lblPrecision")->text(), QString("0.0001"));
+      const QString finest = PlainText(*form, "txtDescription");
+      Click(form, "cmdUp");  // at the finest level already
+      for (int k = 0; k < 9; ++k) Click(form, "cmdDown");
+      QCOMPARE(Child<QLabel>(*form, "lblPrecision")->text(), QString("1"));
+      QCOMPARE(Child<QLabel>(*form, "lblUncertainty")->text(), QString("+ - 0.5"));
+      QVERIFY(PlainText(*form, "txtDescription") != finest);
+      Click(form, "cmdClose");
+    });
+    QCOMPARE(s.set.DegradeNum, degrade);
+    QCOMPARE(s.prob.Dissim(2, 1), d21);
+    QVERIFY(w.Find<QTimer>("Timer1")->isActive());
+  }
+
+  void attributeDialogCancelStoresOnlyTheNormalisation() {
+    Window w(kAttributeCase);
+    Session& s = *w.session;
+    const float before = s.prob.Dissim(2, 1);
+    AttributeCoefficientSelectionForm form(s, *w.platform, w.form.get());
+    form.show();
+    QVERIFY(Button(form, "optAttribFunction_1")->isChecked());
+    QVERIFY(Button(form, "optAttribType_0")->isChecked());
+    QVERIFY(!Button(form, "optAttribFunction_4")->isEnabled());
+    Click(&form, "optAttribType_4");
+    QVERIFY(Button(form, "optAttribFunction_7")->isChecked());
+    Click(&form, "optAttribFunction_10");
+    QVERIFY(form.findChild<QPlainTextEdit*>("txtFunction")->toPlainText().contains("Hamman"));
+    Click(&form, "optCoercionRules_0");
+    Click(&form, "optNormalize_1");
+    QVERIFY(!s.set.NormalizeAttribs);
+    Click(&form, "cmdCancel");
+    QCOMPARE(s.set.AttributeFunctionNum, 1);
+    QCOMPARE(s.set.AttributeDataTypeNum, 0);
+    QCOMPARE(s.set.CoercionRulesNum, 1);
+    QVERIFY(!s.set.NormalizeAttribs);
+    QCOMPARE(s.prob.Dissim(2, 1), before);
+  }
+
+  void attributeDialogOkStoresAndRecomputes() {
+    Window w(kAttributeCase);
+    Session& s = *w.session;
+    // A valid pair that the level's default would replace survives OK.
+    s.set.AttributeFunctionNum = 3;
+    WithMenuDialog(w.Action("mnuAttributeFns"), [](QWidget* form) { Click(form, "cmdOK"); });
+    QCOMPARE(s.set.AttributeFunctionNum, 3);
+    QCOMPARE(w.Button("cmdAttributeFns")->text(), QString("&ATTRIBUTE  FNs:\nPearson"));
+
+    WithMenuDialog(w.Action("mnuAttributeFns"), [](QWidget* form) {
+      Click(form, "optAttribType_4");
+      Click(form, "optAttribFunction_9");
+      Click(form, "optCoercionRules_0");
+      Click(form, "cmdOK");
+    });
+    QCOMPARE(s.set.AttributeDataTypeNum, 4);
+    QCOMPARE(s.set.AttributeFunctionNum, 9);
+    QCOMPARE(s.set.CoercionRulesNum, 0);
+    QCOMPARE(w.Button("cmdAttributeFns")->text(), QString("&ATTRIBUTE  FNs:\nBinary SMC"));
+  }
+
+  void mappingWeightsDialog() {
+    Window w(3);
+    Session& s = *w.session;
+    {
+      MappingWeightsSelectionForm form(s, *w.platform, w.form.get());
+      form.show();
+      auto* plot = form.findChild<MappingCurvePlot*>("Picture1");
+      auto* inverse = form.findChild<QCheckBox*>("chkComplementary");
+      QCOMPARE(plot->CurveCount(), 1);
+      Click(&form, "optMappingWtFunction_1");
+      Click(&form, "optMappingWtFunction_2");
+      QCOMPARE(plot->CurveCount(), 3);
+      Click(&form, "cmdClear");
+      QCOMPARE(plot->CurveCount(), 0);
+      for (int k = 0; k < 3; ++k) Click(&form, "cmdUpMappingWt");
+      QVERIFY(Button(form, "optMappingWtFunction_4")->isChecked());
+      QCOMPARE(form.findChild<QLabel*>("lblMappingWtConstValue")->text(), QString("0.704"));
+      QVERIFY(!inverse->isVisible());
+      QTest::mouseClick(&form, Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier, QPoint(4, 4));
+      QVERIFY(inverse->isVisible());
+      inverse->click();
+      QCOMPARE(plot->CurveCount(), 1);
+      QVERIFY(form.findChild<QPlainTextEdit*>("txtDescription")->toPlainText().contains("inverse"));
+      Click(&form, "cmdCancel");
+    }
+    QCOMPARE(s.set.MappingWtFunctionNum, 0);
+    QCOMPARE(s.set.AdjustableMappingWt, 0.0);
+    QVERIFY(!s.set.MapWeightComplementary);
+    QCOMPARE(s.prob.EffWeight(2, 1), 1.0f);
+
+    WithMenuDialog(w.Action("mnuMappingWtFns"), [](QWidget* form) {
+      Click(form, "cmdDnMappingWt");
+      Click(form, "cmdOK");
+    });
+    QCOMPARE(s.set.MappingWtFunctionNum, 4);
+    QCOMPARE(s.set.AdjustableMappingWt, -0.5);
+    QVERIFY(s.prob.EffWeight(2, 1) < 1.0f);  // recomputed on OK
+    QCOMPARE(w.Button("cmdMappingWtFns")->text(), QString("&MAPPING  WTs:\nAdjustable"));
+  }
+
+  // A dialog opened while the solver runs: the run goes on behind it, and
+  // the change made on OK is what the following sweeps use.
+  void dialogsDuringARun() {
+    Window w(kLargeCase);
+    Session& s = *w.session;
+    w.Press("cmdStart");
+    QVERIFY(w.WaitForSweeps(3));
+    long long sweeps_at_ok = 0;
+    WithMenuDialog(w.Action("mnuMappingWtFns"), [&](QWidget* form) {
+      const long long opened = s.run.TotalSweeps;
+      QTRY_VERIFY(s.run.TotalSweeps > opened + 2);  // the run goes on behind the dialog
+      Click(form, "optMappingWtFunction_2");
+      sweeps_at_ok = s.run.TotalSweeps;
+      Click(form, "cmdOK");
+    });
+    QCOMPARE(s.set.MappingWtFunctionNum, 2);
+    const float weight = s.prob.EffWeight(5, 2);
+    QVERIFY(weight < 1.0f);
+    QVERIFY(s.run.IterationCount <= s.run.TotalSweeps - sweeps_at_ok);  // a new series
+    QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 3));
+    QCOMPARE(s.run.RunState, kRunning);
+    QCOMPARE(s.prob.EffWeight(5, 2), weight);  // the run uses what OK computed
+    QVERIFY(std::isfinite(s.run.ObjFnValue));
+    QVERIFY(w.Stop());
+
+    w.LoadCase(kAttributeCase);
+    w.Press("cmdStart");
+    QVERIFY(w.WaitForSweeps(3));
+    const float euclidean = s.prob.Dissim(2, 1);
+    WithMenuDialog(w.Action("mnuAttributeFns"), [](QWidget* form) {
+      Click(form, "optAttribFunction_2");
+      Click(form, "cmdOK");
+    });
+    QCOMPARE(s.set.AttributeFunctionNum, 2);
+    QVERIFY(s.prob.Dissim(2, 1) != euclidean);
+    const long long after = s.run.TotalSweeps;
+    QVERIFY(w.WaitForSweeps(after + 3));
+    QCOMPARE(s.run.RunState, kRunning);
+    QVERIFY(w.Stop());
+    QVERIFY(std::isfinite(s.run.ObjFnValue));
+
+    // The boundary dialog: one dimension inside half the unit circle.
+    w.LoadCase(3);
+    w.Press("cmdStart");
+    QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 20));
     w.Find<QTimer>("Timer1")->stop();
     WithMenuDialog(w.Action("mnuBoundaryDimensions"), [&](QWidget* form) {
       // The solver goes on while the dialog is open.
       QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 10));
       Click(form, "optDimensions_0");
-      auto* radius = Find<QLineEdit>(form, "txtRadius");
+      auto* radius = Child<QLineEdit>(*form, "txtRadius");
       radius->selectAll();
       QTest::keyClicks(radius, "0.5");
       Click(form, "cmdOK");
@@ -203,25 +306,7 @@ class AnalysisDialogsTest : public QObject {
       QCOMPARE(s.prob.LocDim[2][i], 0.0f);
       QVERIFY(std::fabs(s.prob.LocDim[1][i]) <= 0.5f + 1e-6f);
     }
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
-  }
-
-  void mdsTypeMenuRewritesTheCaptionAndCtrlPOpensThePrintDialog() {
-    Window w;
-    w.LoadCase(3);
-    WithMenuDialog(w.Action("mnuMDSTypeAndErrBounds"), [](QWidget* form) {
-      Click(form, "optMDSAnalysisType_2");
-      // A cancelled print dialog prints nothing and returns to the form.
-      QTimer::singleShot(0, [form] {
-        QTRY_VERIFY(QApplication::activeModalWidget() != form);
-        QApplication::activeModalWidget()->close();
-      });
-      QTest::keyClick(form, Qt::Key_P, Qt::ControlModifier);
-      QCOMPARE(QApplication::activeModalWidget(), form);
-      Click(form, "cmdOK");
-    });
-    QCOMPARE(w.Button("cmdMDSType")->text(), QString("MDS &TYPE:\nInterval"));
+    QVERIFY(w.Stop());
   }
 };
 

@@ -10,10 +10,8 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include "control/run_control.h"
 #include "eval/eval_attributes.h"
 #include "eval/eval_links.h"
-#include "solver/convergence.h"
 #include "ui/eval_plot.h"
 #include "ui/map_overlays.h"
 #include "ui_fixture.h"
@@ -24,22 +22,17 @@ using quorel::testing::Window;
 
 namespace {
 
-// Runs `act` on the evaluation window `name` once its menu entry has shown
-// it, then closes it with its Close button.
-void WithWindow(QAction* entry, const QString& name, const std::function<void(QDialog*)>& act) {
-  bool done = false;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (done || !form || form->objectName() != name) return;
-    done = true;
-    act(form);
-    form->findChild<QPushButton*>("cmdClose")->click();
-  });
-  poll.start();
-  entry->trigger();
-  QVERIFY(done);
+// Runs `act` on the evaluation window of menu entry `entry` once it is
+// shown, then closes it with its Close button.
+void WithWindow(Window& w, const QString& entry, const std::function<void(QDialog*)>& act) {
+  const QString name = "Evaluate" + entry.mid(3) + "Form";  // mnuLinks: EvaluateLinksForm
+  QVERIFY(quorel::testing::Answer<QDialog>(
+      w.Action(qPrintable(entry)),
+      [&](QDialog* form) {
+        act(form);
+        form->findChild<QPushButton*>("cmdClose")->click();
+      },
+      name));
 }
 
 std::vector<QGraphicsItem*> Overlay(Window& w, int type) {
@@ -68,14 +61,6 @@ int FilledCircles(Window& w) {
   return filled;
 }
 
-void Solve(Window& w, int special_case) {
-  w.LoadCase(special_case);
-  w.session->set.AutoStop = true;
-  SetConvergenceLimits(*w.session);
-  QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
-  QVERIFY(w.WaitUntilIdle(60000));
-}
-
 void Choose(QDialog* form, const QString& name) {
   form->findChild<QRadioButton*>(name)->click();
 }
@@ -86,25 +71,32 @@ class EvaluationTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The evaluation entries need a problem, the attribute ones an
+  // attribute table.
   void menusFollowTheProblem() {
     Window w;
-    for (QAction* a : {w.Action("mnuObjects"), w.Action("mnuLinks"), w.Action("mnuAttributes")})
-      QVERIFY(!a->isEnabled());
+    auto enabled = [&w] {
+      QString flags;
+      for (const char* name : {"mnuObjects", "mnuLinks", "mnuAttributes", "mnuAttributeFns"})
+        flags += w.Action(name)->isEnabled() ? '1' : '0';
+      return flags;
+    };
+    QCOMPARE(enabled(), QString("0000"));
     w.LoadCase(3);
-    QVERIFY(w.Action("mnuObjects")->isEnabled());
-    QVERIFY(w.Action("mnuLinks")->isEnabled());
-    QVERIFY(!w.Action("mnuAttributes")->isEnabled());
-    w.LoadCase(12);
-    QVERIFY(w.Action("mnuAttributes")->isEnabled());
+    QCOMPARE(enabled(), QString("1100"));
+    w.LoadCase(18);
+    QCOMPARE(enabled(), QString("1111"));
+    w.Action("mnuClear")->trigger();
+    QVERIFY(!w.Action("mnuAttributeFns")->isEnabled());
   }
 
-  void linksWindowDrawsEachOptionAndCloses() {
+  void linksAndObjectsWindowsDrawEachOptionAndClose() {
     Window w;
-    Solve(w, 15);
+    QVERIFY(w.Solve(15));
     Session& s = *w.session;
     s.set.EvalLinksItemNum = 0;
     const LinkEvaluation eval = EvaluateLinks(s);
-    WithWindow(w.Action("mnuLinks"), "EvaluateLinksForm", [&](QDialog* form) {
+    WithWindow(w, "mnuLinks", [&](QDialog* form) {
       QCOMPARE(s.run.RunState, kStopped);
       auto* slider = form->findChild<QSlider*>("WaernSlide");
       QCOMPARE(slider->value(), 33);
@@ -142,15 +134,10 @@ class EvaluationTest : public QObject {
     QCOMPARE(s.set.EvalLinksItemNum, 4);
     QVERIFY(!s.set.EvalLinksOptionA);
     QCOMPARE(s.set.WaernSlideValue, 10);
-  }
 
-  void objectsWindowFillsSurviveItsLabelPass() {
-    Window w;
-    Solve(w, 15);
-    Session& s = *w.session;
     s.set.EvalObjectsItemNum = 0;
     MapScene& map = *w.form->map();
-    WithWindow(w.Action("mnuObjects"), "EvaluateObjectsForm", [&](QDialog* form) {
+    WithWindow(w, "mnuObjects", [&](QDialog* form) {
       // Quarter ranges: the upper three quarters stay shaded after the
       // label pass that follows the fill.
       QVERIFY(FilledCircles(w) > 0);
@@ -173,11 +160,11 @@ class EvaluationTest : public QObject {
 
   void attributesWindowDrawsVectorsFillsValuesAndTieLines() {
     Window w;
-    Solve(w, 12);
+    QVERIFY(w.Solve(12));
     Session& s = *w.session;
     MapScene& map = *w.form->map();
     QCOMPARE(Segments(w), size_t(0));
-    WithWindow(w.Action("mnuAttributes"), "EvaluateAttributesForm", [&](QDialog* form) {
+    WithWindow(w, "mnuAttributes", [&](QDialog* form) {
       QCOMPARE(Segments(w), size_t(1));
       QCOMPARE(Overlay(w, QGraphicsPolygonItem::Type).size(), size_t(1));
       QCOMPARE(Overlay(w, QGraphicsSimpleTextItem::Type).size(), size_t(1));
@@ -204,15 +191,11 @@ class EvaluationTest : public QObject {
     QVERIFY(Overlay(w, QGraphicsSimpleTextItem::Type).empty());
     QCOMPARE(FilledCircles(w), 0);
     QVERIFY(s.set.ShowTieLines);
-  }
 
-  void attributeWithoutValuesSaysSo() {
-    Window w;
-    w.LoadCase(12);
+    // An attribute without any value draws nothing and says so.
     MessageBoxCloser closer;
-    for (int i = 1; i <= w.session->prob.NObjects; ++i) w.session->prob.AttribMissing(i, 1) = 1;
-    WithWindow(w.Action("mnuAttributes"), "EvaluateAttributesForm",
-               [&](QDialog*) { QCOMPARE(Segments(w), size_t(0)); });
+    for (int i = 1; i <= s.prob.NObjects; ++i) s.prob.AttribMissing(i, 1) = 1;
+    WithWindow(w, "mnuAttributes", [&](QDialog*) { QCOMPARE(Segments(w), size_t(0)); });
     QTRY_COMPARE(closer.texts.size(), 1);
     QCOMPARE(closer.texts[0], QString(kNoAttributeValuesMessage));
   }
@@ -220,21 +203,14 @@ class EvaluationTest : public QObject {
   void openingDuringASeriesEndsIt() {
     // With automatic repeat a run that is only marked stopped would give way
     // to a new random run that scrambles the map being evaluated.
-    Window w;
-    w.LoadCase(14);
+    Window w(14);
     Session& s = *w.session;
-    QTest::mouseClick(w.Button("chkAutoRepeat"), Qt::LeftButton);
+    w.Press("chkAutoRepeat");
     QVERIFY(s.set.AutoRepeat);
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
-    QVERIFY(w.WaitForSweeps(20));
-    for (QAction* entry : {w.Action("mnuLinks"), w.Action("mnuObjects")}) {
-      if (!w.Running()) {
-        QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
-        QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 10));
-      }
-      const QString name =
-          entry == w.Action("mnuLinks") ? "EvaluateLinksForm" : "EvaluateObjectsForm";
-      WithWindow(entry, name, [&](QDialog*) {
+    for (const char* entry : {"mnuLinks", "mnuObjects"}) {
+      w.Press("cmdStart");
+      QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 20));
+      WithWindow(w, entry, [&](QDialog*) {
         QCOMPARE(s.run.RunState, kStopped);
         std::vector<float> at_opening(s.prob.LocDim[1].begin(), s.prob.LocDim[1].end());
         QVERIFY(w.WaitUntilIdle(5000));

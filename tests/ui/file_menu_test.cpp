@@ -1,37 +1,44 @@
-// The File menu: reading a data file with the dialog answered by the test
-// or skipped, its errors, saving long and short solutions, the defaults
-// commands; the special-case dialog; the disabled entries of later versions.
+// The File menu: reading a data file with or without the dialog, its errors,
+// the solutions saved, the defaults; the special-case and convergence
+// dialogs; CSV imported through the preview during a run, exported during
+// the next, kept as a data file, and refused when malformed.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTextStream>
+#include <QTableWidget>
 
 #include "ui/convergence_form.h"
+#include "ui/csv_import_form.h"
 #include "ui/file_dialog_filter.h"
 #include "ui/special_cases_form.h"
 #include "ui_fixture.h"
 
 using namespace quorel;
+using quorel::testing::Answer;
 using quorel::testing::Button;
 using quorel::testing::MessageBoxCloser;
 using quorel::testing::PlainText;
+using quorel::testing::ReadBytes;
 using quorel::testing::Window;
+using quorel::testing::WriteBytes;
 
 namespace {
 
 QString ExampleFile() {
-  return QString(QUOREL_REPO_DATA) + "/Example_A.txt";
+  return quorel::testing::RepoData("Example_A.txt");
 }
 
 QStringList Lines(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromLatin1(file.readAll()).split("\r\n");
+  return QString::fromLatin1(ReadBytes(path)).split("\r\n");
+}
+
+// Opens the preview through the Import entry and runs `act` on it.
+bool Import(Window& w, const std::function<void(CsvImportForm*)>& act) {
+  return quorel::testing::Answer<CsvImportForm>(w.Action("mnuImportCsv"), act);
 }
 
 }  // namespace
@@ -41,21 +48,24 @@ class FileMenuTest : public QObject {
 
  private slots:
   void filterInQtForm() {
-    QStringList filters = QtNameFilters(kDataFileFilter);
-    QCOMPARE(filters, QStringList({"All Files (*.*)", "Data Files (*.dat)", "Text Files (*.txt)",
-                                   "Data or Text Files (*.dat *.txt)"}));
-    QCOMPARE(filters.value(kDataFileFilterIndex - 1), QString("Data or Text Files (*.dat *.txt)"));
+    // The filter chosen at first is the one the program names.
+    QCOMPARE(QtNameFilters(kDataFileFilter).value(kDataFileFilterIndex - 1),
+             QString("Data or Text Files (*.dat *.txt)"));
   }
 
-  void readDataFileThroughTheDialog() {
+  // Through the dialog; then without it, from the data file name; the
+  // next read asks again, and a cancelled dialog reads nothing.
+  void readDataFileWithAndWithoutTheDialog() {
     Window w;
-    QString asked_initial;
+    Session& s = *w.session;
+    QString asked_initial, answer = ExampleFile();
+    int asked = 0;
     w.form->file_dialog_hook = [&](const QString&, const QString& initial, bool save) {
+      ++asked;
       asked_initial = initial;
-      return save ? QString() : ExampleFile();
+      return save ? QString() : answer;
     };
     w.Action("mnuReadDataFile")->trigger();
-    Session& s = *w.session;
     QCOMPARE(asked_initial, QString("Example_A.txt"));
     QCOMPARE(s.prob.NObjects, 13);
     QCOMPARE(s.run.RunState, kLoadedIdle);
@@ -64,58 +74,36 @@ class FileMenuTest : public QObject {
     QCOMPARE(w.form->map()->CircleCount(), 13);
     QCOMPARE(w.Label("lblProvidedMsg")->text(), QString("European capitals"));
     QVERIFY(w.Label("lblProvidedSubMsg")->isVisible());
-    QCOMPARE(w.Label("lblInitialPositionsMsg")->text(), QString(" 13 objects loaded "));
     // Names label the circles when the data carry them and the method says so.
     QCOMPARE(w.form->map()->LabelText(2), QString("2"));
-  }
 
-  void readWithoutDialogUsesTheDataFileName() {
-    Window w;
-    bool asked = false;
-    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) {
-      asked = true;
-      return QString();
-    };
-    w.session->set.DataFileName = ExampleFile().toStdString();
-    w.session->ui.ReadWithoutDialog = true;
-    w.Action("mnuReadDataFile")->trigger();
-    QVERIFY(!asked);
-    QCOMPARE(w.session->prob.NObjects, 13);
-    QVERIFY(!w.session->ui.ReadWithoutDialog);
-    // The next read asks; a cancelled dialog reads nothing.
-    w.Action("mnuReadDataFile")->trigger();
-    QVERIFY(asked);
-    QCOMPARE(w.session->prob.NObjects, 13);
-    QCOMPARE(w.session->run.RunState, kLoadedIdle);
-  }
-
-  void missingFileIsReported() {
-    Window w;
+    answer.clear();
     w.LoadCase(3);
+    w.ReadFile(ExampleFile());
+    QCOMPARE(asked, 1);
+    QCOMPARE(s.prob.NObjects, 13);
+    QVERIFY(!s.ui.ReadWithoutDialog);
+    w.Action("mnuReadDataFile")->trigger();
+    QCOMPARE(asked, 2);
+    QCOMPARE(s.prob.NObjects, 13);
+    QCOMPARE(s.run.RunState, kLoadedIdle);
+  }
+
+  // A missing file keeps the problem; a refused one leaves none.
+  void badFilesAreReported() {
+    Window w(3);
     MessageBoxCloser closer;
-    QString missing = w.dir.filePath("no_such_file.txt");
-    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return missing; };
+    QString path = w.dir.filePath("no_such_file.txt");
+    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return path; };
     w.Action("mnuReadDataFile")->trigger();
     QTRY_COMPARE(closer.texts.size(), 1);
-    QVERIFY(
-        closer.texts[0].startsWith("File Opening error.  You requested opening a "
-                                   "non-existent file."));
     QCOMPARE(closer.icons[0], QMessageBox::Information);
-  }
+    QCOMPARE(w.session->prob.NObjects, 4);
 
-  void refusedFileLeavesNoProblem() {
-    Window w;
-    w.LoadCase(3);
-    MessageBoxCloser closer;
-    QString bad = w.dir.filePath("bad.txt");
-    QFile file(bad);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("just a comment\r\n");
-    file.close();
-    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return bad; };
+    path = WriteBytes(w.dir.filePath("bad.txt"), "just a comment\r\n");
     w.Action("mnuReadDataFile")->trigger();
-    QTRY_COMPARE(closer.texts.size(), 1);
-    QVERIFY(closer.texts[0].endsWith("ErrMsgR1"));
+    QTRY_COMPARE(closer.texts.size(), 2);
+    QVERIFY(closer.texts[1].endsWith("ErrMsgR1"));
     QCOMPARE(w.session->prob.NObjects, 0);
     QCOMPARE(w.session->run.RunState, kNoProblem);
     QCOMPARE(w.form->map()->CircleCount(), 0);
@@ -123,26 +111,21 @@ class FileMenuTest : public QObject {
   }
 
   void saveLongAndShortAndSaveAs() {
-    Window w;
-    w.LoadCase(3);
+    Window w(3);
     Session& s = *w.session;
     s.set.SolnLongFileName = w.dir.filePath("long.txt").toStdString();
     s.set.SolnShortFileName = w.dir.filePath("short.txt").toStdString();
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
+    w.Press("cmdStart");
     QVERIFY(w.WaitForSweeps(50));
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
+    QVERIFY(w.Stop());
 
     w.Action("mnuSave")->trigger();
     QStringList long_lines = Lines(w.dir.filePath("long.txt"));
-    QCOMPARE(long_lines.value(0), QString("QUOREL 11.8a"));
     QVERIFY(long_lines.contains("LOCATIONLIST"));
     QVERIFY(long_lines.contains("DISSIMILARITYLIST"));
-    QVERIFY(long_lines.contains("NOBJECTS=4"));
 
     w.Action("mnuSaveAbbreviated")->trigger();
     QStringList short_lines = Lines(w.dir.filePath("short.txt"));
-    QCOMPARE(short_lines.value(0), QString("QUOREL 11.8a"));
     QVERIFY(short_lines.contains("LOCATIONLIST"));
     QVERIFY(!short_lines.contains("DISSIMILARITYLIST"));
 
@@ -156,27 +139,16 @@ class FileMenuTest : public QObject {
 
     // The long file reads back as a problem at the same positions.
     float x1 = s.prob.LocDim[1][1];
-    s.set.DataFileName = chosen.toStdString();
-    s.ui.ReadWithoutDialog = true;
-    w.Action("mnuReadDataFile")->trigger();
+    w.ReadFile(chosen);
     QCOMPARE(s.prob.NObjects, 4);
     QVERIFY(std::fabs(s.prob.LocDim[1][1] - x1) < 1e-4f);
-    QCOMPARE(w.Label("lblInitialPositionsMsg")->text(),
-             QString(" 4 objects loaded in user-provided positions"));
+    QVERIFY(s.prob.LocationsGiven);
   }
 
-  void saveWithoutProblemIsRefused() {
-    Window w;
-    MessageBoxCloser closer;
-    w.session->set.SolnLongFileName = w.dir.filePath("never.txt").toStdString();
-    w.Action("mnuSave")->trigger();
-    QTRY_COMPARE(closer.texts.size(), 1);
-    QVERIFY(!QFile::exists(w.dir.filePath("never.txt")));
-  }
-
-  void reloadOriginalDefaultsEmptiesTheWindow() {
-    Window w;
-    w.LoadCase(3);
+  // Reload Original Default Values empties the window; Save then has
+  // nothing to write.
+  void reloadOriginalDefaultsEmptiesTheWindowAndSaveIsRefused() {
+    Window w(3);
     w.session->set.BadnessFunctionNum = 3;
     w.Action("mnuClear")->trigger();
     QCOMPARE(w.session->prob.NObjects, 0);
@@ -186,6 +158,11 @@ class FileMenuTest : public QObject {
     QVERIFY(!w.Find<QFrame>("frameOnlineControls")->isVisible());
     QVERIFY(w.Label("lblStartUpMsg")->isVisible());
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Button("cmdExit")));
+    MessageBoxCloser closer;
+    w.session->set.SolnLongFileName = w.dir.filePath("never.txt").toStdString();
+    w.Action("mnuSave")->trigger();
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QVERIFY(!QFile::exists(w.dir.filePath("never.txt")));
   }
 
   void specialCasesDialog() {
@@ -218,90 +195,134 @@ class FileMenuTest : public QObject {
     w.session->set.SpecialCaseNum = 50;
     SpecialCasesForm none(*w.session, w.form.get());
     QVERIFY(Button(none, "optSpecialCase0")->isChecked());
-  }
-
-  void closedDialogsEnableTimer1WhileIdle() {
-    Window w;
-    w.LoadCase(3);
-    QVERIFY(w.Find<QTimer>("Timer1")->isSingleShot());
-    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
-    QTimer::singleShot(50, [] {
-      if (auto* form = qobject_cast<ConvergenceOptionsForm*>(QApplication::activeModalWidget()))
-        Button(*form, "cmdCancel")->click();
-    });
-    w.Action("mnuConvergence")->trigger();
-    QVERIFY(w.Find<QTimer>("Timer1")->isActive());
-    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
-    // While a run is in progress the dialog leaves Timer1 alone.
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
-    QCOMPARE(w.session->run.RunState, kRunning);
-    QTimer::singleShot(50, [] {
-      if (auto* form = qobject_cast<ConvergenceOptionsForm*>(QApplication::activeModalWidget()))
-        Button(*form, "cmdOK")->click();
-    });
-    w.Action("mnuConvergence")->trigger();
-    QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
-  }
-
-  void specialCaseMenuWithTheRealDialog() {
-    Window w;
-    QTimer::singleShot(100, [] {
-      auto* form = qobject_cast<SpecialCasesForm*>(QApplication::activeModalWidget());
-      if (!form) return;
+    // The menu entry with the real dialog loads the chosen case.
+    QVERIFY(Answer<SpecialCasesForm>(w.Action("mnuSpecialCases"), [](auto* form) {
       Button(*form, "optSpecialCase12")->click();
       Button(*form, "cmdOK")->click();
-    });
-    w.Action("mnuSpecialCases")->trigger();
+    }));
     QCOMPARE(w.session->prob.NObjects, 25);
     QCOMPARE(w.session->set.StartupProblem, std::string("SpecialCase12"));
   }
 
-  void convergenceDialog() {
-    Window w;
+  // The Convergence dialog shows the settings and OK forwards the choice;
+  // closed while idle it starts Timer1 (the label pass), during a run it
+  // leaves Timer1 alone.
+  void convergenceDialogThroughItsMenu() {
+    Window w(3);
     Session& s = *w.session;
-    s.run.BestObjFnValue = 0.25f;
-    s.run.RunCount = 3;
-    {
-      ConvergenceOptionsForm form(s, w.form.get());
-      QVERIFY(Button(form, "optConvergLimits1")->isChecked());
-      QVERIFY(Button(form, "optStepSize1")->isChecked());
-      Button(form, "optStepSize0")->setChecked(true);
-      QTest::mouseClick(Button(form, "cmdOK"), Qt::LeftButton);
-    }
-    // A new step size alone keeps the series.
+    QTimer& timer1 = *w.Find<QTimer>("Timer1");
+    QVERIFY(timer1.isSingleShot());
+    QTRY_VERIFY(!timer1.isActive());
+    // Checks the options `choices` and ends the dialog with the button `end`.
+    auto answer = [&](const QStringList& choices, const char* end) {
+      QVERIFY(Answer<ConvergenceOptionsForm>(w.Action("mnuConvergence"), [&](auto* form) {
+        QVERIFY(Button(*form, "optConvergLimits1")->isChecked());
+        QVERIFY(Button(*form, QString("optStepSize%1").arg(s.set.StepSizeNum))->isChecked());
+        for (const QString& name : choices) Button(*form, name)->setChecked(true);
+        Button(*form, end)->click();
+      }));
+    };
+    answer({"optConvergLimits0"}, "cmdCancel");
+    QVERIFY(timer1.isActive());
+    QCOMPARE(s.set.PrecisionLevelNum, 1);
+    answer({"optStepSize0"}, "cmdOK");
     QCOMPARE(s.set.StepSizeNum, 0);
-    QCOMPARE(s.run.RunCount, 3);
-    {
-      ConvergenceOptionsForm form(s, w.form.get());
-      Button(form, "optConvergLimits2")->setChecked(true);
-      QTest::mouseClick(Button(form, "cmdOK"), Qt::LeftButton);
-    }
+    QTRY_VERIFY(!timer1.isActive());
+    w.Press("cmdStart");
+    QCOMPARE(s.run.RunState, kRunning);
+    answer({"optConvergLimits2"}, "cmdOK");
     QCOMPARE(s.set.PrecisionLevelNum, 2);
-    QCOMPARE(s.run.RunCount, 0);
-    QCOMPARE(s.run.BestObjFnValue, 1e20f);
-    // The limits follow the new level at once (Auto Stop is on).
-    s.set.AutoStop = true;
-    {
-      ConvergenceOptionsForm form(s, w.form.get());
-      QTest::mouseClick(Button(form, "cmdOK"), Qt::LeftButton);
-    }
-    QCOMPARE(s.run.ConvergeCountLimit, 7000);
-    QCOMPARE(s.run.ConvergeMoveLimit, 1e-7f);
-    {
-      ConvergenceOptionsForm form(s, w.form.get());
-      Button(form, "optConvergLimits0")->setChecked(true);
-      QTest::mouseClick(Button(form, "cmdCancel"), Qt::LeftButton);
-    }
-    QCOMPARE(s.set.PrecisionLevelNum, 2);
+    QVERIFY(!timer1.isActive());
+    QVERIFY(w.Stop());
   }
 
-  void laterEntriesArePresentButDisabled() {
+  void importDuringARunThenExportDuringTheNext() {
     Window w;
-    for (QAction* a : {w.Action("mnuObjects"), w.Action("mnuLinks"), w.Action("mnuAttributes")})
-      QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
-    QVERIFY(w.Button("cmdField")->isEnabled());
+    Session& s = *w.session;
+    QString csv = WriteBytes(w.dir.filePath("cities.csv"),
+                             ",Athens,\"Paris, France\",Rome\nAthens,0,3175,817\n"
+                             "\"Paris, France\",3175,0,1420\nRome,817,1420,0\n");
+    QString exported = w.dir.filePath("map.csv");
+    w.form->file_dialog_hook = [&](const QString& caption, const QString&, bool) {
+      return caption == "Import CSV" ? csv : exported;
+    };
+    w.LoadCase(3);
+    w.Press("cmdStart");
+    QVERIFY(w.Running());
+
+    QString summary;
+    int shown_rows = 0;
+    bool header_found = false;
+    QVERIFY(Import(w, [&](CsvImportForm* form) {
+      summary = form->findChild<QLabel*>("lblSummary")->text();
+      shown_rows = form->findChild<QTableWidget*>("grdPreview")->rowCount();
+      header_found = form->findChild<QCheckBox*>("chkHeaderRow")->isChecked();
+      form->findChild<QPushButton*>("cmdOK")->click();
+    }));
+    QVERIFY(w.WaitUntilIdle());
+    QCOMPARE(summary, QString("Found: 3 objects, dissimilarities, square matrix"));
+    QCOMPARE(shown_rows, 4);
+    QVERIFY(header_found);
+    QCOMPARE(s.prob.NObjects, 3);
+    QCOMPARE(s.prob.ObjName[2], std::string("Paris, France"));
+    QCOMPARE(s.run.RunState, kLoadedIdle);
+    QCOMPARE(w.form->map()->CircleCount(), 3);
+    QVERIFY(s.set.StartupProblem.empty());
+
+    w.Press("cmdStart");
+    QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 5));
+    w.Action("mnuExportCoordinates")->trigger();
+    QVERIFY(ReadBytes(exported).split('\n').value(2).startsWith("2,\"Paris, France\","));
+    QVERIFY(w.Stop());
+  }
+
+  void importedProblemIsKeptAsADataFile() {
+    Window w;
+    QString csv = WriteBytes(w.dir.filePath("sim.csv"), "10;4;2\n4;10;6\n2;6;10\n");
+    QString kept = w.dir.filePath("kept.txt");
+    w.form->file_dialog_hook = [&](const QString& caption, const QString&, bool) {
+      return caption == "Import CSV" ? csv : kept;
+    };
+    QAction* save = w.Action("mnuSaveImportedAs");
+    emit w.Find<QMenu>("mnuFile")->aboutToShow();
+    QVERIFY(!save->isEnabled());
+    QVERIFY(
+        Import(w, [](CsvImportForm* form) { form->findChild<QPushButton*>("cmdOK")->click(); }));
+    QCOMPARE(w.session->prob.NObjects, 3);
+    QVERIFY(w.session->prob.ProximitiesAreSimilarities);
+    emit w.Find<QMenu>("mnuFile")->aboutToShow();
+    QVERIFY(save->isEnabled());
+    save->trigger();
+    QCOMPARE(QString::fromStdString(w.session->set.DataFileName), kept);
+    QCOMPARE(QString::fromStdString(w.session->set.StartupProblem), kept);
+    // The kept file is an ordinary data file.
+    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return kept; };
+    w.Action("mnuReadDataFile")->trigger();
+    QCOMPARE(w.session->prob.NObjects, 3);
+  }
+
+  void malformedTableIsNotLoaded() {
+    Window w(3);
+    QString csv = WriteBytes(w.dir.filePath("ragged.csv"), "0\n1,0\n2,3\n");
+    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return csv; };
+    QString problem, attribute_problem;
+    bool ok_enabled = true;
+    QVERIFY(Import(w, [&](CsvImportForm* form) {
+      auto* label = form->findChild<QLabel*>("lblProblem");
+      problem = label->text();
+      ok_enabled = form->findChild<QPushButton*>("cmdOK")->isEnabled();
+      // As attributes the same rows are ragged too.
+      auto* kind = form->findChild<QComboBox*>("cboKind");
+      kind->setCurrentIndex(2);
+      emit kind->activated(2);
+      attribute_problem = label->text();
+      ok_enabled |= form->findChild<QPushButton*>("cmdOK")->isEnabled();
+      form->reject();
+    }));
+    // The preview says where the table goes wrong, for either reading.
+    QVERIFY(!problem.isEmpty() && !attribute_problem.isEmpty() && problem != attribute_problem);
+    QVERIFY(!ok_enabled);
+    QCOMPARE(w.session->prob.NObjects, 4);
   }
 };
 

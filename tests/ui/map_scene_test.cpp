@@ -1,12 +1,17 @@
 // The map scene: circles in twips, the guides, the label rules of the
-// persistent canvas, and the layout after a resize.
+// persistent canvas, and the layout after a resize; the View Options dialog
+// driven through the View menu: identification, circle size about the
+// centres, the optional buttons that act at once.
+#include <QAbstractButton>
 #include <QGraphicsItem>
-#include <QPushButton>
+#include <QPlainTextEdit>
 #include <cmath>
 
+#include "model/map_layout.h"
+#include "model/view_options.h"
 #include "ui/label_canvas.h"
 #include "ui/map_colors.h"
-#include "ui/online_button.h"
+#include "ui/view_parameters_form.h"
 #include "ui_fixture.h"
 
 using namespace quorel;
@@ -20,26 +25,35 @@ QGraphicsItem* GuideNear(QGraphicsScene* scene, QPointF at, int type) {
   return nullptr;
 }
 
+// Runs the View menu with `act` done on the open dialog (then OK or Cancel
+// by the caller's clicks inside `act`).
+void WithDialog(Window& w, const std::function<void(QDialog&)>& act) {
+  QVERIFY(quorel::testing::Answer<ViewParametersSelectionForm>(
+      w.Action("mnuView"), [&act](QDialog* form) { act(*form); }));
+}
+
+void Click(QDialog& form, const char* name) {
+  auto* button = form.findChild<QAbstractButton*>(name);
+  QVERIFY2(button, name);
+  QVERIFY2(button->isEnabled(), name);
+  button->click();
+}
+
 }  // namespace
 
 class MapSceneTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void viewShowsFifteenTwipsPerPixel() {
-    Window w;
-    QPointF twips(1500, 3000);
-    QCOMPARE(w.View()->mapFromScene(twips), QPoint(100, 200));
-    QRectF area = w.View()->sceneRect();
-    QCOMPARE(area.width(), w.View()->viewport()->width() * 15.0);
-    QCOMPARE(w.form->map()->canvas().Image().width(), w.View()->viewport()->width());
-  }
-
-  void circlesHaveTheLookOfTheSettings() {
+  void viewScaleAndCirclesWithTheLookOfTheSettings() {
     Window w([](Session& s) {
       s.set.RimColorNum = 12;
       s.set.RimWidth = 2;
     });
+    // The view shows fifteen twips to the pixel.
+    QCOMPARE(w.View()->mapFromScene(QPointF(1500, 3000)), QPoint(100, 200));
+    QCOMPARE(w.View()->sceneRect().width(), w.View()->viewport()->width() * 15.0);
+    QCOMPARE(w.form->map()->canvas().Image().width(), w.View()->viewport()->width());
     w.LoadCase(3);
     QGraphicsEllipseItem* c = w.form->map()->Circle(1);
     QCOMPARE(c->rect(), QRectF(0, 0, 400, 400));
@@ -52,8 +66,7 @@ class MapSceneTest : public QObject {
   }
 
   void movesWaitForTheNextFrameWhileTheSolverRuns() {
-    Window w;
-    w.LoadCase(3);
+    Window w(3);
     Session& s = *w.session;
     MapScene& map = *w.form->map();
     map.SetDeferMoves(true);
@@ -91,7 +104,7 @@ class MapSceneTest : public QObject {
     QVERIFY(GuideNear(scene, QPointF(s.map.MapCentreX - s.map.UnitRadius + 10, s.map.MapCentreY),
                       QGraphicsLineItem::Type));
     // A smaller boundary shows its own circle.
-    QTest::mouseClick(w.Button("cmdBoundary"), Qt::LeftButton);
+    w.Press("cmdBoundary");
     QPointF on_boundary(s.map.MapCentreX + s.map.BoundaryRadiusPx, s.map.MapCentreY);
     bool found = false;
     for (QGraphicsItem* item : scene->items(on_boundary)) {
@@ -101,53 +114,44 @@ class MapSceneTest : public QObject {
     QVERIFY(found);
   }
 
-  void labelPassPrintsNumbersNamesOrNothing() {
+  // What the full and the active label passes print, object 5 parked:
+  // nothing with identification "none", nothing while automatic repeat runs
+  // and no active pass while it is on, no full pass in field mode.
+  void labelPassesFollowTheSettings() {
     Window w;
-    w.session->set.DataFileName = std::string(QUOREL_REPO_DATA) + "/Example_A.txt";
-    w.session->ui.ReadWithoutDialog = true;
-    w.Action("mnuReadDataFile")->trigger();
+    w.ReadFile(quorel::testing::RepoData("Example_A.txt"));
+    Session& s = *w.session;
     MapScene& map = *w.form->map();
-    QCOMPARE(map.LabelText(3), QString("3"));
-    w.session->set.ObjectIDMethodNum = 1;
-    QCOMPARE(map.LabelText(2), QString("Berlin"));
-    map.ClearMapCanvas();
-    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
-    map.LabelAllObjects();
-    QCOMPARE(map.canvas().PrintsSinceClear(), 13);
-    w.session->set.ObjectIDMethodNum = 2;
+    s.prob.ObjParked[5] = 1;
+    struct Case {
+      int id_method;
+      bool repeat;
+      RunState state;
+      bool field;
+      int all, active;
+    };
+    for (const Case& c : std::initializer_list<Case>{{0, false, kLoadedIdle, false, 13, 12},
+                                                     {2, false, kLoadedIdle, false, 0, 0},
+                                                     {0, true, kRunning, false, 0, 0},
+                                                     {0, true, kStopped, false, 13, 0},
+                                                     {0, false, kStopped, true, 0, 12}}) {
+      s.set.ObjectIDMethodNum = c.id_method;
+      s.set.AutoRepeat = c.repeat;
+      s.run.RunState = c.state;
+      s.map.FieldMode = c.field;
+      map.ClearMapCanvas();
+      map.LabelAllObjects();
+      QCOMPARE(map.canvas().PrintsSinceClear(), c.all);
+      map.ClearMapCanvas();
+      map.LabelActiveObjects();
+      QCOMPARE(map.canvas().PrintsSinceClear(), c.active);
+    }
+    s.map.FieldMode = false;
+    // "None" takes the fills off too.
+    s.set.ObjectIDMethodNum = 2;
     map.Circle(4)->setBrush(Qt::red);
-    map.ClearMapCanvas();
     map.LabelAllObjects();
-    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
     QCOMPARE(map.Circle(4)->brush().style(), Qt::NoBrush);
-    // Parked objects are left out by the active pass.
-    w.session->set.ObjectIDMethodNum = 0;
-    w.session->prob.ObjParked[5] = 1;
-    map.ClearMapCanvas();
-    map.LabelActiveObjects();
-    QCOMPARE(map.canvas().PrintsSinceClear(), 12);
-    // Nothing is labelled while automatic repeat runs.
-    w.session->set.AutoRepeat = true;
-    w.session->run.RunState = kRunning;
-    map.ClearMapCanvas();
-    map.LabelAllObjects();
-    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
-    // Once the run has stopped every object is labelled again, but the
-    // active pass stays silent as long as automatic repeat is on.
-    w.session->run.RunState = kStopped;
-    map.LabelAllObjects();
-    QCOMPARE(map.canvas().PrintsSinceClear(), 13);
-    map.ClearMapCanvas();
-    map.LabelActiveObjects();
-    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
-    // In field mode the full pass prints nothing, the active pass does.
-    w.session->set.AutoRepeat = false;
-    w.session->map.FieldMode = true;
-    map.LabelAllObjects();
-    QCOMPARE(map.canvas().PrintsSinceClear(), 0);
-    map.LabelActiveObjects();
-    QCOMPARE(map.canvas().PrintsSinceClear(), 12);
-    w.session->map.FieldMode = false;
   }
 
   void labelIsCentredOnTheLabelCentre() {
@@ -156,31 +160,20 @@ class MapSceneTest : public QObject {
     QSizeF size = canvas.TextSize("88");
     QVERIFY(size.width() > 0 && size.height() > 0);
     canvas.Print("88", 1500 - size.width() / 2, 1500 - size.height() / 2, Qt::black);
-    QImage image = canvas.Image();
-    int left = image.width(), right = -1;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x)
-        if (qGray(image.pixel(x, y)) < 128) {
-          left = std::min(left, x);
-          right = std::max(right, x);
-        }
-    QVERIFY(right > left);
-    QVERIFY(std::abs((left + right) / 2 - 100) <= 2);
+    const QRect inked = quorel::testing::Inked(canvas.Image());
+    QVERIFY(inked.width() > 0);
+    QVERIFY(std::abs(inked.center().x() - 100) <= 2);
     // Printing the same text in white erases it completely.
     canvas.Print("88", 1500 - size.width() / 2, 1500 - size.height() / 2, Qt::white);
-    image = canvas.Image();
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
+    QVERIFY(quorel::testing::Inked(canvas.Image()).isNull());
   }
 
   void resizeLaysOutAgainAndKeepsTheSolution() {
-    Window w;
-    w.LoadCase(0);
+    Window w(0);
     Session& s = *w.session;
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
+    w.Press("cmdStart");
     QVERIFY(w.WaitForSweeps(100));
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
+    QVERIFY(w.Stop());
     float x5 = s.prob.LocDim[1][5], y5 = s.prob.LocDim[2][5];
     int centre_x = s.map.MapCentreX;
     w.form->resize(w.form->width() + 150, w.form->height() + 90);
@@ -193,6 +186,89 @@ class MapSceneTest : public QObject {
              std::round(x5 * s.map.UnitRadius + s.map.CentreLeft));
     QCOMPARE(w.View()->sceneRect().width(), w.Find<QWidget>("formArea")->width() * 15.0);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Button("cmdStart")));
+  }
+
+  // Names once chosen are shown; "none" clears the labels at once and for
+  // good; names need a problem that has them.
+  void identificationChosenInTheDialog() {
+    Window w;
+    w.ReadFile(quorel::testing::RepoData("Example_A.txt"));
+    auto shown = [&w] { return w.form->map()->canvas().TextsShown(); };
+    QTRY_VERIFY(shown().contains("3"));
+    WithDialog(w, [](QDialog& form) {
+      Click(form, "optObjectID_1");
+      QVERIFY(form.findChild<QPlainTextEdit*>("txtExplaination")
+                  ->toPlainText()
+                  .startsWith("OBJECT NAMING:"));
+      Click(form, "cmdOK");
+    });
+    QCOMPARE(w.session->set.ObjectIDMethodNum, int(kIdByName));
+    QTRY_VERIFY(shown().contains("Berlin"));
+    QVERIFY(!shown().contains("3"));
+    WithDialog(w, [](QDialog& form) {
+      Click(form, "optObjectID_2");
+      Click(form, "cmdOK");
+    });
+    QVERIFY(shown().isEmpty());
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
+    QVERIFY(shown().isEmpty());
+    w.LoadCase(3);
+    WithDialog(w, [](QDialog& form) {
+      QVERIFY(!form.findChild<QAbstractButton*>("optObjectID_1")->isEnabled());
+    });
+  }
+
+  void aNewDiameterKeepsEveryCentre() {
+    Window w(0);
+    Session& s = *w.session;
+    w.DoubleClick(w.LabelCentre(2));  // parked
+    float x5 = s.prob.LocDim[1][5], y5 = s.prob.LocDim[2][5];
+    QPointF centre = w.ItemCentre(5);
+    WithDialog(w, [](QDialog& form) {
+      for (int k = 0; k < 7; ++k) Click(form, "cmdDnRadius");  // 400 down to 50
+      Click(form, "cmdOK");
+    });
+    QCOMPARE(s.set.CircleDiameter, 50);
+    QCOMPARE(s.set.PickRadius, 25);
+    QCOMPARE(w.form->map()->Circle(5)->rect(), QRectF(0, 0, 50, 50));
+    QVERIFY(QLineF(w.ItemCentre(5), centre).length() <= 1.0);
+    QCOMPARE(s.prob.LocDim[1][5], x5);
+    QCOMPARE(s.prob.LocDim[2][5], y5);
+    // The parked circle went to its slot for the new size.
+    QCOMPARE(w.form->map()->Circle(2)->pos().x(), double(ParkingSlot(s, 2).left));
+  }
+
+  void okDuringARunLeavesTheRunGoing() {
+    Window w(0);
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
+    w.Press("cmdStart");
+    QVERIFY(w.WaitForSweeps(10));
+    WithDialog(w, [](QDialog& form) {
+      Click(form, "cmdUpRadius");
+      Click(form, "cmdOK");
+    });
+    QCOMPARE(w.form->map()->Circle(3)->rect().width(), 450.0);
+    long long sweeps = w.session->run.TotalSweeps;
+    QVERIFY(w.Running());
+    QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+    QVERIFY(w.WaitForSweeps(sweeps + 10));
+    QVERIFY(w.Stop());
+  }
+
+  void optionalButtonsActAtOnceAndStayAfterCancel() {
+    Window w(3);
+    QVERIFY(!w.Button("cmdBoundary")->isVisible());
+    int attribute_top = w.Button("cmdAttributeFns")->y();
+    WithDialog(w, [&w](QDialog& form) {
+      Click(form, "chkShowBoundaryButton");
+      QVERIFY(w.Button("cmdBoundary")->isVisible());
+      Click(form, "cmdUpWidth");
+      Click(form, "cmdCancel");
+    });
+    QVERIFY(w.session->set.ShowBoundaryButton);
+    QVERIFY(w.Button("cmdBoundary")->isVisible());
+    QVERIFY(w.Button("cmdAttributeFns")->y() > attribute_top);
+    QCOMPARE(w.session->set.RimWidth, 1);
   }
 };
 

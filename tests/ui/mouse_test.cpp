@@ -1,8 +1,6 @@
 // Direct manipulation of the map: pick, drag, drop inside and outside the
 // boundary, park and unpark, mark, double click, and the clicks on the empty
 // map that stop and continue a run.
-#include <QCheckBox>
-#include <QPushButton>
 #include <cmath>
 
 #include "model/map_layout.h"
@@ -12,14 +10,50 @@
 using namespace quorel;
 using quorel::testing::Window;
 
+namespace {
+
+QPoint ParkingCentre(const Window& w) {
+  const MapGeometry& g = w.session->map;
+  return w.At(g.ParkingLeft + g.ParkingWidth / 2, g.ParkingTop + g.ParkingHeight / 2);
+}
+// The map's lower left corner, where no circle lies.
+QPoint EmptyCorner(const Window& w) {
+  return w.At(60, w.session->map.MapCentreY * 2 - 60);
+}
+
+}  // namespace
+
 class MouseTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void pickIsStrictAtThePickRadius() {
-    Window w;
-    w.LoadCase(3);
+  void pickClickAndDropOnTheMap() {
+    Window w(3);
     Session& s = *w.session;
+    const float x = s.prob.LocDim[1][2], y = s.prob.LocDim[2][2];
+    w.Click(w.LabelCentre(2));
+    QCOMPARE(s.prob.LocDim[1][2], x);
+    QCOMPARE(s.prob.LocDim[2][2], y);
+    QCOMPARE(w.form->mouse()->PickedObject(), 2);
+    QPoint target =
+        w.At(s.map.MapCentreX + 0.5 * s.map.UnitRadius, s.map.MapCentreY - 0.25 * s.map.UnitRadius);
+    w.Drag(w.LabelCentre(1), target);
+    QVERIFY(std::fabs(s.prob.LocDim[1][1] - 0.5f) < 0.02f);
+    QVERIFY(std::fabs(s.prob.LocDim[2][1] - 0.25f) < 0.02f);
+    QCOMPARE(w.form->map()->Circle(1)->pos(), QPointF(s.map.CircleLeft[1], s.map.CircleTop[1]));
+    // A drop outside lands on the boundary.
+    double far_left = s.map.MapCentreX - s.map.BoundaryRadiusPx - 900;
+    w.Drag(w.LabelCentre(2), w.At(far_left, s.map.MapCentreY - 300));
+    QPointF centre = w.ItemCentre(2);
+    double dx = centre.x() - s.map.MapCentreX, dy = centre.y() - s.map.MapCentreY;
+    QVERIFY(std::fabs(std::sqrt(dx * dx + dy * dy) - s.map.BoundaryRadiusPx) < 3.0);
+    QVERIFY(dx < 0);
+    float r = std::hypot(s.prob.LocDim[1][2], s.prob.LocDim[2][2]);
+    QVERIFY(std::fabs(r - 1.0f) < 0.005f);
+    QVERIFY(s.prob.LocDim[1][2] < -0.9f);
+    QVERIFY(!s.prob.ObjParked[2]);
+    // A pick is strict at the pick radius; of two circles on the same spot
+    // the lower index is picked.
     MapMouse& mouse = *w.form->mouse();
     int cx = s.map.CircleLeft[2] + s.set.PickRadius;
     int cy = s.map.CircleTop[2] + s.set.PickRadius;
@@ -31,69 +65,33 @@ class MouseTest : public QObject {
     mouse.MouseUp(kLeftButton, 0, cx + s.set.PickRadius - 1, cy);
     QCOMPARE(mouse.SelectedObject(), 0);
     QCOMPARE(mouse.PickedObject(), 2);
-  }
-
-  void overlappingCirclesGiveTheLowerIndex() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
     s.map.CircleLeft[3] = s.map.CircleLeft[4] = 6000;
     s.map.CircleTop[3] = s.map.CircleTop[4] = 3000;
-    MapMouse& mouse = *w.form->mouse();
     mouse.MouseDown(kLeftButton, 0, 6198, 3198);
     QCOMPARE(mouse.SelectedObject(), 3);
   }
 
-  void releaseWithoutMovingKeepsTheCoordinates() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
-    float x = s.prob.LocDim[1][2], y = s.prob.LocDim[2][2];
-    w.Click(w.LabelCentre(2));
-    QCOMPARE(s.prob.LocDim[1][2], x);
-    QCOMPARE(s.prob.LocDim[2][2], y);
-    QCOMPARE(w.form->mouse()->PickedObject(), 2);
-  }
-
-  void dragInsideTheBoundarySetsTheCoordinates() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
-    QPoint target =
-        w.At(s.map.MapCentreX + 0.5 * s.map.UnitRadius, s.map.MapCentreY - 0.25 * s.map.UnitRadius);
-    w.Drag(w.LabelCentre(1), target);
-    QVERIFY(std::fabs(s.prob.LocDim[1][1] - 0.5f) < 0.02f);
-    QVERIFY(std::fabs(s.prob.LocDim[2][1] - 0.25f) < 0.02f);
-    QCOMPARE(w.form->map()->Circle(1)->pos(), QPointF(s.map.CircleLeft[1], s.map.CircleTop[1]));
-  }
-
-  void dropOutsideLandsOnTheBoundary() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
-    double far_left = s.map.MapCentreX - s.map.BoundaryRadiusPx - 900;
-    w.Drag(w.LabelCentre(2), w.At(far_left, s.map.MapCentreY - 300));
-    QPointF centre = w.ItemCentre(2);
-    double dx = centre.x() - s.map.MapCentreX, dy = centre.y() - s.map.MapCentreY;
-    QVERIFY(std::fabs(std::sqrt(dx * dx + dy * dy) - s.map.BoundaryRadiusPx) < 3.0);
-    QVERIFY(dx < 0);
-    float r = std::hypot(s.prob.LocDim[1][2], s.prob.LocDim[2][2]);
-    QVERIFY(std::fabs(r - 1.0f) < 0.005f);
-    QVERIFY(s.prob.LocDim[1][2] < -0.9f);
-    QVERIFY(!s.prob.ObjParked[2]);
-  }
-
+  // A drop on the parking area parks, a drop on the map unparks; either
+  // restarts the best-record series, and the unpark labels every object.
   void dropOnTheParkingAreaParksAndDropElsewhereUnparks() {
-    Window w;
-    w.LoadCase(0);
+    Window w(0);
     Session& s = *w.session;
-    float normaliser = s.derived.ObjFnNormaliser;
-    QPoint parking = w.At(s.map.ParkingLeft + s.map.ParkingWidth / 2,
-                          s.map.ParkingTop + s.map.ParkingHeight / 2);
-    w.Drag(w.LabelCentre(7), parking);
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
+    const float normaliser = s.derived.ObjFnNormaliser;
+    auto spoil = [&s] {
+      s.run.BestObjFnValue = 0.125f;
+      s.run.RunCount = 4;
+      s.run.BestHitCount = 2;
+    };
+    auto best_record_reset = [&s] {
+      return s.run.BestObjFnValue == 1e20f && s.run.RunCount == 0 && s.run.BestHitCount == 0;
+    };
+    spoil();
+    w.Drag(w.LabelCentre(7), ParkingCentre(w));
     QVERIFY(s.prob.ObjParked[7]);
     QCOMPARE(s.prob.NParkedObjects, 1);
     QVERIFY(s.derived.ObjFnNormaliser != normaliser);
+    QVERIFY(best_record_reset());
     ScreenPoint slot = ParkingSlot(s, 7);
     QCOMPARE(w.form->map()->Circle(7)->pos(), QPointF(slot.left, slot.top));
 
@@ -103,10 +101,15 @@ class MouseTest : public QObject {
     QCOMPARE(s.prob.NParkedObjects, 2);
 
     // Dropped on the map, it is free again.
+    spoil();
+    w.form->map()->ClearMapCanvas();
     w.Drag(w.LabelCentre(7), w.At(s.map.MapCentreX, s.map.MapCentreY + 900));
     QVERIFY(!s.prob.ObjParked[7]);
     QCOMPARE(s.prob.NParkedObjects, 1);
     QVERIFY(std::fabs(s.prob.LocDim[2][7] + 900.0f / s.map.UnitRadius) < 0.01f);
+    QVERIFY(best_record_reset());
+    // The pick erased one label; the unpark labelled every object.
+    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1 + s.prob.NObjects);
     w.Drag(w.LabelCentre(8), w.At(s.map.MapCentreX, s.map.MapCentreY));
     QCOMPARE(s.prob.NParkedObjects, 0);
     QCOMPARE(s.derived.ObjFnNormaliser, normaliser);
@@ -116,10 +119,9 @@ class MouseTest : public QObject {
   // circle stays under the pointer through many sweeps, a drop on the
   // parking area parks it, and a drop on the map frees it again.
   void draggingDuringARunHoldsTheObject() {
-    Window w;
-    w.LoadCase(0);
+    Window w(0);
     Session& s = *w.session;
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
+    w.Press("cmdStart");
     QVERIFY(w.WaitForSweeps(10));
     for (int object : {7, 8}) {
       QPoint from = w.LabelCentre(object);
@@ -140,13 +142,11 @@ class MouseTest : public QObject {
     const QPoint dropped(s.map.CircleLeft[8], s.map.CircleTop[8]);
     QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 30));
     QVERIFY(QPoint(s.map.CircleLeft[8], s.map.CircleTop[8]) != dropped);
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
+    QVERIFY(w.Stop());
   }
 
   void parkingTestUsesThePickDiscAgainstThreeEdges() {
-    Window w;
-    w.LoadCase(0);
+    Window w(0);
     Session& s = *w.session;
     MapMouse& mouse = *w.form->mouse();
     const int pr = s.set.PickRadius, inset = s.set.PickInset, d = s.set.CircleDiameter;
@@ -179,36 +179,6 @@ class MouseTest : public QObject {
     QCOMPARE(s.prob.NParkedObjects, 4);
   }
 
-  void parkAndUnparkResetTheBestRecordAndUnparkRelabels() {
-    Window w;
-    w.LoadCase(0);
-    Session& s = *w.session;
-    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
-    auto spoil = [&s] {
-      s.run.BestObjFnValue = 0.125f;
-      s.run.RunCount = 4;
-      s.run.BestHitCount = 2;
-    };
-    spoil();
-    QPoint parking = w.At(s.map.ParkingLeft + s.map.ParkingWidth / 2,
-                          s.map.ParkingTop + s.map.ParkingHeight / 2);
-    w.Drag(w.LabelCentre(5), parking);
-    QVERIFY(s.prob.ObjParked[5]);
-    QCOMPARE(s.run.BestObjFnValue, 1e20f);
-    QCOMPARE(s.run.RunCount, 0);
-    QCOMPARE(s.run.BestHitCount, 0);
-
-    spoil();
-    w.form->map()->ClearMapCanvas();
-    w.Drag(w.LabelCentre(5), w.At(s.map.MapCentreX + 600, s.map.MapCentreY - 600));
-    QVERIFY(!s.prob.ObjParked[5]);
-    QCOMPARE(s.run.BestObjFnValue, 1e20f);
-    QCOMPARE(s.run.RunCount, 0);
-    QCOMPARE(s.run.BestHitCount, 0);
-    // The pick erased one label; the unpark labelled every object.
-    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1 + s.prob.NObjects);
-  }
-
   void droppedLabelIsBlackWhateverTheRimColour() {
     Window w([](Session& s) { s.set.RimColorNum = 12; });
     w.LoadCase(3);
@@ -239,49 +209,26 @@ class MouseTest : public QObject {
     QCOMPARE(count(2, red), 0);
   }
 
-  void emptyClickWhileIdleLabelsEveryObject() {
-    Window w;
-    w.LoadCase(3);
+  // On the empty map a click while idle labels every object, a double
+  // click starts.
+  void emptyClickWhileIdleLabelsAndADoubleClickStarts() {
+    Window w(3);
     Session& s = *w.session;
     QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
     w.form->map()->ClearMapCanvas();
-    QPoint empty = w.At(60, s.map.MapCentreY * 2 - 60);
-    QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
+    QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, EmptyCorner(w));
     QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 4);
-    QTest::mouseRelease(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
+    QTest::mouseRelease(w.Viewport(), Qt::LeftButton, Qt::NoModifier, EmptyCorner(w));
     QCOMPARE(s.run.RunState, kLoadedIdle);
     QVERIFY(!w.Running());
+    w.DoubleClick(w.At(s.map.MapCentreX, s.map.MapCentreY - 0.6 * s.map.UnitRadius));
+    QCOMPARE(s.run.RunState, kRunning);
+    QVERIFY(w.Running());
+    QVERIFY(w.Stop());
   }
 
-  void ctrlAltClickDoesNotMark() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
-    w.Click(w.LabelCentre(2), Qt::ControlModifier | Qt::AltModifier);
-    QVERIFY(!s.prob.ObjMarked[2]);
-    QCOMPARE(w.form->map()->RimWidth(2), s.set.RimWidth);
-    QVERIFY(s.ui.CtrlDown && s.ui.AltDown);
-  }
-
-  void parkedObjectsKeepTheirLabelsAtStart() {
-    Window w;
-    w.LoadCase(0);
-    Session& s = *w.session;
-    w.DoubleClick(w.LabelCentre(3));
-    QVERIFY(s.prob.ObjParked[3]);
-    ScreenPoint slot = ParkingSlot(s, 3);
-    QCOMPARE(w.form->map()->Circle(3)->pos(), QPointF(slot.left, slot.top));
-    QVERIFY(!w.form->mouse()->SkipUpAfterPark());
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
-    // The canvas was cleared and only the parked object was labelled.
-    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1);
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
-  }
-
-  void ctrlClickMarksAndASecondOneUnmarks() {
-    Window w;
-    w.LoadCase(0);
+  void ctrlClickMarksAndDoubleClickParks() {
+    Window w(0);
     Session& s = *w.session;
     w.Click(w.LabelCentre(4), Qt::ControlModifier);
     QVERIFY(s.prob.ObjMarked[4]);
@@ -292,26 +239,29 @@ class MouseTest : public QObject {
     QVERIFY(!s.prob.ObjMarked[4]);
     QVERIFY(!s.prob.AnyObjMarked);
     QCOMPARE(w.form->map()->RimWidth(4), s.set.RimWidth);
-  }
-
-  void doubleClickOnEmptyMapStarts() {
-    Window w;
-    w.LoadCase(3);
-    Session& s = *w.session;
-    w.DoubleClick(w.At(s.map.MapCentreX, s.map.MapCentreY - 0.6 * s.map.UnitRadius));
-    QCOMPARE(s.run.RunState, kRunning);
-    QVERIFY(w.Running());
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
+    // Ctrl+Alt is no mark.
+    w.Click(w.LabelCentre(4), Qt::ControlModifier | Qt::AltModifier);
+    QVERIFY(!s.prob.ObjMarked[4]);
+    QCOMPARE(w.form->map()->RimWidth(4), s.set.RimWidth);
+    QVERIFY(s.ui.CtrlDown && s.ui.AltDown);
+    // A double click parks; at the start only parked objects keep a label.
+    w.DoubleClick(w.LabelCentre(3));
+    QVERIFY(s.prob.ObjParked[3]);
+    ScreenPoint slot = ParkingSlot(s, 3);
+    QCOMPARE(w.form->map()->Circle(3)->pos(), QPointF(slot.left, slot.top));
+    QVERIFY(!w.form->mouse()->SkipUpAfterPark());
+    w.Press("cmdStart");
+    // The canvas was cleared and only the parked object was labelled.
+    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1);
+    QVERIFY(w.Stop());
   }
 
   void clickOnEmptyMapStopsAndTheNextContinues() {
-    Window w;
-    w.LoadCase(14);
+    Window w(14);
     Session& s = *w.session;
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
+    w.Press("cmdStart");
     QVERIFY(w.WaitForSweeps(10));
-    QPoint empty = w.At(60, s.map.MapCentreY * 2 - 60);
+    const QPoint empty = EmptyCorner(w);
     QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
     QCOMPARE(s.run.RunState, kStopped);
     QVERIFY(w.form->mouse()->SkipUpAfterStop());
@@ -323,8 +273,7 @@ class MouseTest : public QObject {
     w.Click(empty);
     QTRY_COMPARE(s.run.RunState, kRunning);
     QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 5));
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
+    QVERIFY(w.Stop());
     QVERIFY(s.run.IterationCount > iterations);
   }
 };

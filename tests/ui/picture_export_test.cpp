@@ -11,7 +11,6 @@
 #include <QSpinBox>
 #include <QXmlStreamReader>
 
-#include "solver/convergence.h"
 #include "ui/map_mouse.h"
 #include "ui_fixture.h"
 
@@ -21,29 +20,27 @@ using quorel::testing::Window;
 
 namespace {
 
-// Answers the export dialog that `trigger` opens with `choice` (the subject
-// only where the dialog offers it) and the file dialog with `path`; returns
-// what the dialog said of the PNG's pixels.
-QString Export(Window& w, const std::function<void()>& trigger, const PictureChoice& choice,
-               const QString& path) {
+// Answers the export dialog that the Export button `from` opens (the File
+// menu's entry without one) with `choice` (the subject only where the dialog
+// offers it) and the file dialog with `path`; returns what the dialog said of
+// the PNG's pixels.
+QString Export(Window& w, const PictureChoice& choice, const QString& path,
+               QAbstractButton* from = nullptr) {
   w.form->file_dialog_hook = [path](const QString&, const QString&, bool) { return path; };
   QString pixels;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    QWidget* form = QApplication::activeModalWidget();
-    if (!form || form->objectName() != "ExportPictureForm") return;
-    poll.stop();
-    form->findChild<QRadioButton*>(QString("optPictureFormat_%1").arg(int(choice.format)))->click();
-    if (auto* subject =
-            form->findChild<QRadioButton*>(QString("optExportSubject_%1").arg(choice.map)))
-      subject->click();
-    form->findChild<QSpinBox*>("txtResolution")->setValue(choice.dpi);
-    pixels = form->findChild<QLabel*>("lblPixelSize")->text();
-    form->findChild<QPushButton*>("cmdOK")->click();
-  });
-  poll.start();
-  trigger();
+  quorel::testing::WhenShown<QDialog> answer(
+      [&](QDialog* form) {
+        form->findChild<QRadioButton*>(QString("optPictureFormat_%1").arg(int(choice.format)))
+            ->click();
+        if (auto* subject =
+                form->findChild<QRadioButton*>(QString("optExportSubject_%1").arg(choice.map)))
+          subject->click();
+        form->findChild<QSpinBox*>("txtResolution")->setValue(choice.dpi);
+        pixels = form->findChild<QLabel*>("lblPixelSize")->text();
+        form->findChild<QPushButton*>("cmdOK")->click();
+      },
+      "ExportPictureForm");
+  from ? from->click() : w.Action("mnuExportMap")->trigger();
   return pixels;
 }
 
@@ -88,57 +85,58 @@ Svg ReadSvg(const QString& path, double circle_diameter_px) {
   return svg;
 }
 
-void Solve(Window& w, int special_case) {
-  w.LoadCase(special_case);
-  w.session->set.AutoStop = true;
-  SetConvergenceLimits(*w.session);
-  QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
-  QVERIFY(w.WaitUntilIdle(60000));
-}
-
-// The smallest rectangle that holds every pixel that is not white.
-QRect Inked(const QImage& image) {
-  QRect inked;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) != qRgb(255, 255, 255)) inked |= QRect(x, y, 1, 1);
-  return inked;
-}
-
-QByteArray Bytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class PictureExportTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void mapInEachFormat() {
+  void plotAndMarkedMapFromAnEvaluationWindowThenTheMapInEachFormat() {
     Window w;
-    Solve(w, 15);
+    QVERIFY(w.Solve(15));
     Session& s = *w.session;
+    s.set.EvalLinksItemNum = 0;  // Waern links, blue
+    const double diameter = s.set.CircleDiameter / kTwipsPerPixel;
+    Svg plot, map;
+    QVERIFY(quorel::testing::Answer<QDialog>(
+        w.Action("mnuLinks"),
+        [&](QDialog* form) {
+          auto* button = form->findChild<QPushButton*>("cmdExport");
+          const QString path = w.dir.filePath("window.svg");
+          Export(w, {PictureFormat::kSvg, 300, false}, path, button);
+          plot = ReadSvg(path, diameter);
+          Export(w, {PictureFormat::kSvg, 300, true}, path, button);
+          map = ReadSvg(path, diameter);
+          form->findChild<QPushButton*>("cmdClose")->click();
+        },
+        "EvaluateLinksForm"));
+    QVERIFY(plot.well_formed && map.well_formed);
+    const int links = s.prob.NObjects * (s.prob.NObjects - 1) / 2;
+    QCOMPARE(plot.markers, links);
+    QVERIFY(plot.texts.contains("Shepard Plot"));
+    QCOMPARE(map.circles, s.prob.NObjects);
+    QVERIFY(map.strokes.contains("#0000ff"));
+    // Without the window the map has no marks.
+    Export(w, {PictureFormat::kSvg, 300, true}, w.dir.filePath("plain.svg"));
+    QVERIFY(!ReadSvg(w.dir.filePath("plain.svg"), diameter).strokes.contains("#0000ff"));
+
+    // The map alone, one object parked, in each format.
     s.prob.Title = "Maps <of> \"R&D\"";
     w.form->RefreshCaptions();
     s.prob.ObjParked[2] = 1;
     w.form->mouse()->ParkObject(2);
     w.form->map()->LabelAllObjects();
-    const double diameter = s.set.CircleDiameter / kTwipsPerPixel;
-    auto menu = [&] { w.Action("mnuExportMap")->trigger(); };
     const QString svg_path = w.dir.filePath("map.svg");
-    Export(w, menu, {PictureFormat::kSvg, 300, true}, svg_path);
+    Export(w, {PictureFormat::kSvg, 300, true}, svg_path);
     const Svg svg = ReadSvg(svg_path, diameter);
     QVERIFY(svg.well_formed);
     QCOMPARE(svg.circles, s.prob.NObjects - 1);
     QVERIFY(svg.texts.contains("Maps <of> \"R&D\""));
     QVERIFY(svg.texts.contains("1") && svg.texts.contains(QString::number(s.prob.NObjects)));
 
-    const QByteArray pdf = Bytes(w.dir.filePath("map.pdf"));
-    QVERIFY(pdf.isEmpty());
-    Export(w, menu, {PictureFormat::kPdf, 300, true}, w.dir.filePath("map.pdf"));
-    const QByteArray written = Bytes(w.dir.filePath("map.pdf"));
+    QVERIFY(quorel::testing::ReadBytes(w.dir.filePath("map.pdf")).isEmpty());
+    Export(w, {PictureFormat::kPdf, 300, true}, w.dir.filePath("map.pdf"));
+    const QByteArray written = quorel::testing::ReadBytes(w.dir.filePath("map.pdf"));
     QVERIFY(written.startsWith("%PDF"));
     QCOMPARE(written.count("/Type /Page") - written.count("/Type /Pages"), 1);
     QVERIFY(written.contains("/FontFile"));  // the labels are text
@@ -149,14 +147,14 @@ class PictureExportTest : public QObject {
     const int dpis[2] = {150, 300};
     for (int k = 0; k < 2; ++k) {
       const QString path = w.dir.filePath(QString("map%1.png").arg(dpis[k]));
-      const QString promised = Export(w, menu, {PictureFormat::kPng, dpis[k], true}, path);
+      const QString promised = Export(w, {PictureFormat::kPng, dpis[k], true}, path);
       const QImage png(path);
       sizes[k] = png.size();
       QCOMPARE(promised, QString("%1 x %2 pixels").arg(png.width()).arg(png.height()));
       QCOMPARE(qRound(png.dotsPerMeterX() * 0.0254), dpis[k]);
       // The map fills the picture: as much white left of the unit circle as
       // right of it and below it.
-      const QRect inked = Inked(png);
+      const QRect inked = quorel::testing::Inked(png);
       const int right = png.width() - 1 - inked.right(), below = png.height() - 1 - inked.bottom();
       QVERIFY(right > 0 && std::abs(inked.left() - right) <= 2 && std::abs(below - right) <= 2);
     }
@@ -164,67 +162,22 @@ class PictureExportTest : public QObject {
     QVERIFY(std::abs(sizes[1].height() - 2 * sizes[0].height()) <= 1);
   }
 
-  void plotAndMarkedMapFromAnEvaluationWindow() {
-    Window w;
-    Solve(w, 15);
-    Session& s = *w.session;
-    s.set.EvalLinksItemNum = 0;  // Waern links, blue
-    const double diameter = s.set.CircleDiameter / kTwipsPerPixel;
-    Svg plot, map;
-    bool shown = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      QWidget* form = QApplication::activeModalWidget();
-      if (!form || form->objectName() != "EvaluateLinksForm") return;
-      poll.stop();
-      auto* button = form->findChild<QPushButton*>("cmdExport");
-      const QString path = w.dir.filePath("window.svg");
-      Export(
-          w, [&] { button->click(); }, {PictureFormat::kSvg, 300, false}, path);
-      plot = ReadSvg(path, diameter);
-      Export(
-          w, [&] { button->click(); }, {PictureFormat::kSvg, 300, true}, path);
-      map = ReadSvg(path, diameter);
-      shown = true;
-      form->findChild<QPushButton*>("cmdClose")->click();
-    });
-    poll.start();
-    w.Action("mnuLinks")->trigger();
-    QVERIFY(shown);
-    QVERIFY(plot.well_formed && map.well_formed);
-    const int links = s.prob.NObjects * (s.prob.NObjects - 1) / 2;
-    QCOMPARE(plot.markers, links);
-    QVERIFY(plot.texts.contains("Shepard Plot"));
-    QCOMPARE(map.circles, s.prob.NObjects);
-    QVERIFY(map.strokes.contains("#0000ff"));
-    // Without the window the map has no marks.
-    Export(
-        w, [&] { w.Action("mnuExportMap")->trigger(); }, {PictureFormat::kSvg, 300, true},
-        w.dir.filePath("plain.svg"));
-    QVERIFY(!ReadSvg(w.dir.filePath("plain.svg"), diameter).strokes.contains("#0000ff"));
-  }
-
   void duringARunAndToAPlaceThatCannotBeWritten() {
-    Window w;
-    w.LoadCase(14);
+    Window w(14);
     Session& s = *w.session;
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
+    w.Press("cmdStart");
     QVERIFY(w.WaitForSweeps(5));
     const QString path = w.dir.filePath("running.svg");
-    Export(
-        w, [&] { w.Action("mnuExportMap")->trigger(); }, {PictureFormat::kSvg, 300, true}, path);
+    Export(w, {PictureFormat::kSvg, 300, true}, path);
     QVERIFY(w.Running());
     const Svg svg = ReadSvg(path, s.set.CircleDiameter / kTwipsPerPixel);
     QVERIFY(svg.well_formed);
     QCOMPARE(svg.circles, s.prob.NObjects);
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
+    QVERIFY(w.Stop());
 
     MessageBoxCloser closer;
     const QString nowhere = w.dir.filePath("no/such/folder/map.png");
-    Export(
-        w, [&] { w.Action("mnuExportMap")->trigger(); }, {PictureFormat::kPng, 300, true}, nowhere);
+    Export(w, {PictureFormat::kPng, 300, true}, nowhere);
     QTRY_COMPARE(closer.texts.size(), 1);
     QVERIFY(closer.texts[0].contains("could not be written"));
     QVERIFY(!QFile::exists(nowhere));

@@ -2,13 +2,10 @@
 // keys, the missing-file messages, a file too large to save, SaveExit&Read
 // during a run, Open, Save As, printing and the clipboard.
 #include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
-#include <QPushButton>
 #include <QTextDocument>
 
 #include "ui/text_reader_form.h"
@@ -16,30 +13,12 @@
 
 using namespace quorel;
 using quorel::testing::MessageBoxCloser;
+using quorel::testing::ReadBytes;
+using quorel::testing::WhenShown;
 using quorel::testing::Window;
+using quorel::testing::WriteBytes;
 
 namespace {
-
-// Acts once on the modal dialog of type T as soon as it is shown, from
-// inside its own event loop.
-template <class T>
-class WhenShown {
- public:
-  explicit WhenShown(std::function<void(T*)> act) {
-    timer_.setInterval(10);
-    QObject::connect(&timer_, &QTimer::timeout, [this, act] {
-      auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
-      timer_.stop();
-      act(dialog);
-      if (dialog->isVisible()) dialog->reject();  // never leave a test waiting
-    });
-    timer_.start();
-  }
-
- private:
-  QTimer timer_;
-};
 
 QPlainTextEdit* Box(QDialog* f) {
   return f->findChild<QPlainTextEdit*>("RTFBox");
@@ -51,15 +30,6 @@ QString Shown(QDialog* f) {
 QAction* Entry(QDialog* f, const char* name) {
   return f->findChild<QAction*>(name);
 }
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -69,8 +39,8 @@ class TextReaderTest : public QObject {
  private slots:
   void helpFromTheProgramFolderAndTheClosingKeys() {
     Window w;
-    QVERIFY(QFile::copy(QString(QUOREL_REPO_DATA) + "/QuorelHelp.txt",
-                        w.dir.filePath("QuorelHelp.txt")));
+    QVERIFY(
+        QFile::copy(quorel::testing::RepoData("QuorelHelp.txt"), w.dir.filePath("QuorelHelp.txt")));
     for (int key : {Qt::Key_Escape, Qt::Key_F1, Qt::Key_F4, Qt::Key_F12}) {
       w.form->activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
@@ -79,7 +49,6 @@ class TextReaderTest : public QObject {
         QVERIFY(Box(f)->toPlainText().startsWith("QUOREL - Quorel Using"));
         QFontMetrics metrics(Box(f)->font());
         QCOMPARE(metrics.horizontalAdvance('i'), metrics.horizontalAdvance('W'));
-        QVERIFY(QTest::qWaitForWindowActive(f));
         QVERIFY(!Entry(f, "mnuSaveExitRead")->isEnabled());
         QTest::keyClick(Box(f), Qt::Key(key));
         closed = !f->isVisible();
@@ -109,7 +78,7 @@ class TextReaderTest : public QObject {
       QVERIFY(closer.texts[k].endsWith(entries[k].second));
       QVERIFY(closer.texts[k].contains((k < 2 ? "NoHelp.txt" : none) + " does not exist"));
     }
-    Write(none, QByteArray(40001, 'x'));
+    WriteBytes(none, QByteArray(40001, 'x'));
     WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
       QCOMPARE(Box(f)->toPlainText().size(), 40000);
       for (const char* name : {"mnuSave", "mnuSaveAs", "mnuSaveExitRead"})
@@ -123,14 +92,10 @@ class TextReaderTest : public QObject {
     Window w;
     Session& s = *w.session;
     QString data = w.dir.filePath("capitals.dat"), best = w.dir.filePath("best.txt");
-    QVERIFY(QFile::copy(QString(QUOREL_REPO_DATA) + "/Example_A.txt", data));
-    s.set.DataFileName = data.toStdString();
+    QVERIFY(QFile::copy(quorel::testing::RepoData("Example_A.txt"), data));
     s.set.SolnBestFileName = best.toStdString();
-    s.ui.ReadWithoutDialog = true;
-    w.Action("mnuReadDataFile")->trigger();
-    QTest::mouseClick(w.Button("chkAutoRepeat"), Qt::LeftButton);
-    QTest::mouseClick(w.Button("chkAutoStop"), Qt::LeftButton);
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
+    w.ReadFile(data);
+    for (const char* button : {"chkAutoRepeat", "chkAutoStop", "cmdStart"}) w.Press(button);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(best), 30000);
     WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
       long long sweeps = s.run.TotalSweeps;
@@ -145,7 +110,7 @@ class TextReaderTest : public QObject {
     QCOMPARE(s.prob.NObjects, 13);
     QCOMPARE(s.run.RunState, kLoadedIdle);
     QVERIFY(!s.ui.ReadWithoutDialog);
-    QVERIFY(Read(data).startsWith("TITLE=Edited capitals\r\nSUBTITLE"));
+    QVERIFY(ReadBytes(data).startsWith("TITLE=Edited capitals\r\nSUBTITLE"));
     // The best-found entry shows the file the series wrote.
     QString shown;
     WhenShown<TextReaderForm> viewer([&](TextReaderForm* f) { shown = Box(f)->toPlainText(); });
@@ -157,8 +122,8 @@ class TextReaderTest : public QObject {
     Window w;
     QString a = w.dir.filePath("a.txt"), b = w.dir.filePath("b.txt");
     const QByteArray alpha = "alpha \xA0\xE9\xFF\r\n";
-    Write(a, alpha);
-    Write(b, "beta\n");
+    WriteBytes(a, alpha);
+    WriteBytes(b, "beta\n");
     w.session->set.DataFileName = a.toStdString();
     auto cancel = [](QDialog* d) { d->reject(); };
     WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
@@ -191,8 +156,8 @@ class TextReaderTest : public QObject {
       Entry(f, "mnuExit")->trigger();
     });
     w.Action("mnuEditActiveDataFile")->trigger();
-    QCOMPARE(Read(b), QByteArray("gamma\ndelta\n"));  // the opened file, its own line ends
-    QCOMPARE(Read(a), alpha);
+    QCOMPARE(ReadBytes(b), QByteArray("gamma\ndelta\n"));  // the opened file, its own line ends
+    QCOMPARE(ReadBytes(a), alpha);
   }
 };
 

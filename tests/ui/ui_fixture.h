@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "model/defaults_file.h"
+#include "solver/convergence.h"
 #include "ui/main_form.h"
 #include "ui/map_scene.h"
 #include "ui/map_view.h"
@@ -64,6 +65,61 @@ class MessageBoxCloser : public QObject {
   QTimer timer_;
 };
 
+// Acts once on the first modal dialog of type T (named `name` if given) once
+// it is active; a dialog left open is cancelled, so that no test hangs.
+template <class T = QDialog>
+class WhenShown {
+ public:
+  explicit WhenShown(std::function<void(T*)> act, QString name = {}) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this, act, name] {
+      auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible() || (!name.isEmpty() && dialog->objectName() != name))
+        return;
+      timer_.stop();
+      QApplication::setActiveWindow(dialog);
+      (void)QTest::qWaitForWindowActive(dialog);
+      done = true;
+      act(dialog);
+      if (dialog->isVisible()) static_cast<QDialog*>(dialog)->reject();
+    });
+    timer_.start();
+  }
+  bool done = false;
+
+ private:
+  QTimer timer_;
+};
+
+// Opens the dialog of menu entry `entry` and acts on it as WhenShown does.
+template <class T = QDialog>
+bool Answer(QAction* entry, std::function<void(T*)> act, QString name = {}) {
+  WhenShown<T> when(std::move(act), std::move(name));
+  entry->trigger();
+  return when.done;
+}
+
+inline QString RepoData(const char* name) {
+  return QString(QUOREL_REPO_DATA) + "/" + name;
+}
+inline QString WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+  return path;
+}
+// The smallest rectangle that holds every pixel that is not white.
+inline QRect Inked(const QImage& image) {
+  QRect inked;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) inked |= QRect(x, y, 1, 1);
+  return inked;
+}
+inline QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class Window {
  public:
   explicit Window(const std::function<void(Session&)>& before = {}) {
@@ -76,6 +132,11 @@ class Window {
     form = std::make_unique<MainForm>(*session, *platform);
     form->show();
     QTest::qWaitForWindowExposed(form.get());
+  }
+  // The window with built-in problem `special_case` loaded.
+  explicit Window(int special_case, const std::function<void(Session&)>& before = {})
+      : Window(before) {
+    LoadCase(special_case);
   }
   ~Window() {
     form.reset();
@@ -92,6 +153,22 @@ class Window {
     Action("mnuSpecialCases")->trigger();
   }
 
+  // Reads a data file the way the program does when the dialog is skipped.
+  void ReadFile(const QString& path) {
+    session->set.DataFileName = path.toStdString();
+    session->ui.ReadWithoutDialog = true;
+    Action("mnuReadDataFile")->trigger();
+  }
+
+  // Loads built-in problem `number` and runs it until it converges.
+  bool Solve(int number) {
+    LoadCase(number);
+    session->set.AutoStop = true;
+    SetConvergenceLimits(*session);
+    Press("cmdStart");
+    return WaitUntilIdle(60000);
+  }
+
   // A control or menu entry of the main window.
   template <class T = QWidget>
   T* Find(const char* name) const {
@@ -101,6 +178,14 @@ class Window {
   QAction* Action(const char* name) const { return Find<QAction>(name); }
   QLabel* Label(const char* name) const { return Find<QLabel>(name); }
   MapView* View() const { return Find<MapView>("mapView"); }
+
+  void Press(const char* name, Qt::KeyboardModifiers mods = Qt::NoModifier) const {
+    QTest::mouseClick(Button(name), Qt::LeftButton, mods);
+  }
+  bool Stop() {
+    Press("cmdStop");
+    return WaitUntilIdle();
+  }
 
   bool Running() const { return form->driver()->Running(); }
   bool WaitUntilIdle(int timeout_ms = 30000) {
