@@ -234,37 +234,5 @@ TEST(DistanceButton, CaptionShowsTheExponentForMinkowski) {
   EXPECT_EQ(s->captions.cmdDistanceFns, "&DISTANCE:\r\nEuclidean");
 }
 
-TEST(Captions, EveryStepOfTheTypeAndBadnessRotations) {
-  auto s = testing::TinyProblem(3, {0.5f, 0.8f, 0.25f});
-  testing::FakePlatform platform;
-  s->set.MDSAnalysisTypeNum = 0;
-  const char* types[] = {"Ratio + Bounds", "Interval", "Interval + Bounds", "Ordinal", "Ratio"};
-  for (const char* name : types) {
-    cmdMDSType_Click(*s, platform);
-    EXPECT_EQ(s->captions.cmdMDSType, std::string("MDS &TYPE:\r\n") + name);
-  }
-  s->set.BadnessFunctionNum = 0;
-  s->set.SuppressNum = -1;
-  const char* badness[] = {"Stress1", "SStress", "Multiscale", "Fractional", "Stress"};
-  for (const char* name : badness) {
-    cmdBadnessFns_Click(*s, platform);
-    EXPECT_EQ(s->captions.cmdBadnessFns, std::string("&BADNESS:\r\n") + name);
-  }
-  s->set.MappingWtFunctionNum = 0;
-  s->set.AdjustableMappingWt = 0.3;
-  const char* weights[] = {"Weak", "Linear", "Strong", "Adjustable", "None"};
-  for (const char* name : weights) {
-    cmdMappingWtFns_Click(*s, platform);
-    EXPECT_EQ(s->captions.cmdMappingWtFns, std::string("&MAPPING  WTs:\r\n") + name);
-  }
-  s->prob.DataDegradeNum = 7;
-  s->set.DegradeNum = 7;
-  const char* levels[] = {"0.1", "1/5", "1/4", "1/3", "1/2", "1", "0.01 (Max)"};
-  for (const char* name : levels) {
-    cmdDegrade_Click(*s, platform);
-    EXPECT_EQ(s->captions.cmdDegrade, std::string("PR&ECISION:\r\n") + name);
-  }
-}
-
 }  // namespace
 }  // namespace quorel

@@ -69,103 +69,73 @@ std::vector<Expectation> ParseExpectations(const std::string& path) {
   return out;
 }
 
+// The fields an expectation can name: numbers compared exactly (flags as 0
+// or 1), numbers compared within 1e-6, and texts.
+using Field = double (*)(const Session&, const std::vector<int>&);
+#define FIELD(key, expr)                                                              \
+  {                                                                                   \
+    key, [](const Session& s, const std::vector<int>& x) -> double { return (expr); } \
+  }
+// clang-format off
+const std::map<std::string, Field> kExactFields = {
+    FIELD("nobjects", s.prob.NObjects),           FIELD("nattributes", s.prob.NAttributes),
+    FIELD("missing", s.prob.DissimMissing(x[0], x[1]) + 10 * s.prob.DissimMissing(x[1], x[0])),
+    FIELD("attribmissing", s.prob.AttribMissing(x[0], x[1])),
+    FIELD("rank", s.prob.AttribRank(x[0], x[1])), FIELD("dims", s.set.DimensionsNum),
+    FIELD("locdims", s.prob.LocDimensionsNum),    FIELD("objparked", s.prob.ObjParked[x[0]]),
+    FIELD("attribparked", s.prob.AttribParked[x[0]]),
+    FIELD("degrade", s.set.DegradeNum),           FIELD("datadegrade", s.prob.DataDegradeNum),
+    FIELD("fn", s.set.AttributeFunctionNum),      FIELD("datatype", s.set.AttributeDataTypeNum),
+    FIELD("mdstype", s.set.MDSAnalysisTypeNum),   FIELD("ordinal", s.set.IsOrdinalMDS),
+    FIELD("badness", s.set.BadnessFunctionNum),   FIELD("distance", s.set.DistanceFunctionNum),
+    FIELD("mapfn", s.set.MappingWtFunctionNum),   FIELD("objid", s.set.ObjectIDMethodNum),
+    FIELD("normalize", s.set.NormalizeAttribs),   FIELD("proximities", s.prob.ProximitiesGiven),
+    FIELD("attributes", s.prob.AttributesGiven),  FIELD("locations", s.prob.LocationsGiven),
+    FIELD("namesgiven", s.prob.ObjNamesGiven),    FIELD("weightsgiven", s.prob.PairWeightsGiven),
+    FIELD("mapweightsgiven", s.prob.MapWeightsGiven),
+    FIELD("nodatarangechecks", s.prob.NoDataRangeChecks),
+    // Tables kept mirrored: the difference of the two halves must be 0.
+    FIELD("dissim-mirror", s.prob.Dissim(x[0], x[1]) - s.prob.Dissim(x[1], x[0])),
+    FIELD("weight-mirror", s.prob.PairWeight(x[0], x[1]) - s.prob.PairWeight(x[1], x[0])),
+};
+const std::map<std::string, Field> kNearFields = {
+    FIELD("dissim", s.prob.Dissim(x[0], x[1])),   FIELD("maxdissim", s.prob.MaxDissim),
+    FIELD("loc", s.prob.LocDim[x[0]][x[1]]),      FIELD("weight", s.prob.PairWeight(x[0], x[1])),
+    FIELD("effweight", s.prob.EffWeight(x[0], x[1])),
+    FIELD("mapweight", s.prob.MapWeight(x[0], x[1])),
+    FIELD("radius", s.set.ConstraintRadius),      FIELD("constant", s.prob.IntervalConstant),
+    FIELD("original", s.prob.DissimOriginal(x[0], x[1])),
+    FIELD("attrib", s.prob.AttribValue(x[0], x[1])),
+};
+// clang-format on
+#undef FIELD
+
 void Check(const Session& s, const testing::FakePlatform& fake, const Expectation& e) {
   const Problem& p = s.prob;
-  const std::vector<int>& x = e.index;
-  auto num = [&] { return std::stod(e.value); };
-  auto whole = [&] { return std::stoi(e.value); };
   SCOPED_TRACE(e.key + "=" + e.value);
-  if (e.key == "code") {
+  if (auto exact = kExactFields.find(e.key); exact != kExactFields.end()) {
+    double expected = std::stod(e.value);
+    if (e.key == "missing") expected *= 11;  // both halves of the pair
+    EXPECT_EQ(exact->second(s, e.index), expected);
+  } else if (auto near = kNearFields.find(e.key); near != kNearFields.end()) {
+    const double expected = std::stod(e.value);
+    EXPECT_NEAR(near->second(s, e.index), expected, 1e-6 * std::max(1.0, std::abs(expected)));
+    if (e.key == "dissim" || e.key == "weight")
+      EXPECT_EQ(kExactFields.at(e.key + "-mirror")(s, e.index), 0.0) << "mirrored";
+  } else if (e.key == "code") {
     EXPECT_EQ(fake.LastCode(), e.value);
   } else if (e.key == "hasmessage") {
     EXPECT_TRUE(fake.HasMessageEndingWith(e.value));
   } else if (e.key == "messages") {
-    EXPECT_EQ(static_cast<int>(fake.messages.size()), whole());
-  } else if (e.key == "nobjects") {
-    EXPECT_EQ(p.NObjects, whole());
-  } else if (e.key == "nattributes") {
-    EXPECT_EQ(p.NAttributes, whole());
-  } else if (e.key == "dissim") {
-    EXPECT_NEAR(p.Dissim(x[0], x[1]), num(), 1e-6);
-    EXPECT_EQ(p.Dissim(x[0], x[1]), p.Dissim(x[1], x[0])) << "mirrored";
-  } else if (e.key == "missing") {
-    EXPECT_EQ(p.DissimMissing(x[0], x[1]), whole());
-    EXPECT_EQ(p.DissimMissing(x[1], x[0]), whole());
-  } else if (e.key == "maxdissim") {
-    EXPECT_NEAR(p.MaxDissim, num(), 1e-6);
+    EXPECT_EQ(static_cast<int>(fake.messages.size()), std::stoi(e.value));
   } else if (e.key == "name") {
-    EXPECT_EQ(p.ObjName[x[0]], e.value);
-  } else if (e.key == "attrib") {
-    EXPECT_NEAR(p.AttribValue(x[0], x[1]), num(), 1e-6 * std::max(1.0, std::abs(num())));
-  } else if (e.key == "attribmissing") {
-    EXPECT_EQ(p.AttribMissing(x[0], x[1]), whole());
-  } else if (e.key == "rank") {
-    EXPECT_EQ(p.AttribRank(x[0], x[1]), num());
-  } else if (e.key == "dims") {
-    EXPECT_EQ(s.set.DimensionsNum, whole());
-  } else if (e.key == "locdims") {
-    EXPECT_EQ(p.LocDimensionsNum, whole());
-  } else if (e.key == "loc") {
-    EXPECT_NEAR(p.LocDim[x[0]][x[1]], num(), 1e-6);
-  } else if (e.key == "weight") {
-    EXPECT_NEAR(p.PairWeight(x[0], x[1]), num(), 1e-6);
-    EXPECT_EQ(p.PairWeight(x[0], x[1]), p.PairWeight(x[1], x[0]));
-  } else if (e.key == "effweight") {
-    EXPECT_NEAR(p.EffWeight(x[0], x[1]), num(), 1e-6);
-  } else if (e.key == "mapweight") {
-    EXPECT_NEAR(p.MapWeight(x[0], x[1]), num(), 1e-6);
-  } else if (e.key == "objparked") {
-    EXPECT_EQ(p.ObjParked[x[0]], whole());
-  } else if (e.key == "attribparked") {
-    EXPECT_EQ(p.AttribParked[x[0]], whole());
+    EXPECT_EQ(p.ObjName[e.index[0]], e.value);
   } else if (e.key == "title") {
     EXPECT_EQ(p.Title, e.value);
   } else if (e.key == "subtitle") {
     EXPECT_EQ(p.Subtitle, e.value);
-  } else if (e.key == "degrade") {
-    EXPECT_EQ(s.set.DegradeNum, whole());
-  } else if (e.key == "datadegrade") {
-    EXPECT_EQ(p.DataDegradeNum, whole());
-  } else if (e.key == "fn") {
-    EXPECT_EQ(s.set.AttributeFunctionNum, whole());
-  } else if (e.key == "datatype") {
-    EXPECT_EQ(s.set.AttributeDataTypeNum, whole());
-  } else if (e.key == "mdstype") {
-    EXPECT_EQ(s.set.MDSAnalysisTypeNum, whole());
-  } else if (e.key == "ordinal") {
-    EXPECT_EQ(s.set.IsOrdinalMDS, whole() != 0);
-  } else if (e.key == "badness") {
-    EXPECT_EQ(s.set.BadnessFunctionNum, whole());
-  } else if (e.key == "distance") {
-    EXPECT_EQ(s.set.DistanceFunctionNum, whole());
-  } else if (e.key == "mapfn") {
-    EXPECT_EQ(s.set.MappingWtFunctionNum, whole());
-  } else if (e.key == "objid") {
-    EXPECT_EQ(s.set.ObjectIDMethodNum, whole());
-  } else if (e.key == "radius") {
-    EXPECT_NEAR(s.set.ConstraintRadius, num(), 1e-6);
-  } else if (e.key == "constant") {
-    EXPECT_NEAR(p.IntervalConstant, num(), 1e-6);
-  } else if (e.key == "normalize") {
-    EXPECT_EQ(s.set.NormalizeAttribs, whole() != 0);
-  } else if (e.key == "proximities") {
-    EXPECT_EQ(p.ProximitiesGiven, whole() != 0);
-  } else if (e.key == "attributes") {
-    EXPECT_EQ(p.AttributesGiven, whole() != 0);
-  } else if (e.key == "locations") {
-    EXPECT_EQ(p.LocationsGiven, whole() != 0);
-  } else if (e.key == "namesgiven") {
-    EXPECT_EQ(p.ObjNamesGiven, whole() != 0);
-  } else if (e.key == "weightsgiven") {
-    EXPECT_EQ(p.PairWeightsGiven, whole() != 0);
-  } else if (e.key == "mapweightsgiven") {
-    EXPECT_EQ(p.MapWeightsGiven, whole() != 0);
-  } else if (e.key == "nodatarangechecks") {
-    EXPECT_EQ(p.NoDataRangeChecks, whole() != 0);
   } else if (e.key == "caption") {
     EXPECT_EQ(s.captions.cmdMDSType, "MDS &TYPE:\r\n" + e.value);
-  } else if (e.key == "original") {
-    EXPECT_NEAR(p.DissimOriginal(x[0], x[1]), num(), 1e-6);
   } else {
     ADD_FAILURE() << "unknown expectation key " << e.key;
   }

@@ -29,12 +29,8 @@ TEST(AttributeStatisticsTest, PresentValuesOnly) {
   EXPECT_FLOAT_EQ(p.AttribRange[1], 7.0f);
   EXPECT_FLOAT_EQ(p.AttribMean[2], 5.0f);
   EXPECT_FLOAT_EQ(p.AttribRange[2], 6.0f);
-}
-
-TEST(AttributeStatisticsTest, AllMissingNeverDividesByZero) {
-  auto s = NewSession();
+  // A column without a present value never divides by zero.
   SetAttributeRows(*s, {{1, NA}, {3, NA}});
-  const Problem& p = s->prob;
   EXPECT_EQ(p.AttribMean[2], 0.0f);
   EXPECT_EQ(p.AttribRange[2], 0.0f);
   EXPECT_EQ(p.AttribMax[2], -1e20f) << "kept at its start value, so the reader can refuse it";
@@ -161,15 +157,8 @@ TEST_F(AttributeFileTest, MissingFileIsReportedAndStopsTheRun) {
   cmdAttributeFns_Click(*s, fake);
   EXPECT_EQ(s->set.AttributeFunctionNum, 13);
   ASSERT_EQ(fake.messages.size(), 2u);
-  EXPECT_EQ(fake.messages[0], path +
-                                  " does not exist or else the file is empty.  Use the File menu "
-                                  "and select a new data file.  ErrMsgRE1");
-  EXPECT_EQ(
-      fake.messages[1].rfind("File Opening error.  You rotated to the 'not in use' attribute, "
-                             "which requested opening a non-existent file named  " +
-                                 path + ".  ",
-                             0),
-      0u);
+  EXPECT_TRUE(fake.messages[0].ends_with("ErrMsgRE1"));
+  EXPECT_NE(fake.messages[1].find("non-existent file named  " + path), std::string::npos);
   EXPECT_TRUE(s->run.StopRequested);
   EXPECT_TRUE(s->run.FileOpenError);
   EXPECT_EQ(s->prob.Dissim(2, 1), before) << "the dissimilarities are left as they were";
@@ -180,11 +169,7 @@ TEST_F(AttributeFileTest, NotInUseWithoutProximitiesSaysSo) {
   Load("NOBJECTS=3\nNATTRIBUTES=1\nATTRIBUTELIST\n1\n2\n4\n");
   s->set.AttributeFunctionNum = 13;
   ComputeAttributeDissimilarities(*s, fake);
-  ASSERT_FALSE(fake.messages.empty());
   EXPECT_TRUE(fake.HasMessageEndingWith("\r\nRMsg-1"));
-  EXPECT_NE(
-      fake.messages.back().find("Processing will stop to let you check the data file.\r\nRMsg-1"),
-      std::string::npos);
 }
 
 TEST_F(AttributeFileTest, WithoutAttributesTheButtonChangesNothing) {
@@ -195,23 +180,16 @@ TEST_F(AttributeFileTest, WithoutAttributesTheButtonChangesNothing) {
   EXPECT_EQ(fake.clicks, 1);
 }
 
-// A "File Opening error" left over from an earlier rotation says nothing
-// about this computation: parking still refreshes the derived data.
-TEST_F(AttributeFileTest, ParkingIgnoresAnEarlierFileOpenError) {
-  Load("NOBJECTS=3\nNATTRIBUTES=2\nATTRIBUTELIST\n0 0\n5 10\n10 5\n");
-  s->run.FileOpenError = true;
-  EXPECT_TRUE(lstActiveAttributes_DblClick(*s, fake, 2));
-  EXPECT_FLOAT_EQ(s->prob.Dissim(2, 1), 0.5f);
-  EXPECT_FLOAT_EQ(s->prob.DissimOriginal(2, 1), 0.5f) << "the derived data follow";
-  EXPECT_TRUE(s->run.FileOpenError) << "parking neither clears nor tests the flag";
-}
-
 TEST_F(AttributeFileTest, ParkingAnAttributeRecomputes) {
   Load("NOBJECTS=3\nNATTRIBUTES=2\nATTRIBUTELIST\n0 0\n5 10\n10 5\n");
   EXPECT_FLOAT_EQ(s->prob.Dissim(2, 1), std::sqrt(1.25f / 2));
   s->run.BestObjFnValue = 0.5f;
   s->run.IterationCount = 9;
+  // A "File Opening error" left over from an earlier rotation says nothing
+  // about this computation: parking neither clears nor tests the flag.
+  s->run.FileOpenError = true;
   EXPECT_TRUE(lstActiveAttributes_DblClick(*s, fake, 2));
+  EXPECT_TRUE(s->run.FileOpenError);
   EXPECT_EQ(s->prob.AttribParked[2], 1);
   EXPECT_FLOAT_EQ(s->prob.Dissim(2, 1), 0.5f) << "attribute 1 only";
   EXPECT_FLOAT_EQ(s->prob.DissimOriginal(2, 1), 0.5f);
@@ -225,12 +203,6 @@ TEST_F(AttributeFileTest, ParkingAnAttributeRecomputes) {
   EXPECT_FALSE(lstParkedAttributes_DblClick(*s, fake, 7)) << "no such attribute";
   EXPECT_TRUE(fake.messages.empty());
 }
-
-}  // namespace
-}  // namespace quorel
-
-namespace quorel {
-namespace {
 
 TEST(AttributeLimitsTest, ThousandObjectsAndHundredAttributes) {
   auto s = NewSession();
@@ -252,12 +224,6 @@ TEST(AttributeLimitsTest, ThousandObjectsAndHundredAttributes) {
   EXPECT_LE(s->prob.MaxDissim, 1.0f);
 }
 
-}  // namespace
-}  // namespace quorel
-
-namespace quorel {
-namespace {
-
 TEST(NotInUseSpecialCaseTest, BuiltInProblemIsGeneratedAgain) {
   auto s = NewSession();
   FakePlatform fake;
@@ -272,12 +238,6 @@ TEST(NotInUseSpecialCaseTest, BuiltInProblemIsGeneratedAgain) {
   // The case has no proximities of its own.
   EXPECT_TRUE(fake.HasMessageEndingWith("\r\nRMsg-1"));
 }
-
-}  // namespace
-}  // namespace quorel
-
-namespace quorel {
-namespace {
 
 TEST(NotInUseRereadTest, RefusedRereadShowsOnlyItsOwnMessage) {
   auto s = NewSession();
