@@ -46,33 +46,13 @@ class DefaultsFileTest : public ::testing::Test {
 };
 
 // The built-in values, line by line, as the defaults file holds them.
-const char* const kBuiltInFile =
-    "\"\",\"QuorelHelp.txt\"\r\n"
-    "\"Example_A.txt\",#FALSE#\r\n"
-    "\"QuorelSolnLongFmt.txt\",\"QuorelSolnShortFmt.txt\",\"QuorelSolnBestFound.txt\"\r\n"
-    "1,1,#TRUE#\r\n"
-    "1,0,0\r\n"
-    "0,0\r\n"
-    "0,1,0\r\n"
-    "1,#FALSE#,#FALSE#\r\n"
-    "0,1,2,10\r\n"
-    "0.05,0.05\r\n"
-    "1\r\n"
-    "#FALSE#,#FALSE#\r\n"
-    "#TRUE#,#FALSE#\r\n"
-    "#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n"
-    "#FALSE#,#FALSE#\r\n"
-    "#FALSE#,#FALSE#,-1\r\n"
-    "1,#TRUE#,33\r\n"
-    "0,#FALSE#,1\r\n"
-    "#TRUE#,#TRUE#,#TRUE#,#FALSE#\r\n"
-    "2,0.5\r\n"
-    "400,200\r\n"
-    "198,39204\r\n"
-    "396,2\r\n"
-    "1,#FALSE#\r\n"
-    "0,0\r\n"
-    "1,0\r\n";
+std::string BuiltInFile() {
+  std::ifstream in(std::string(QUOREL_TEST_DATA) + "/builtin_defaults.dft", std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+const std::string kBuiltInFile = BuiltInFile();
 
 TEST_F(DefaultsFileTest, FirstStartWritesTheBuiltInValues) {
   Session s;
