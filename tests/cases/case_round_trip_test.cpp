@@ -47,7 +47,9 @@ TEST(CaseRoundTrip, EveryCaseComesBack) {
     EXPECT_EQ(back.prob.Subtitle, s.prob.Subtitle);
     EXPECT_EQ(back.prob.AttributesGiven, s.prob.AttributesGiven);
     EXPECT_EQ(back.set.AttributeFunctionNum, s.set.AttributeFunctionNum);
-    if (s.prob.NAttributes > 0) EXPECT_EQ(back.set.NormalizeAttribs, s.set.NormalizeAttribs);
+    if (s.prob.NAttributes > 0) {
+      EXPECT_EQ(back.set.NormalizeAttribs, s.set.NormalizeAttribs);
+    }
     EXPECT_TRUE(back.prob.ObjParked[2]);
     EXPECT_FALSE(back.prob.ObjParked[3]);
     EXPECT_EQ(back.prob.ObjName[1], "First one");
@@ -62,9 +64,10 @@ TEST(CaseRoundTrip, EveryCaseComesBack) {
       for (int a = 1; a <= s.prob.NAttributes; ++a)
         ASSERT_NEAR(back.prob.AttribValue(i, a), s.prob.AttribValue(i, a), 5.1e-6) << i << "," << a;
     for (int i = 3; i <= s.prob.NObjects; ++i)
-      for (int j = 1; j < i; ++j)
-        if (j != 2)
-          ASSERT_NEAR(back.prob.Dissim(i, j), s.prob.Dissim(i, j), tolerance) << i << "," << j;
+      for (int j = 1; j < i; ++j) {
+        if (j == 2) continue;
+        ASSERT_NEAR(back.prob.Dissim(i, j), s.prob.Dissim(i, j), tolerance) << i << "," << j;
+      }
   }
 }
 

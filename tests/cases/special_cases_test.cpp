@@ -48,7 +48,9 @@ TEST(SpecialCases, CountsTitlesAndCommonEndOfAllNineteen) {
     bool kept = kCases[c].attributes > 0;
     EXPECT_EQ(p.AttributesGiven, kept);
     EXPECT_EQ(p.ProximitiesGiven, !kept);
-    if (!kept) EXPECT_EQ(s->set.AttributeFunctionNum, 13);
+    if (!kept) {
+      EXPECT_EQ(s->set.AttributeFunctionNum, 13);
+    }
     EXPECT_GT(p.MaxDissim, 0.0f);
     EXPECT_EQ(s->set.DegradeNum, p.DataDegradeNum);
     int n = p.NObjects;
@@ -147,8 +149,11 @@ TEST(SpecialCases, ObeyingCaseSatisfiesTriangleInequality) {
         if (i == j) continue;
         ASSERT_GE(p.Dissim(i, j), 0.501f);
         ASSERT_LT(p.Dissim(i, j), 0.996f);
-        for (int k = 1; k <= 15; ++k)
-          if (k != i && k != j) ASSERT_LE(p.Dissim(i, j), p.Dissim(i, k) + p.Dissim(k, j));
+        for (int k = 1; k <= 15; ++k) {
+          if (k != i && k != j) {
+            ASSERT_LE(p.Dissim(i, j), p.Dissim(i, k) + p.Dissim(k, j));
+          }
+        }
       }
   }
 }
