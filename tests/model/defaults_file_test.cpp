@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
+#include "model/view_options.h"
 #include "support/fake_platform.h"
 #include "support/temp_path.h"
 
@@ -91,6 +93,8 @@ TEST_F(DefaultsFileTest, SavedFieldsComeBackAfterARestart) {
     s.set.RimWidth = 3;
     s.set.ShowDistanceButton = true;
     s.set.NormalizeAttribs = false;
+    ApplyViewChoices(s, {150, 3, 9, kIdNone, false, true, true});
+    s.set.ShowMapWtsButton = true;
     ASSERT_TRUE(SaveDefaults(s, p));
     EXPECT_EQ(p.clicks, 2);  // first start and this save
   }
@@ -119,6 +123,12 @@ TEST_F(DefaultsFileTest, SavedFieldsComeBackAfterARestart) {
   EXPECT_TRUE(s.set.ShowDistanceButton);
   EXPECT_FALSE(s.set.NormalizeAttribs);
   EXPECT_EQ(s.set.AttributeFunctionName[1], "Euclidean (raw)");
+  const ViewChoices view = LoadViewChoices(s);
+  EXPECT_EQ(std::tie(view.CircleDiameter, view.RimWidth, view.RimColorNum, view.ObjectIDMethodNum,
+                     view.ShowUnitCircle, view.ShowAxes, view.CentreInBounds),
+            std::make_tuple(150, 3, 9, kIdNone, false, true, true));
+  EXPECT_EQ(s.set.PickRadius, 74);
+  EXPECT_TRUE(s.set.ShowMapWtsButton);
   // High precision with AutoStop on.
   EXPECT_EQ(s.run.ConvergeCountLimit, 7000);
   EXPECT_TRUE(p.messages.empty());

@@ -4,13 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <tuple>
-
-#include "model/defaults_file.h"
 #include "model/map_layout.h"
 #include "support/fake_platform.h"
-#include "support/temp_path.h"
 
 namespace quorel {
 namespace {
@@ -72,38 +67,6 @@ TEST(ViewOptions, NamesFallBackToNoneWithoutNames) {
   EXPECT_EQ(LoadViewChoices(s).ObjectIDMethodNum, kIdByName);
   s.set.ObjectIDMethodNum = 7;
   EXPECT_EQ(LoadViewChoices(s).ObjectIDMethodNum, kIdByNumber);
-}
-
-TEST(ViewOptions, ChoicesComeBackAfterSavingTheDefaults) {
-  namespace fs = std::filesystem;
-  fs::path folder = testing::TempPath("quorel_view_options_test");
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  ViewChoices c{150, 3, 9, kIdNone, false, true, true};
-  auto start = [&](Session& s, testing::FakePlatform& p) {
-    s.SettingsFolder = folder.string() + "/";
-    InitSettings(s, p);
-  };
-  {
-    Session s;
-    testing::FakePlatform p;
-    start(s, p);
-    ApplyViewChoices(s, c);
-    s.set.ShowMapWtsButton = true;
-    ASSERT_TRUE(SaveDefaults(s, p));
-  }
-  Session s;
-  testing::FakePlatform p;
-  start(s, p);
-  fs::remove_all(folder);
-  ViewChoices back = LoadViewChoices(s);
-  EXPECT_EQ(std::tie(back.CircleDiameter, back.RimWidth, back.RimColorNum, back.ObjectIDMethodNum,
-                     back.ShowUnitCircle, back.ShowAxes, back.CentreInBounds),
-            std::tie(c.CircleDiameter, c.RimWidth, c.RimColorNum, c.ObjectIDMethodNum,
-                     c.ShowUnitCircle, c.ShowAxes, c.CentreInBounds));
-  EXPECT_EQ(s.set.PickRadius, 74);
-  EXPECT_EQ(s.set.MarkedRimWidth, 6);
-  EXPECT_TRUE(s.set.ShowMapWtsButton);
 }
 
 }  // namespace
