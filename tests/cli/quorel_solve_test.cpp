@@ -37,16 +37,6 @@ struct Outcome {
 
 class QuorelSolve : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // Per process: other test runs on the machine use the same test names.
-    folder_ = quorel::testing::TempPath(
-        "quorel_cli_" +
-        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   // Runs quorel-solve with `args` in the test folder.
   Outcome Run(const std::string& args) { return Finish(Start(args)); }
 
@@ -65,7 +55,8 @@ class QuorelSolve : public ::testing::Test {
         sigprocmask(SIG_BLOCK, &signals, nullptr);
         ::raise(SIGSTOP);
       }
-      if (::chdir(folder_.c_str()) == 0) ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+      if (::chdir(folder_.path().c_str()) == 0)
+        ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
       ::_exit(127);
     }
     if (block_interrupts) {
@@ -79,14 +70,9 @@ class QuorelSolve : public ::testing::Test {
     ::waitpid(pid, &raw, 0);
     Outcome o;
     o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    o.out = FileText(folder_ / "stdout.txt");
-    o.err = FileText(folder_ / "stderr.txt");
+    o.out = quorel::testing::FileText(folder_ / "stdout.txt");
+    o.err = quorel::testing::FileText(folder_ / "stderr.txt");
     return o;
-  }
-  static std::string FileText(const fs::path& path) {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
   }
   // Polls `condition` for up to two minutes.
   static bool WaitFor(const std::function<bool()>& condition) {
@@ -104,7 +90,8 @@ class QuorelSolve : public ::testing::Test {
     return name;
   }
 
-  fs::path folder_;
+  quorel::testing::ScratchFolder folder_{
+      "quorel_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())};
 };
 
 // The fields of the one JSON line the solver printed, flattened ("ended_by.0"
@@ -260,10 +247,8 @@ TEST_F(QuorelSolve, MinkowskiExponentWithinTheDialogsRange) {
   auto objective = [&](const std::string& p) {
     Outcome o = Run(file + " --minkowski " + p + " --seed 3 --json --quiet --out m.txt");
     EXPECT_EQ(o.status, 0) << o.err;
-    std::ifstream solution(folder_ / "m.txt");
-    std::stringstream text;
-    text << solution.rdbuf();
-    EXPECT_NE(text.str().find("Distance Function = Minkowski"), std::string::npos);
+    EXPECT_NE(quorel::testing::FileText(folder_ / "m.txt").find("Distance Function = Minkowski"),
+              std::string::npos);
     return std::stod(ParseJson(o.out)["objective"]);
   };
   // Points of a plane: p = 2 reproduces them, p = 1 cannot.

@@ -19,16 +19,7 @@ using testing::FakePlatform;
 
 class DefaultsFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // Per process: other test runs on the machine use the same test names.
-    folder_ = testing::TempPath(std::string("quorel-defaults-") +
-                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string Folder() const { return folder_.string() + "/"; }
+  std::string Folder() const { return folder_.path().string() + "/"; }
   // A program start on the test folder.
   void Start(Session& s, FakePlatform& p) const {
     s.SettingsFolder = Folder();
@@ -37,24 +28,15 @@ class DefaultsFileTest : public ::testing::Test {
   void WriteFile(const std::string& text) const {
     std::ofstream(folder_ / "QuorelDefaults.dft", std::ios::binary) << text;
   }
-  std::string FileText() const {
-    std::ifstream in(folder_ / "QuorelDefaults.dft", std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  std::string FileText() const { return testing::FileText(folder_ / "QuorelDefaults.dft"); }
 
-  fs::path folder_;
+  testing::ScratchFolder folder_{std::string("quorel-defaults-") +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name()};
 };
 
 // The built-in values, line by line, as the defaults file holds them.
-std::string BuiltInFile() {
-  std::ifstream in(std::string(QUOREL_TEST_DATA) + "/builtin_defaults.dft", std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-const std::string kBuiltInFile = BuiltInFile();
+const std::string kBuiltInFile =
+    testing::FileText(std::string(QUOREL_TEST_DATA) + "/builtin_defaults.dft");
 
 TEST_F(DefaultsFileTest, FirstStartWritesTheBuiltInValues) {
   Session s;
@@ -146,7 +128,7 @@ TEST_F(DefaultsFileTest, TheFileIsFoundWhateverTheCurrentFolder) {
     fs::current_path(elsewhere);
     ASSERT_TRUE(SaveDefaults(s, p));
   }
-  fs::current_path(folder_);
+  fs::current_path(folder_.path());
   Session s;
   FakePlatform p;
   Start(s, p);
@@ -194,10 +176,7 @@ TEST_P(UnusableDefaultsFile, IsSetAsideAndTheBuiltInValuesAreUsed) {
   EXPECT_EQ(s.set.DimensionsNum, 2);
   EXPECT_EQ(s.set.CircleDiameter, 400);
   EXPECT_EQ(FileText(), kBuiltInFile);
-  std::ifstream aside(folder_ / "QuorelDefaults.dft.bad", std::ios::binary);
-  std::stringstream kept;
-  kept << aside.rdbuf();
-  EXPECT_EQ(kept.str(), damaged);
+  EXPECT_EQ(testing::FileText(folder_ / "QuorelDefaults.dft.bad"), damaged);
   ASSERT_EQ(p.messages.size(), 1u);
   EXPECT_NE(p.messages[0].find("QuorelDefaults.dft.bad"), std::string::npos) << p.messages[0];
 }
@@ -295,7 +274,7 @@ TEST_F(DefaultsFileTest, AnUnwritableFolderIsReportedNotIgnored) {
 }
 
 TEST_F(DefaultsFileTest, TheSettingsFolderFallsBackToTheUserFolder) {
-  EXPECT_EQ(ChooseSettingsFolder(folder_.string()), Folder());
+  EXPECT_EQ(ChooseSettingsFolder(folder_.path().string()), Folder());
   std::string fallback = ChooseSettingsFolder((folder_ / "does-not-exist").string());
   EXPECT_NE(fallback, (folder_ / "does-not-exist/").string());
   EXPECT_EQ(fallback.back(), '/');

@@ -19,31 +19,18 @@ namespace fs = std::filesystem;
 
 class SafeWrite : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = testing::TempPath(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  static std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
   static void Put(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
   }
   // Every name in the folder: nothing but what the test made may be left.
   std::set<std::string> Names() const {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_))
+    for (const auto& entry : fs::directory_iterator(folder_.path()))
       names.insert(entry.path().filename().string());
     return names;
   }
 
-  fs::path folder_;
+  testing::ScratchFolder folder_{::testing::UnitTest::GetInstance()->current_test_info()->name()};
 };
 
 TEST_F(SafeWrite, ReplacesAWholeFileAndKeepsItsModeAndLeavesNoTemporary) {
@@ -53,11 +40,11 @@ TEST_F(SafeWrite, ReplacesAWholeFileAndKeepsItsModeAndLeavesNoTemporary) {
   Put(folder_ / "soln.txt.tmp~", "a user's own file");
 
   ASSERT_EQ(WriteFileSafely(target.string(), "new\r\n"), WriteOutcome::kWritten);
-  EXPECT_EQ(Contents(target), "new\r\n");
+  EXPECT_EQ(testing::FileText(target), "new\r\n");
   struct stat info {};
   ::stat(target.c_str(), &info);
   EXPECT_EQ(info.st_mode & 07777, 0600u);
-  EXPECT_EQ(Contents(folder_ / "soln.txt.tmp~"), "a user's own file");
+  EXPECT_EQ(testing::FileText(folder_ / "soln.txt.tmp~"), "a user's own file");
   EXPECT_EQ(Names(), (std::set<std::string>{"soln.txt", "soln.txt.tmp~"}));
 }
 
@@ -79,11 +66,11 @@ TEST_F(SafeWrite, FollowsSymbolicLinksAndKeepsThem) {
 
   ASSERT_EQ(WriteFileSafely((folder_ / "link.txt").string(), "new"), WriteOutcome::kWritten);
   EXPECT_TRUE(fs::is_symlink(folder_ / "link.txt"));
-  EXPECT_EQ(Contents(folder_ / "real" / "data.txt"), "new");
+  EXPECT_EQ(testing::FileText(folder_ / "real" / "data.txt"), "new");
 
   ASSERT_EQ(WriteFileSafely((folder_ / "dangling.txt").string(), "made"), WriteOutcome::kWritten);
   EXPECT_TRUE(fs::is_symlink(folder_ / "dangling.txt"));
-  EXPECT_EQ(Contents(folder_ / "real" / "absent.txt"), "made");
+  EXPECT_EQ(testing::FileText(folder_ / "real" / "absent.txt"), "made");
 }
 
 TEST_F(SafeWrite, LeavesTargetsThatAreNotRegularFilesAlone) {
@@ -110,7 +97,7 @@ TEST_F(SafeWrite, FailsWithoutLeavingAnythingWhenTheFolderIsMissing) {
 TEST_F(SafeWrite, ANameTooLongForTheSuffixStillWorks) {
   fs::path target = folder_ / std::string(250, 'n');
   ASSERT_EQ(WriteFileSafely(target.string(), "long"), WriteOutcome::kWritten);
-  EXPECT_EQ(Contents(target), "long");
+  EXPECT_EQ(testing::FileText(target), "long");
   EXPECT_EQ(Names().size(), 1u);
 }
 
@@ -135,7 +122,7 @@ TEST_F(SafeWrite, ConcurrentWritersNeverMixTheirBytes) {
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
-  std::string result = Contents(target);
+  std::string result = testing::FileText(target);
   EXPECT_TRUE(result == texts[0] || result == texts[1]) << result.size();
   EXPECT_EQ(Names(), std::set<std::string>{"shared.txt"});
 }

@@ -35,7 +35,7 @@ TEST(EditedFile, LineEndsAreKeptAndExactlyOneEndsTheText) {
 }
 
 TEST(EditedFile, LimitCutsTheFileAndDisablesEverySave) {
-  auto folder = testing::FreshFolder("edited_limit");
+  testing::ScratchFolder folder("edited_limit");
   for (std::size_t size : {kMaxEditorBytes, kMaxEditorBytes + 1}) {
     fs::path path = folder / ("f" + std::to_string(size) + ".dat");
     WriteBytes(path, std::string(size, 'x'));
@@ -52,11 +52,10 @@ TEST(EditedFile, LimitCutsTheFileAndDisablesEverySave) {
     EXPECT_EQ(s.ui.ReadWithoutDialog, !cut);
     EXPECT_EQ(fs::file_size(path), cut ? size : size + 2);
   }
-  fs::remove_all(folder);
 }
 
 TEST(EditedFile, SaveReopenSaveIsByteIdentical) {
-  auto folder = testing::FreshFolder("edited_bytes");
+  testing::ScratchFolder folder("edited_bytes");
   std::string bytes;
   for (int b = 0; b < 256; ++b)
     if (b != '\r' && b != '\n') bytes += static_cast<char>(b);
@@ -68,14 +67,13 @@ TEST(EditedFile, SaveReopenSaveIsByteIdentical) {
     EditedFile file(false);
     std::optional<std::string> lines = file.Load(path.string(), platform);
     ASSERT_TRUE(lines && file.Save(*lines, platform));
-    EXPECT_EQ(testing::ReadAll(path), bytes);
+    EXPECT_EQ(testing::FileText(path), bytes);
   }
   EXPECT_EQ(platform.clicks, 2);
-  fs::remove_all(folder);
 }
 
 TEST(EditedFile, FailuresAndCancelsChangeNothing) {
-  auto folder = testing::FreshFolder("edited_fail");
+  testing::ScratchFolder folder("edited_fail");
   fs::path first = folder / "first.txt";
   WriteBytes(first, "one\r\n");
   FakePlatform platform;
@@ -85,8 +83,8 @@ TEST(EditedFile, FailuresAndCancelsChangeNothing) {
   EXPECT_EQ(platform.beeps, 1);
   ASSERT_TRUE(file.Load(first.string(), platform));
   EXPECT_FALSE(file.Load((folder / "none.txt").string(), platform));
-  EXPECT_FALSE(file.Load(folder.string(), platform));  // a folder is no text
-  EXPECT_FALSE(file.SaveAs("", "changed", platform));  // Save As cancelled
+  EXPECT_FALSE(file.Load(folder.path().string(), platform));  // a folder is no text
+  EXPECT_FALSE(file.SaveAs("", "changed", platform));         // Save As cancelled
   EXPECT_FALSE(file.SaveAs((folder / "no" / "x.txt").string(), "changed", platform));
   EXPECT_EQ(platform.LastCode(), "ErrMsgW2");
   EXPECT_EQ(platform.messages.size(), 3u);
@@ -94,11 +92,10 @@ TEST(EditedFile, FailuresAndCancelsChangeNothing) {
   // Not a file its caller reads: SaveExit&Read neither saves nor asks.
   EXPECT_FALSE(file.SaveExitRead(s, "changed", platform));
   EXPECT_FALSE(s.ui.ReadWithoutDialog);
-  EXPECT_EQ(testing::ReadAll(first), "one\r\n");
+  EXPECT_EQ(testing::FileText(first), "one\r\n");
   ASSERT_TRUE(file.SaveAs((folder / "second.txt").string(), "two", platform));
   EXPECT_EQ(file.FileName(), (folder / "second.txt").string());
-  EXPECT_EQ(testing::ReadAll(folder / "second.txt"), "two\r\n");
-  fs::remove_all(folder);
+  EXPECT_EQ(testing::FileText(folder / "second.txt"), "two\r\n");
 }
 
 TEST(EditedFile, TextBoxNeverGetsANegativeSize) {

@@ -157,7 +157,7 @@ TEST(LayoutRules, DegradedLevelIsNotMarkedUnchangedAndHasNoComments) {
 
 TEST(LayoutRules, ShortFormatIsRefusedAsDataFile) {
   auto s = testing::TinyProblem(3, {0.5f, 1.0f, 0.25f});
-  auto folder = testing::FreshFolder("short_read");
+  testing::ScratchFolder folder("short_read");
   std::string path = (folder / "short.txt").string();
   FakePlatform platform;
   ASSERT_TRUE(WriteSolution(*s, platform, path, false));
@@ -166,7 +166,6 @@ TEST(LayoutRules, ShortFormatIsRefusedAsDataFile) {
   ReadDataFile(back, platform);
   EXPECT_EQ(back.prob.NObjects, 0);
   EXPECT_EQ(platform.LastCode(), "ErrMsgR1");
-  std::filesystem::remove_all(folder);
 }
 
 TEST(LayoutRules, AttributeCountsWithoutParking) {

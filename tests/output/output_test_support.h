@@ -19,21 +19,6 @@
 
 namespace quorel::testing {
 
-// A fresh empty folder under the system's temporary folder.
-inline std::filesystem::path FreshFolder(const std::string& name) {
-  auto folder = ::quorel::testing::TempPath("quorel_output_" + name);
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
-inline std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // The lines of a CR LF file; a line end other than CR LF is kept in the line
 // so that the comparison shows it.
 inline std::vector<std::string> CrLfLines(const std::string& text) {
@@ -55,12 +40,11 @@ inline std::vector<std::string> CrLfLines(const std::string& text) {
 // missing, pair (3,2) weighted 0.5, Ratio + Bounds with 5 pct bounds.
 // Writes the solution of `s` to a fresh folder and returns its lines.
 inline std::vector<std::string> WrittenLines(Session& s, bool long_format = true) {
-  auto folder = FreshFolder("written");
+  ScratchFolder folder("written");
   std::string path = (folder / "soln.txt").string();
   FakePlatform platform;
   EXPECT_TRUE(WriteSolution(s, platform, path, long_format));
-  auto lines = CrLfLines(ReadAll(path));
-  std::filesystem::remove_all(folder);
+  auto lines = CrLfLines(FileText(path));
   return lines;
 }
 

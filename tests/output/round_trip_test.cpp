@@ -17,12 +17,11 @@ using testing::FakePlatform;
 // Writes `written` in the long format and reads the file into `read`.
 void WriteAndRead(Session& written, Session& read, FakePlatform& platform,
                   const std::string& name) {
-  auto folder = testing::FreshFolder("round_trip_" + name);
+  testing::ScratchFolder folder("round_trip_" + name);
   std::string path = (folder / (name + ".txt")).string();
   ASSERT_TRUE(WriteSolution(written, platform, path, true));
   read.set.DataFileName = path;
   ReadDataFile(read, platform);
-  if (!std::getenv("QUOREL_KEEP_OUTPUT")) std::filesystem::remove_all(folder);
 }
 
 TEST(RoundTrip, ProblemAComesBackWithDataSettingsAndParking) {

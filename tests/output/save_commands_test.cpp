@@ -25,24 +25,23 @@ TEST(SaveCommands, RefusedWithoutAProblem) {
 }
 
 TEST(SaveCommands, SaveAndAbbreviatedUseTheirOwnNamesAndLayouts) {
-  auto folder = testing::FreshFolder("save_commands");
+  testing::ScratchFolder folder("save_commands");
   auto s = testing::ProblemA();
   s->set.SolnLongFileName = (folder / "long.txt").string();
   s->set.SolnShortFileName = (folder / "short.txt").string();
   FakePlatform platform;
   EXPECT_EQ(SaveSolutionCommand(*s, platform, true), SaveOutcome::kWritten);
   EXPECT_EQ(SaveSolutionCommand(*s, platform, false), SaveOutcome::kWritten);
-  std::string long_text = testing::ReadAll(folder / "long.txt");
-  std::string short_text = testing::ReadAll(folder / "short.txt");
+  std::string long_text = testing::FileText(folder / "long.txt");
+  std::string short_text = testing::FileText(folder / "short.txt");
   EXPECT_NE(long_text.find("\r\nDISSIMILARITYLIST\r\n"), std::string::npos);
   EXPECT_EQ(short_text.find("DISSIMILARITYLIST"), std::string::npos);
   EXPECT_NE(short_text.find("\r\nLOCATIONLIST\r\n"), std::string::npos);
   EXPECT_EQ(platform.clicks, 2);
-  fs::remove_all(folder);
 }
 
 TEST(SaveCommands, EmptyNameAsksForOneAndSaveAsStoresIt) {
-  auto folder = testing::FreshFolder("save_as");
+  testing::ScratchFolder folder("save_as");
   auto s = testing::ProblemA();
   s->set.SolnLongFileName = "";
   FakePlatform platform;
@@ -54,7 +53,6 @@ TEST(SaveCommands, EmptyNameAsksForOneAndSaveAsStoresIt) {
   EXPECT_EQ(SaveSolutionAsCommand(*s, platform, (folder / "none" / "x.dat").string()),
             SaveOutcome::kFailed);
   EXPECT_EQ(platform.LastCode(), "ErrMsgW1");
-  fs::remove_all(folder);
 }
 
 }  // namespace

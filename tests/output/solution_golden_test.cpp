@@ -55,18 +55,18 @@ std::unique_ptr<Session> ProblemB(Platform& platform) {
 // "@FILE@" stands for the name written on the Results File line.
 void ExpectMatchesGolden(Session& s, FakePlatform& platform, bool long_format,
                          const std::string& golden) {
-  auto folder = testing::FreshFolder("golden");
+  testing::ScratchFolder folder("golden");
   std::string target = (folder / golden).string();
   ASSERT_TRUE(WriteSolution(s, platform, target, long_format));
   EXPECT_EQ(platform.clicks, 1);
   EXPECT_TRUE(platform.messages.empty());
 
-  std::string expected_text = testing::ReadAll(std::string(QUOREL_TEST_DATA) + "/" + golden);
+  std::string expected_text = testing::FileText(std::string(QUOREL_TEST_DATA) + "/" + golden);
   ASSERT_FALSE(expected_text.empty()) << "missing expected file " << golden;
   std::vector<std::string> expected = testing::CrLfLines(expected_text);
   for (auto& line : expected)
     if (line == "Results File = @FILE@") line = "Results File = " + target;
-  std::vector<std::string> actual = testing::CrLfLines(testing::ReadAll(target));
+  std::vector<std::string> actual = testing::CrLfLines(testing::FileText(target));
 
   size_t common = std::min(expected.size(), actual.size());
   for (size_t k = 0; k < common; ++k)
@@ -74,7 +74,6 @@ void ExpectMatchesGolden(Session& s, FakePlatform& platform, bool long_format,
   EXPECT_EQ(actual.size(), expected.size()) << golden << ": line count differs";
   if (actual.size() > common) ADD_FAILURE() << "first extra line: [" << actual[common] << "]";
   if (expected.size() > common) ADD_FAILURE() << "first missing line: [" << expected[common] << "]";
-  std::filesystem::remove_all(folder);
 }
 
 TEST(SolutionGolden, ProblemALongFormat) {

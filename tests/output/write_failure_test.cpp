@@ -13,7 +13,7 @@ using testing::FakePlatform;
 namespace fs = std::filesystem;
 
 TEST(WriteFailure, FolderThatDoesNotExist) {
-  auto folder = testing::FreshFolder("missing_folder");
+  testing::ScratchFolder folder("missing_folder");
   std::string target = (folder / "no_such_folder" / "soln.txt").string();
   FakePlatform platform;
   auto s = testing::ProblemA();
@@ -23,7 +23,6 @@ TEST(WriteFailure, FolderThatDoesNotExist) {
   EXPECT_NE(platform.messages[0].find(target), std::string::npos);
   EXPECT_EQ(platform.clicks, 0);
   EXPECT_FALSE(fs::exists(target));
-  fs::remove_all(folder);
 }
 
 }  // namespace

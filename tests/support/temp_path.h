@@ -5,12 +5,40 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace quorel::testing {
 
 inline std::filesystem::path TempPath(const std::string& name) {
   return std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-" + name);
+}
+
+// A fresh empty folder of that name, removed again with this object.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& name) : path_(TempPath(name)) {
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path_); }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string FileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 }  // namespace quorel::testing
