@@ -126,6 +126,7 @@ void MainForm::ProblemLoaded() {
     map_->ClearMapCanvas();
     ShowProblemControls();
     FillAttributeLists();
+    EnableProblemMenus();
     LayOutForm();
     return;
   }
