@@ -74,7 +74,9 @@ std::vector<Expectation> ParseExpectations(const std::string& path) {
 using Field = double (*)(const Session&, const std::vector<int>&);
 #define FIELD(key, expr)                                                              \
   {                                                                                   \
-    key, [](const Session& s, const std::vector<int>& x) -> double { return (expr); } \
+    key, [](const Session& s, [[maybe_unused]] const std::vector<int>& x) -> double { \
+      return (expr);                                                                  \
+    }                                                                                 \
   }
 // clang-format off
 const std::map<std::string, Field> kExactFields = {
@@ -120,8 +122,9 @@ void Check(const Session& s, const testing::FakePlatform& fake, const Expectatio
   } else if (auto near = kNearFields.find(e.key); near != kNearFields.end()) {
     const double expected = std::stod(e.value);
     EXPECT_NEAR(near->second(s, e.index), expected, 1e-6 * std::max(1.0, std::abs(expected)));
-    if (e.key == "dissim" || e.key == "weight")
+    if (e.key == "dissim" || e.key == "weight") {
       EXPECT_EQ(kExactFields.at(e.key + "-mirror")(s, e.index), 0.0) << "mirrored";
+    }
   } else if (e.key == "code") {
     EXPECT_EQ(fake.LastCode(), e.value);
   } else if (e.key == "hasmessage") {
