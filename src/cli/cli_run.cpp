@@ -248,10 +248,11 @@ SolveResult Solve(Session& s, StderrPlatform& platform, const Options& o) {
     }
   };
   auto start = std::chrono::steady_clock::now();
-  if (SolverBegin(s, platform) == SolverProgress::kYielded) {
-    // Every sweep is a yield, so that the limits above act on the sweep.
-    r.SweepsPerYield = 1;
-    while (HostAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
+  SolverLoop loop;
+  // Every sweep is a yield, so that the limits above act on the sweep.
+  loop.SetSweepsPerYield(1);
+  if (loop.Begin(s, platform) == SolverProgress::kYielded) {
+    while (HostAdvance(loop, s, platform) == SolverProgress::kYielded) platform.PumpEvents();
   }
   progress.Finish();
   NoteRunEnds(s, o, result);

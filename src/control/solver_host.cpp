@@ -4,13 +4,13 @@
 
 namespace quorel {
 
-SolverProgress HostAdvance(Session& s, Platform& platform) {
-  const SolverProgress progress = SolverAdvance(s, platform);
+SolverProgress HostAdvance(SolverLoop& loop, Session& s, Platform& platform) {
+  const SolverProgress progress = loop.Advance(s, platform);
   SaveBestFoundIfReached(s, platform);
   return progress;
 }
 
-void RunSolver(Session& s, Platform& platform) {
+void RunSolver(SolverLoop& loop, Session& s, Platform& platform) {
   RunBook& r = s.run;
   if (r.LoopActive) {
     r.SolverEntryPending = true;
@@ -18,28 +18,33 @@ void RunSolver(Session& s, Platform& platform) {
   }
   do {
     r.SolverEntryPending = false;
-    if (SolverBegin(s, platform) == SolverProgress::kYielded)
-      while (HostAdvance(s, platform) == SolverProgress::kYielded) platform.PumpEvents();
+    if (loop.Begin(s, platform) == SolverProgress::kYielded)
+      while (HostAdvance(loop, s, platform) == SolverProgress::kYielded) platform.PumpEvents();
   } while (r.SolverEntryPending && RunHasBegun(r.RunState));
   r.SolverEntryPending = false;
 }
 
+void RunSolver(Session& s, Platform& platform) {
+  SolverLoop loop;
+  RunSolver(loop, s, platform);
+}
+
 void RequestSolverRun(Session& s, Platform& platform) {
-  if (s.run.LoopActive || s.run.SolverHostDriven) {
+  if (s.run.LoopActive || platform.HostsSolverLoop()) {
     s.run.SolverEntryPending = true;
     return;
   }
   RunSolver(s, platform);
 }
 
-bool SolverPoll(Session& s, Platform& platform) {
+bool SolverPoll(SolverLoop& loop, Session& s, Platform& platform) {
   RunBook& r = s.run;
   if (r.LoopActive) {
-    if (HostAdvance(s, platform) == SolverProgress::kYielded) return true;
+    if (HostAdvance(loop, s, platform) == SolverProgress::kYielded) return true;
   }
   if (r.SolverEntryPending) {
     r.SolverEntryPending = false;
-    if (RunHasBegun(r.RunState)) return SolverBegin(s, platform) == SolverProgress::kYielded;
+    if (RunHasBegun(r.RunState)) return loop.Begin(s, platform) == SolverProgress::kYielded;
   }
   return r.LoopActive;
 }

@@ -42,6 +42,9 @@ class Platform {
   // defaults), for the user to see where it went.
   virtual void FileSaved(const std::string& /*path*/) {}
   virtual void SetWaitCursor(bool) {}
+  // A front end drives the solver loop from its own event loop: a handler
+  // that runs the solver only asks, and the front end begins the loop.
+  virtual bool HostsSolverLoop() const { return false; }
 };
 
 }  // namespace quorel

@@ -176,7 +176,6 @@ struct RunBook {
   float ConvergeObjFnLimit = 1e-7f;
   int ConvergeCountLimit = 500;
   float StepFactor = 0.0f;
-  int SweepsPerYield = 6;
   double NextDisplayTime = 0.0;
   float BestTolerance = 5e-5f;
   std::vector<Flag> NAWarned = std::vector<Flag>(kMaxObjects + 1, 0);
@@ -192,17 +191,12 @@ struct RunBook {
   // A run of the series just reached the best value: its solution is to be
   // written to the best-found file before the next run begins.
   bool BestFoundPending = false;
-  // The resumable solver loop (solver/solver_loop.h): a loop is active from
-  // its entry to its end; the guard stops re-entry from a nested event loop;
-  // handlers that run the solver while a loop is active (or while the front
-  // end drives it) only set SolverEntryPending.
+  // What the resumable solver loop (solver/solver_loop.h) shows the
+  // handlers: a loop is active from its entry to its end; handlers that run
+  // the solver while a loop is active (or while a front end hosts the loop)
+  // only set SolverEntryPending.
   bool LoopActive = false;
-  bool LoopInAdvance = false;
-  int LoopPhase = 0;
-  float LoopIntervalDerivative = 0.0f;  // of the sweep that yielded
   bool SolverEntryPending = false;
-  bool SolverHostDriven = false;
-  long LoopProblemGeneration = 0;
   long long TotalSweeps = 0;
   long long PairEvaluations = 0;
 };

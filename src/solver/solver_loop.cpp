@@ -1,5 +1,6 @@
 #include "solver/solver_loop.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/map_layout.h"
@@ -13,28 +14,150 @@
 namespace quorel {
 namespace {
 
-// Where SolverAdvance resumes.
-constexpr int kPhaseSweep = 0;       // at the start of a sweep
-constexpr int kPhaseAfterYield = 1;  // after the yield inside a sweep
-constexpr int kPhaseNextRun = 2;     // after the yield between two runs
-
 constexpr int kAutoRepeatSweepCap = 50000;
 
-enum class Outcome { kContinue, kYield, kEnd };
-
-SolverProgress EndLoop(Session& s) {
-  s.run.LoopActive = false;
-  s.run.LoopPhase = kPhaseSweep;
-  return SolverProgress::kFinished;
-}
-
-bool ProblemReplaced(const Session& s) {
-  return s.prob.ProblemGeneration != s.run.LoopProblemGeneration || s.prob.NObjects == 0 ||
+bool ProblemReplaced(const Session& s, long problem_generation) {
+  return s.prob.ProblemGeneration != problem_generation || s.prob.NObjects == 0 ||
          s.run.RunState == kNoProblem;
 }
 
+// Small problems yield every few sweeps, large ones (long sweeps) at every
+// sweep.
+int SweepsPerYieldFor(int n_objects) {
+  return n_objects < 16 ? 6 : RoundToInt(75.0 / n_objects + 1.0);
+}
+
+}  // namespace
+
+SolverProgress SolverLoop::Begin(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  if (r.LoopActive) {
+    r.SolverEntryPending = true;
+    return SolverProgress::kYielded;
+  }
+  sweeps_per_yield_ = fixed_sweeps_per_yield_.value_or(SweepsPerYieldFor(s.prob.NObjects));
+  r.RestartRequested = false;
+  if (r.RunState != kStopped) {
+    r.BestObjFnValue = 1e20f;
+    r.RunCount = 0;
+  }
+  if (!RunHasBegun(r.RunState)) return SolverProgress::kFinished;
+  problem_generation_ = s.prob.ProblemGeneration;
+  phase_ = Phase::kSweep;
+  if (!StartRun(s, platform)) return SolverProgress::kFinished;
+  r.LoopActive = true;
+  return SolverProgress::kYielded;
+}
+
+SolverProgress SolverLoop::Advance(Session& s, Platform& platform) {
+  if (in_advance_) return SolverProgress::kYielded;
+  if (!s.run.LoopActive) return SolverProgress::kFinished;
+  in_advance_ = true;
+  SolverProgress progress = Drive(s, platform);
+  in_advance_ = false;
+  return progress;
+}
+
+void SolverLoop::Abandon(Session& s) {
+  RunBook& r = s.run;
+  if (r.LoopActive || r.RunState == kRunning)
+    r.RunState = s.prob.NObjects > 0 ? kStopped : kNoProblem;
+  r.LoopActive = false;
+  in_advance_ = false;
+  phase_ = Phase::kSweep;
+  r.SolverEntryPending = false;
+  r.RestartRequested = false;
+  r.StopRequested = false;
+  r.BestFoundPending = false;
+}
+
+void SolverLoop::SetSweepsPerYield(int sweeps) {
+  fixed_sweeps_per_yield_ = std::max(1, sweeps);
+}
+
+SolverProgress SolverLoop::Drive(Session& s, Platform& platform) {
+  if (phase_ != Phase::kSweep) {
+    Outcome resumed = Resume(s, platform);
+    if (resumed != Outcome::kContinue) return Settle(s, resumed);
+  }
+  for (;;) {
+    Outcome head = SweepHead(s, platform);
+    if (head != Outcome::kContinue) return Settle(s, head);
+    Outcome tail = FinishSweep(s, platform);
+    if (tail != Outcome::kContinue) return Settle(s, tail);
+  }
+}
+
+// What the handlers did during the yield decides how the loop goes on.
+SolverLoop::Outcome SolverLoop::Resume(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  const Phase resumed = phase_;
+  phase_ = Phase::kSweep;
+  if (ProblemReplaced(s, problem_generation_)) return Outcome::kEnd;
+  if (r.StopRequested) {
+    r.LastRunEnd = RunEnd::kStoppedByUser;
+    ShowFinalLabels(s);
+    platform.RefreshCaptions();
+    return Outcome::kEnd;
+  }
+  // Start while running ends the run at this check and begins a new one in
+  // this loop; it outranks any entry asked for after it (such as the
+  // release of the same double click asking to continue the stopped run).
+  if (r.RestartRequested) r.SolverEntryPending = false;
+  // A handler asked for the solver to be run afresh (Start or Continue while
+  // stopped): this loop gives way, and its host enters the loop again.
+  if (r.SolverEntryPending) return Outcome::kEnd;
+  if (resumed == Phase::kAfterYield) return FinishSweep(s, platform);
+  if (r.RunState != kRunning) {
+    // Between two runs of a series the next run is a new random one in any
+    // case.
+    r.RunState = kRunning;
+    r.RestartRequested = false;
+  }
+  return StartRun(s, platform) ? Outcome::kContinue : Outcome::kEnd;
+}
+
+// Steps 6 to 15 of a sweep, up to its yield point.
+SolverLoop::Outcome SolverLoop::SweepHead(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  SweepSums sums = SweepObjects(s, platform);
+  if (sums.problem_replaced) return Outcome::kEnd;
+  r.ObjFnValue = ObjectiveValue(s, sums.raw_sum);
+  interval_derivative_ = sums.interval_derivative;
+  ShowSweepLabels(s, platform.SecondsSinceMidnight());
+  platform.RefreshCaptions();
+  CountConvergence(s);
+  return r.IterationCount % sweeps_per_yield_ == 0 ? Outcome::kYieldInSweep : Outcome::kContinue;
+}
+
+// Steps 16 to 21 of a sweep, after its yield point.
+SolverLoop::Outcome SolverLoop::FinishSweep(Session& s, Platform& platform) {
+  RunBook& r = s.run;
+  if (!Recentre(s)) {
+    // Every object was parked meanwhile.
+    r.RunState = kStopped;
+    r.LastRunEnd = RunEnd::kTooFewObjects;
+    platform.LabelAllObjects();
+    return Outcome::kEnd;
+  }
+  ExpandOrdinal(s);
+  AdjustIntervalConstant(s, interval_derivative_);
+  if (ShowIntervalConstant(s)) platform.RefreshCaptions();
+  if (s.set.AutoRepeat && r.IterationCount > kAutoRepeatSweepCap) {
+    r.SmallChangeCount = r.ConvergeCountLimit;
+    r.LastRunEnd = RunEnd::kSweepCap;
+  } else if (r.SmallChangeCount >= r.ConvergeCountLimit) {
+    r.LastRunEnd = RunEnd::kConverged;
+  } else if (r.RelativeChangeMet) {
+    r.LastRunEnd = RunEnd::kRelativeChange;
+  } else if (r.RunState == kRunning) {
+    return Outcome::kContinue;
+  }
+  return EndRun(s, platform);
+}
+
 // The end of a run: the series bookkeeping and what follows.
-Outcome EndRun(Session& s, Platform& platform) {
+SolverLoop::Outcome SolverLoop::EndRun(Session& s, Platform& platform) {
   RunBook& r = s.run;
   if (r.RunState != kRunning) r.LastRunEnd = RunEnd::kStoppedByUser;
   ++r.RunCount;
@@ -69,142 +192,26 @@ Outcome EndRun(Session& s, Platform& platform) {
   r.RunState = kRunning;
   platform.SetFocus(FocusTarget::cmdStart);
   // The interface gets its events between two runs of a series as well.
-  r.LoopPhase = kPhaseNextRun;
-  return Outcome::kYield;
+  return Outcome::kYieldBetweenRuns;
 }
 
-// Steps 16 to 21 of a sweep, after its yield point.
-Outcome FinishSweep(Session& s, Platform& platform) {
-  RunBook& r = s.run;
-  if (!Recentre(s)) {
-    // Every object was parked meanwhile.
-    r.RunState = kStopped;
-    r.LastRunEnd = RunEnd::kTooFewObjects;
-    platform.LabelAllObjects();
-    return Outcome::kEnd;
+// Where the loop stops: at a yield, remembering where to resume, or at its
+// end.
+SolverProgress SolverLoop::Settle(Session& s, Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kYieldInSweep:
+      phase_ = Phase::kAfterYield;
+      return SolverProgress::kYielded;
+    case Outcome::kYieldBetweenRuns:
+      phase_ = Phase::kBetweenRuns;
+      return SolverProgress::kYielded;
+    case Outcome::kContinue:
+    case Outcome::kEnd:
+      break;
   }
-  ExpandOrdinal(s);
-  AdjustIntervalConstant(s, r.LoopIntervalDerivative);
-  if (ShowIntervalConstant(s)) platform.RefreshCaptions();
-  if (s.set.AutoRepeat && r.IterationCount > kAutoRepeatSweepCap) {
-    r.SmallChangeCount = r.ConvergeCountLimit;
-    r.LastRunEnd = RunEnd::kSweepCap;
-  } else if (r.SmallChangeCount >= r.ConvergeCountLimit) {
-    r.LastRunEnd = RunEnd::kConverged;
-  } else if (r.RelativeChangeMet) {
-    r.LastRunEnd = RunEnd::kRelativeChange;
-  } else if (r.RunState == kRunning) {
-    return Outcome::kContinue;
-  }
-  return EndRun(s, platform);
-}
-
-// Steps 6 to 15: returns kYield at a yield point.
-Outcome SweepHead(Session& s, Platform& platform) {
-  RunBook& r = s.run;
-  SweepSums sums = SweepObjects(s, platform);
-  if (sums.problem_replaced) return Outcome::kEnd;
-  r.ObjFnValue = ObjectiveValue(s, sums.raw_sum);
-  r.LoopIntervalDerivative = sums.interval_derivative;
-  ShowSweepLabels(s, platform.SecondsSinceMidnight());
-  platform.RefreshCaptions();
-  CountConvergence(s);
-  if (r.SweepsPerYield > 0 && r.IterationCount % r.SweepsPerYield == 0) {
-    r.LoopPhase = kPhaseAfterYield;
-    return Outcome::kYield;
-  }
-  return Outcome::kContinue;
-}
-
-SolverProgress Drive(Session& s, Platform& platform) {
-  RunBook& r = s.run;
-  if (r.LoopPhase != kPhaseSweep) {
-    int resumed = r.LoopPhase;
-    r.LoopPhase = kPhaseSweep;
-    if (ProblemReplaced(s)) return EndLoop(s);
-    if (r.StopRequested) {
-      r.LastRunEnd = RunEnd::kStoppedByUser;
-      ShowFinalLabels(s);
-      platform.RefreshCaptions();
-      return EndLoop(s);
-    }
-    // Start while running ends the run at this check and begins a new one in
-    // this loop; it outranks any entry asked for after it (such as the
-    // release of the same double click asking to continue the stopped run).
-    if (r.RestartRequested) r.SolverEntryPending = false;
-    // A handler asked for the solver to be run afresh (Start or Continue while
-    // stopped): this loop gives way, and its driver enters the loop again.
-    if (r.SolverEntryPending) return EndLoop(s);
-    if (resumed == kPhaseNextRun && r.RunState != kRunning) {
-      // Between two runs of a series the next run is a new random one in any
-      // case.
-      r.RunState = kRunning;
-      r.RestartRequested = false;
-    }
-    Outcome next = resumed == kPhaseAfterYield
-                       ? FinishSweep(s, platform)
-                       : (StartRun(s, platform) ? Outcome::kContinue : Outcome::kEnd);
-    if (next == Outcome::kEnd) return EndLoop(s);
-    if (next == Outcome::kYield) return SolverProgress::kYielded;
-  }
-  for (;;) {
-    Outcome head = SweepHead(s, platform);
-    if (head == Outcome::kEnd) return EndLoop(s);
-    if (head == Outcome::kYield) return SolverProgress::kYielded;
-    Outcome tail = FinishSweep(s, platform);
-    if (tail == Outcome::kEnd) return EndLoop(s);
-    if (tail == Outcome::kYield) return SolverProgress::kYielded;
-  }
-}
-
-}  // namespace
-
-SolverProgress SolverBegin(Session& s, Platform& platform) {
-  RunBook& r = s.run;
-  if (r.LoopActive) {
-    r.SolverEntryPending = true;
-    return SolverProgress::kYielded;
-  }
-  int n = s.prob.NObjects;
-  r.SweepsPerYield = n < 16 ? 6 : RoundToInt(75.0 / n + 1.0);
-  r.RestartRequested = false;
-  if (r.RunState != kStopped) {
-    r.BestObjFnValue = 1e20f;
-    r.RunCount = 0;
-  }
-  if (!RunHasBegun(r.RunState)) return SolverProgress::kFinished;
-  r.LoopProblemGeneration = s.prob.ProblemGeneration;
-  r.LoopPhase = kPhaseSweep;
-  if (!StartRun(s, platform)) return SolverProgress::kFinished;
-  r.LoopActive = true;
-  return SolverProgress::kYielded;
-}
-
-SolverProgress SolverAdvance(Session& s, Platform& platform) {
-  RunBook& r = s.run;
-  if (r.LoopInAdvance) return SolverProgress::kYielded;
-  if (!r.LoopActive) return SolverProgress::kFinished;
-  r.LoopInAdvance = true;
-  SolverProgress progress = Drive(s, platform);
-  r.LoopInAdvance = false;
-  return progress;
-}
-
-bool SolverActive(const Session& s) {
-  return s.run.LoopActive;
-}
-
-void AbandonSolverLoop(Session& s) {
-  RunBook& r = s.run;
-  if (r.LoopActive || r.RunState == kRunning)
-    r.RunState = s.prob.NObjects > 0 ? kStopped : kNoProblem;
-  r.LoopActive = false;
-  r.LoopInAdvance = false;
-  r.LoopPhase = kPhaseSweep;
-  r.SolverEntryPending = false;
-  r.RestartRequested = false;
-  r.StopRequested = false;
-  r.BestFoundPending = false;
+  s.run.LoopActive = false;
+  phase_ = Phase::kSweep;
+  return SolverProgress::kFinished;
 }
 
 }  // namespace quorel

@@ -31,6 +31,10 @@ class QtPlatform : public Platform {
   void SetFocus(FocusTarget target) override;
   void SetWaitCursor(bool on) override;
   void FileSaved(const std::string& path) override;
+  bool HostsSolverLoop() const override { return hosts_solver_loop_; }
+
+  // The solver driver drives the loop from the event loop while it lives.
+  void SetHostsSolverLoop(bool hosts) { hosts_solver_loop_ = hosts; }
 
   // The window connects these to its own routines.
   std::function<void()> on_refresh_captions;
@@ -42,6 +46,7 @@ class QtPlatform : public Platform {
  private:
   QWidget* parent_;
   std::string app_folder_;
+  bool hosts_solver_loop_ = false;
 };
 
 }  // namespace quorel

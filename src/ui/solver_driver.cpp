@@ -4,9 +4,9 @@
 
 namespace quorel {
 
-SolverDriver::SolverDriver(Session& s, Platform& platform, QObject* parent)
+SolverDriver::SolverDriver(Session& s, QtPlatform& platform, QObject* parent)
     : QObject(parent), s_(s), platform_(platform) {
-  s_.run.SolverHostDriven = true;
+  platform_.SetHostsSolverLoop(true);
   slice_timer_.setInterval(0);
   connect(&slice_timer_, &QTimer::timeout, this, &SolverDriver::Slice);
   frame_timer_.setInterval(16);
@@ -18,7 +18,7 @@ void SolverDriver::Kick() {
   if (shut_down_) return;
   // A requested run begins at once, as if the handler had entered the loop
   // itself, so that a Stop pressed before the first sweep finds it running.
-  if (s_.run.SolverEntryPending && !s_.run.LoopActive) SolverPoll(s_, platform_);
+  if (s_.run.SolverEntryPending && !s_.run.LoopActive) SolverPoll(loop_, s_, platform_);
   if (slice_timer_.isActive()) return;
   if (!s_.run.SolverEntryPending && !s_.run.LoopActive) return;
   slice_timer_.start();
@@ -29,11 +29,11 @@ void SolverDriver::Kick() {
 void SolverDriver::Slice() {
   // A message box shown by the solver runs its own event loop; the loop
   // must not be entered again from there.
-  if (s_.run.LoopInAdvance) return;
+  if (loop_.InAdvance()) return;
   QElapsedTimer clock;
   clock.start();
   bool more = true;
-  while (more && clock.elapsed() < kSliceBudgetMs) more = SolverPoll(s_, platform_);
+  while (more && clock.elapsed() < kSliceBudgetMs) more = SolverPoll(loop_, s_, platform_);
   if (!more) Stop();
 }
 
@@ -44,7 +44,7 @@ void SolverDriver::Stop() {
 }
 
 void SolverDriver::Abandon() {
-  AbandonSolverLoop(s_);
+  loop_.Abandon(s_);
   if (Running()) Stop();
 }
 
@@ -52,6 +52,10 @@ void SolverDriver::Shutdown() {
   shut_down_ = true;
   slice_timer_.stop();
   frame_timer_.stop();
+  // Nothing advances this loop any more; a loop left active would turn every
+  // later request to run the solver into one that is never honoured.
+  if (s_.run.LoopActive && !loop_.InAdvance()) loop_.Abandon(s_);
+  platform_.SetHostsSolverLoop(false);
 }
 
 }  // namespace quorel

@@ -8,8 +8,9 @@
 #include <QObject>
 #include <QTimer>
 
-#include "model/platform.h"
 #include "model/session.h"
+#include "solver/solver_loop.h"
+#include "ui/qt_platform.h"
 
 namespace quorel {
 
@@ -17,12 +18,13 @@ class SolverDriver : public QObject {
   Q_OBJECT
 
  public:
-  SolverDriver(Session& s, Platform& platform, QObject* parent = nullptr);
+  SolverDriver(Session& s, QtPlatform& platform, QObject* parent = nullptr);
 
   // Starts driving when a handler asked for a solver run or a loop is active.
   void Kick();
   bool Running() const { return slice_timer_.isActive(); }
-  // Stops driving for good (the window closes).
+  // Stops driving for good (the window closes): the loop is given up, and a
+  // handler that runs the solver afterwards runs it itself.
   void Shutdown();
   // Gives up the loop after a fault of the program broke it.
   void Abandon();
@@ -41,7 +43,8 @@ class SolverDriver : public QObject {
   void Stop();
 
   Session& s_;
-  Platform& platform_;
+  QtPlatform& platform_;
+  SolverLoop loop_;
   QTimer slice_timer_;
   QTimer frame_timer_;
   bool shut_down_ = false;

@@ -87,7 +87,8 @@ TEST(Jiggle, LeavesMarkedAndParkedObjectsAndSetsCoordinatesByTheDrawingScale) {
   s.set.AutoStop = true;
   SetConvergenceLimits(s);
   s.run.RunState = kRunning;
-  ASSERT_EQ(SolverBegin(s, e.platform), SolverProgress::kYielded);
+  SolverLoop loop;
+  ASSERT_EQ(loop.Begin(s, e.platform), SolverProgress::kYielded);
   for (int i : {1, 2, 3, 5})
     EXPECT_LE(std::hypot(s.prob.LocDim[1][i], s.prob.LocDim[2][i]), 0.5 + 1e-6) << i;
 }
@@ -135,9 +136,10 @@ TEST(RunControl, StartWhileALoopRunsBeginsANewRunWhateverFollowsIt) {
   Session& s = *e.session;
   s.set.AutoStop = false;
   SetConvergenceLimits(s);
-  s.run.SolverHostDriven = true;
+  e.platform.hosts_solver_loop = true;
+  SolverLoop loop;
   auto poll = [&](int slices) {
-    for (int k = 0; k < slices; ++k) SolverPoll(s, e.platform);
+    for (int k = 0; k < slices; ++k) SolverPoll(loop, s, e.platform);
   };
   cmdStart_Click(s, e.platform);
   poll(10);
@@ -147,7 +149,7 @@ TEST(RunControl, StartWhileALoopRunsBeginsANewRunWhateverFollowsIt) {
   EmptyMapMouseUp(s, e.platform);
   poll(10);
   EXPECT_EQ(s.run.RunState, kRunning);
-  EXPECT_TRUE(SolverActive(s));
+  EXPECT_TRUE(s.run.LoopActive);
   EXPECT_EQ(s.run.RunCount, 1);
   // Counted from a random start made after the request.
   EXPECT_LE(s.run.OrdinalIterationCount, s.run.TotalSweeps - before);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "control/run_control.h"
+#include "control/solver_host.h"
 #include "model/map_layout.h"
 #include "model/numeric.h"
 #include "solver/solver_fixture.h"
@@ -186,13 +187,15 @@ TEST_F(FieldViewTest, EnteringBetweenRunsOfASeriesEndsTheSeries) {
   Session& s = S();
   chkAutoRepeat_Click(s, e_.platform, true);
   std::vector<float> seen;
+  SolverLoop loop;
   e_.platform.on_pump = [&] {
-    if (s.run.LoopPhase == 2 && seen.empty() && field_.Enter())  // between two runs
+    if (loop.BetweenRuns() && seen.empty() && field_.Enter())
       seen = s.prob.LocDim[1];
     else if (seen.empty())
       s.run.SmallChangeCount = s.run.ConvergeCountLimit;  // ends each run at once
   };
-  cmdStart_Click(s, e_.platform);
+  s.run.RunState = kRunning;
+  RunSolver(loop, s, e_.platform);
   ASSERT_FALSE(seen.empty());
   EXPECT_FALSE(s.run.LoopActive);
   EXPECT_EQ(s.run.RunCount, 1);

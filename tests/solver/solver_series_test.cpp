@@ -7,6 +7,7 @@
 
 #include "control/dimensions_boundary.h"
 #include "control/run_control.h"
+#include "control/solver_host.h"
 #include "model/map_layout.h"
 #include "solver/convergence.h"
 #include "solver/objective.h"
@@ -38,8 +39,9 @@ TEST(SeriesEnd, HitsAndTheBestFoundFileByTolerance) {
   std::vector<float> best;
   std::vector<bool> written;
   std::vector<float> tolerance;
+  SolverLoop loop;
   e.platform.on_pump = [&] {
-    if (s.run.LoopPhase == 2) {  // between two runs
+    if (loop.BetweenRuns()) {
       hits.push_back(s.run.BestHitCount);
       best.push_back(s.run.BestObjFnValue);
       tolerance.push_back(s.run.BestTolerance);
@@ -53,7 +55,8 @@ TEST(SeriesEnd, HitsAndTheBestFoundFileByTolerance) {
       s.run.SmallChangeCount = s.run.ConvergeCountLimit;
     }
   };
-  cmdStart_Click(s, e.platform);
+  s.run.RunState = kRunning;
+  RunSolver(loop, s, e.platform);
   // 0.5: first value, 1 hit.  0.5004: within 0.0005, |diff| < 0.00051: 2.
   // 0.4996: 3 and the new best.  0.499: better by 0.0006 >= 0.00051: 1.
   // 0.4995: not below 0.499 + 0.0005: no hit, no file.  0.498495: better by
@@ -79,8 +82,9 @@ TEST(SeriesEnd, ToleranceByPrecisionLevel) {
     chkAutoRepeat_Click(s, e.platform, true);
     chkAutoStop_Click(s, e.platform, true);
     s.run.BestTolerance = -1.0f;
+    SolverLoop loop;
     e.platform.on_pump = [&] {
-      if (s.run.LoopPhase == 2) {
+      if (loop.BetweenRuns()) {
         cmdStop_Click(s, e.platform);
         return;
       }
@@ -88,7 +92,8 @@ TEST(SeriesEnd, ToleranceByPrecisionLevel) {
     };
     const auto best_file = testing::TempPath("quorel_series_tolerance.txt");
     s.set.SolnBestFileName = best_file.string();
-    cmdStart_Click(s, e.platform);
+    s.run.RunState = kRunning;
+    RunSolver(loop, s, e.platform);
     std::filesystem::remove(best_file);
     EXPECT_EQ(s.run.BestTolerance, expected) << level;
     EXPECT_EQ(s.run.RunCount, 1);
@@ -112,8 +117,9 @@ TEST(SeriesEnd, MarginIsTheExactToleranceAndTenToTheMinusFive) {
   // 2 margin - margin = margin exactly.
   const std::vector<float> values = {2 * margin, margin};
   std::vector<int> hits;
+  SolverLoop loop;
   e.platform.on_pump = [&] {
-    if (s.run.LoopPhase == 2) {
+    if (loop.BetweenRuns()) {
       hits.push_back(s.run.BestHitCount);
       if (s.run.RunCount == 2) cmdStop_Click(s, e.platform);
       return;
@@ -121,7 +127,8 @@ TEST(SeriesEnd, MarginIsTheExactToleranceAndTenToTheMinusFive) {
     s.run.ObjFnValue = values[s.run.RunCount];
     s.run.SmallChangeCount = s.run.ConvergeCountLimit;
   };
-  cmdStart_Click(s, e.platform);
+  s.run.RunState = kRunning;
+  RunSolver(loop, s, e.platform);
   std::filesystem::remove(best_file);
   EXPECT_EQ(hits, (std::vector<int>{1, 2}));
   EXPECT_EQ(s.run.BestObjFnValue, margin);

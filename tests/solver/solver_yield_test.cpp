@@ -86,6 +86,7 @@ TEST(SolverYield, AdvanceInsideAdvanceReturnsAtOnce) {
   for (int j = 1; j < 8; ++j) testing::SetMissing(s, 8, j);
   ComputeObjFnNormaliser(s);
   int nested_calls = 0;
+  SolverLoop loop;
   struct NestingPlatform : testing::FakePlatform {
     std::function<void()> on_message;
     void ShowMessage(const std::string& text) override {
@@ -96,19 +97,20 @@ TEST(SolverYield, AdvanceInsideAdvanceReturnsAtOnce) {
   platform.on_message = [&] {
     ++nested_calls;
     int iterations = s.run.IterationCount;
-    EXPECT_EQ(SolverAdvance(s, platform), SolverProgress::kYielded);
-    EXPECT_TRUE(SolverPoll(s, platform));
+    EXPECT_TRUE(loop.InAdvance());
+    EXPECT_EQ(loop.Advance(s, platform), SolverProgress::kYielded);
+    EXPECT_TRUE(SolverPoll(loop, s, platform));
     RunSolver(s, platform);  // a handler running the solver: only a request
     EXPECT_EQ(s.run.IterationCount, iterations);
   };
   s.run.RunState = kRunning;
-  ASSERT_EQ(SolverBegin(s, platform), SolverProgress::kYielded);
-  EXPECT_EQ(SolverAdvance(s, platform), SolverProgress::kYielded);
+  ASSERT_EQ(loop.Begin(s, platform), SolverProgress::kYielded);
+  EXPECT_EQ(loop.Advance(s, platform), SolverProgress::kYielded);
   EXPECT_EQ(nested_calls, 1);
   // The request made from inside makes the loop give way at its next resume;
   // a driver then begins it again.
   EXPECT_TRUE(s.run.SolverEntryPending);
-  EXPECT_EQ(SolverAdvance(s, platform), SolverProgress::kFinished);
+  EXPECT_EQ(loop.Advance(s, platform), SolverProgress::kFinished);
   EXPECT_FALSE(s.run.LoopActive);
 }
 
@@ -116,12 +118,13 @@ TEST(SolverYield, HostDrivenLoopRunsSliceBySlice) {
   EmbeddedProblem e;
   BuildEmbedded(e, 10, 2);
   Session& s = *e.session;
-  s.run.SolverHostDriven = true;
+  e.platform.hosts_solver_loop = true;
   cmdStart_Click(s, e.platform);  // only asks
   EXPECT_EQ(s.run.IterationCount, 0);
   EXPECT_TRUE(s.run.SolverEntryPending);
   int slices = 0;
-  while (SolverPoll(s, e.platform)) {
+  SolverLoop loop;
+  while (SolverPoll(loop, s, e.platform)) {
     ++slices;
     if (slices == 1) {
       EXPECT_EQ(s.run.IterationCount, 0);  // begun, not yet swept

@@ -22,6 +22,8 @@ class FakePlatform : public Platform {
   std::vector<int> moved;
   std::vector<FocusTarget> focus;
   bool record_moves = false;
+  // The test drives the solver loop itself, as a front end does.
+  bool hosts_solver_loop = false;
   // Seconds since midnight returned by the clock; advanced by clock_step on
   // every reading.
   double clock = 36000.0;
@@ -51,6 +53,7 @@ class FakePlatform : public Platform {
   void LabelActiveObjects() override { ++label_active; }
   void ClearMapCanvas() override { ++canvas_clears; }
   void SetFocus(FocusTarget target) override { focus.push_back(target); }
+  bool HostsSolverLoop() const override { return hosts_solver_loop; }
 
   // The message code word at the end of the last message ("ErrMsgR5"), or "".
   std::string LastCode() const;

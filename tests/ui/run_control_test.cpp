@@ -1,5 +1,7 @@
 // The solver driven from the window: Start converges, Stop, Continue,
 // the objective labels, Timer1, and closing the window during a run.
+#include "control/run_control.h"
+
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -183,6 +185,10 @@ class RunControlTest : public QObject {
     long long sweeps = w->session->run.TotalSweeps;
     w->ServeEvents();
     QCOMPARE(w->session->run.TotalSweeps, sweeps);
+    // With no driver left, a run asked for now is run at once, not left pending.
+    QTimer::singleShot(20, w->form.get(), [&] { cmdStop_Click(*w->session, *w->platform); });
+    cmdContinue_Click(*w->session, *w->platform);
+    QVERIFY(w->session->run.TotalSweeps > sweeps && !w->session->run.SolverEntryPending);
     w.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
