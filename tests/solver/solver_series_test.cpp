@@ -2,22 +2,12 @@
 // the hit count, the best value and the best-found file by the tolerance.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 
-#include "control/dimensions_boundary.h"
 #include "control/run_control.h"
 #include "control/solver_host.h"
-#include "model/map_layout.h"
-#include "solver/convergence.h"
-#include "solver/objective.h"
 #include "solver/solver_fixture.h"
-#include "solver/solver_loop.h"
-#include "solver/solver_run_start.h"
-#include "solver/solver_sweep.h"
-#include "support/fake_platform.h"
 #include "support/temp_path.h"
-#include "support/tiny_problem.h"
 
 namespace quorel {
 namespace {

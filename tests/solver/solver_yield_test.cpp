@@ -114,28 +114,6 @@ TEST(SolverYield, AdvanceInsideAdvanceReturnsAtOnce) {
   EXPECT_FALSE(s.run.LoopActive);
 }
 
-TEST(SolverYield, HostDrivenLoopRunsSliceBySlice) {
-  EmbeddedProblem e;
-  BuildEmbedded(e, 10, 2);
-  Session& s = *e.session;
-  e.platform.hosts_solver_loop = true;
-  cmdStart_Click(s, e.platform);  // only asks
-  EXPECT_EQ(s.run.IterationCount, 0);
-  EXPECT_TRUE(s.run.SolverEntryPending);
-  int slices = 0;
-  SolverLoop loop;
-  while (SolverPoll(loop, s, e.platform)) {
-    ++slices;
-    if (slices == 1) {
-      EXPECT_EQ(s.run.IterationCount, 0);  // begun, not yet swept
-    }
-  }
-  EXPECT_GT(slices, 10);
-  EXPECT_EQ(s.run.RunState, kStopped);
-  EXPECT_EQ(s.run.SmallChangeCount, s.run.ConvergeCountLimit);
-  EXPECT_LT(s.run.ObjFnValue, 1e-4f);
-}
-
 TEST(SolverYield, AutomaticRepeatWritesTheBestFoundFileAndFindsTheMinimumAgain) {
   EmbeddedProblem e;
   BuildEmbedded(e, 7, 2, 21);
