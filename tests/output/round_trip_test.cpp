@@ -36,8 +36,9 @@ TEST(RoundTrip, ProblemAComesBackWithDataSettingsAndParking) {
   for (int i = 1; i <= 4; ++i)
     for (int j = 1; j < i; ++j) {
       EXPECT_EQ(p.DissimMissing(i, j), a->prob.DissimMissing(i, j)) << i << "," << j;
-      if (!p.DissimMissing(i, j))
+      if (!p.DissimMissing(i, j)) {
         EXPECT_NEAR(p.Dissim(i, j), a->prob.Dissim(i, j), 5e-6) << i << "," << j;
+      }
       EXPECT_EQ(p.Dissim(i, j), p.Dissim(j, i));
     }
   EXPECT_TRUE(p.DissimMissing(4, 1));
@@ -126,8 +127,9 @@ TEST(RoundTrip, AttributesWithMissingValuesAndParkedAttribute) {
   for (int i = 1; i <= 3; ++i)
     for (int a = 1; a <= 3; ++a) {
       EXPECT_EQ(back.prob.AttribMissing(i, a) != 0, i == 2 && a == 2) << i << "," << a;
-      if (!back.prob.AttribMissing(i, a))
+      if (!back.prob.AttribMissing(i, a)) {
         EXPECT_FLOAT_EQ(back.prob.AttribValue(i, a), values[i][a]);
+      }
     }
   EXPECT_TRUE(back.prob.AttribParked[3]);
   EXPECT_FALSE(back.prob.AttribParked[1]);

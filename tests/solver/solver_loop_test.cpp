@@ -117,7 +117,9 @@ TEST(SolverLoop, ContinueKeepsCountersAndPositionsStartResetsThem) {
   // Continue: one more stretch of sweeps from the same positions.
   int first_moves = 0;
   e.platform.on_pump = [&] {
-    if (first_moves++ == 0) EXPECT_NE(s.prob.LocDim[1][4], 0.0f);
+    if (first_moves++ == 0) {
+      EXPECT_NE(s.prob.LocDim[1][4], 0.0f);
+    }
     if (s.run.IterationCount >= 42) cmdStop_Click(s, e.platform);
   };
   s.run.BestObjFnValue = 0.5f;  // a series value that Continue must keep
