@@ -1,43 +1,21 @@
 // The field views in the window: the three ways in and the two ways out,
 // what is hidden meanwhile, automatic repeat, a run under way, and the
 // mirror's glide at display rate.
-#include <QCheckBox>
-#include <QFrame>
-#include <QGroupBox>
-#include <QPushButton>
-
 #include "model/field_view.h"
 #include "ui_fixture.h"
 
 using namespace quorel;
-using quorel::testing::Child;
 using quorel::testing::Window;
 
 namespace {
 
 enum Way { kKeyF, kRightClick, kFieldButton, kCloseButton };
 
-void RightClick(Window& w, QPoint at) {
-  QTest::mousePress(w.Viewport(), Qt::RightButton, Qt::NoModifier, at);
-  QTest::mouseRelease(w.Viewport(), Qt::RightButton, Qt::NoModifier, at);
-}
-
 void Switch(Window& w, int way) {
-  QPoint empty = w.At(60, 60);
-  switch (way) {
-    case kKeyF:
-      QTest::keyClick(w.form.get(), Qt::Key_F);
-      break;
-    case kRightClick:
-      RightClick(w, empty);
-      break;
-    case kFieldButton:
-      QTest::mouseClick(w.Button("cmdField"), Qt::LeftButton);
-      break;
-    default:
-      QTest::mouseClick(w.Button("cmdFieldClose"), Qt::LeftButton);
-      break;
-  }
+  if (way == kKeyF) QTest::keyClick(w.form.get(), Qt::Key_F);
+  if (way == kRightClick) QTest::mouseClick(w.Viewport(), Qt::RightButton, {}, w.At(60, 60));
+  if (way == kFieldButton) w.Press("cmdField");
+  if (way == kCloseButton) w.Press("cmdFieldClose");
 }
 
 }  // namespace
@@ -54,22 +32,19 @@ class FieldModeTest : public QObject {
   }
   void entersThreeWaysAndShowsEverythingAgainOnLeaving() {
     QFETCH(int, way);
-    Window w;
-    w.LoadCase(2);
+    Window w(2);  // with attributes
     Session& s = *w.session;
     MainForm& f = *w.form;
-    QVERIFY(s.prob.NAttributes > 0);
     w.DoubleClick(w.LabelCentre(4));
     QVERIFY(s.prob.ObjParked[4]);
-    QWidget* tools = f.findChild<QFrame*>("frameFieldControls");
-    QVERIFY(tools && !tools->isVisible());
+    QWidget* tools = w.Find("frameFieldControls");
+    const QWidget* panels[] = {w.Find("frameBottomControlGroup"), w.Find("frameOnlineControls"),
+                               w.Find("frameActiveAttribs"), w.Find("frameParkedAttribs")};
+    QVERIFY(!tools->isVisible());
     Switch(w, way);
     QVERIFY(s.map.FieldMode);
     QVERIFY(tools->isVisible());
-    for (QWidget* hidden : std::initializer_list<QWidget*>{
-             Child<QFrame>(f, "frameBottomControlGroup"), Child<QFrame>(f, "frameOnlineControls"),
-             Child<QGroupBox>(f, "frameActiveAttribs"), Child<QGroupBox>(f, "frameParkedAttribs")})
-      QVERIFY(!hidden->isVisible());
+    for (const QWidget* panel : panels) QVERIFY(!panel->isVisible());
     QVERIFY(!f.map()->Circle(4)->isVisible());
     QVERIFY(f.map()->Circle(5)->isVisible());
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Button("cmdFieldClose")));
@@ -83,10 +58,7 @@ class FieldModeTest : public QObject {
     Switch(w, kCloseButton);
     QVERIFY(!s.map.FieldMode);
     QVERIFY(!tools->isVisible());
-    for (QWidget* shown : std::initializer_list<QWidget*>{
-             Child<QFrame>(f, "frameBottomControlGroup"), Child<QFrame>(f, "frameOnlineControls"),
-             Child<QGroupBox>(f, "frameActiveAttribs"), Child<QGroupBox>(f, "frameParkedAttribs")})
-      QVERIFY(shown->isVisible());
+    for (const QWidget* panel : panels) QVERIFY(panel->isVisible());
     QVERIFY(f.map()->Circle(4)->isVisible());
   }
 
@@ -99,8 +71,7 @@ class FieldModeTest : public QObject {
   void automaticRepeatComesBackOnlyWithTheCloseButton() {
     QFETCH(int, way);
     QFETCH(bool, repeat_after);
-    Window w([](Session& s) { s.set.AutoRepeat = true; });
-    w.LoadCase(3);
+    Window w(3, [](Session& s) { s.set.AutoRepeat = true; });
     Session& s = *w.session;
     Switch(w, kFieldButton);
     QVERIFY(!s.set.AutoRepeat);
@@ -114,10 +85,9 @@ class FieldModeTest : public QObject {
   }
 
   void enteringDuringARunStopsItAndTheMapStaysStill() {
-    Window w;
-    w.LoadCase(0);
+    Window w(0);
     Session& s = *w.session;
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
+    w.Press("cmdStart");
     QVERIFY(w.WaitForSweeps(50));
     QTest::keyClick(w.form.get(), Qt::Key_F);
     QVERIFY(s.map.FieldMode);
@@ -125,24 +95,23 @@ class FieldModeTest : public QObject {
     QVERIFY(w.WaitUntilIdle());
     float x = s.prob.LocDim[1][7];
     // The move tool drags the whole map; the tool button makes it count.
-    QTest::mouseClick(w.Button("cmdMove"), Qt::LeftButton);
+    w.Press("cmdMove");
     QVERIFY(w.Button("cmdMove")->isChecked());
     QPointF corner = w.form->map()->Circle(7)->pos();
     w.Drag(w.At(3000, 3000), w.At(3000 + 450, 3000));
     QCOMPARE(w.form->map()->Circle(7)->pos(), corner + QPointF(450, 0));
-    QTest::mouseClick(w.Button("cmdMove"), Qt::LeftButton);
+    w.Press("cmdMove");
     QVERIFY(!w.Button("cmdMove")->isChecked());
     QVERIFY(std::fabs(s.prob.LocDim[1][7] - (x + 450.0f / s.map.UnitRadius)) < 1e-3f);
   }
 
   void mirrorGlidesAtDisplayRateWithoutHoldingTheWindow() {
-    Window w;
-    w.LoadCase(3);
+    Window w(3);
     Session& s = *w.session;
     FieldView& field = *w.form->field();
-    QTest::mouseClick(w.Button("cmdField"), Qt::LeftButton);
+    w.Press("cmdField");
     QVERIFY(field.Steps() > 1000);
-    QTest::mouseClick(w.Button("cmdMirror"), Qt::LeftButton);
+    w.Press("cmdMirror");
     std::vector<float> y(5);
     for (int i = 1; i <= 4; ++i) y[i] = s.prob.LocDim[2][i];
     QPoint beside = w.At(s.map.MapCentreX + 2500, s.map.MapCentreY);

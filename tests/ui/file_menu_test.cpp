@@ -89,21 +89,37 @@ class FileMenuTest : public QObject {
     QCOMPARE(s.run.RunState, kLoadedIdle);
   }
 
-  // A missing file keeps the problem; a refused one leaves none.
-  void badFilesAreReported() {
+  // Reload Original Default Values empties the window and Save then has
+  // nothing to write; a missing file keeps the problem, a refused one
+  // leaves none.
+  void reloadOriginalDefaultsAndBadFiles() {
     Window w(3);
     MessageBoxCloser closer;
+    w.session->set.BadnessFunctionNum = 3;
+    w.Action("mnuClear")->trigger();
+    QCOMPARE(w.session->prob.NObjects, 0);
+    QCOMPARE(w.session->run.RunState, kNoProblem);
+    QCOMPARE(w.session->set.BadnessFunctionNum, 1);
+    QCOMPARE(w.form->map()->CircleCount(), 0);
+    QVERIFY(!w.Find<QFrame>("frameOnlineControls")->isVisible());
+    QVERIFY(w.Label("lblStartUpMsg")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Button("cmdExit")));
+    w.session->set.SolnLongFileName = w.dir.filePath("never.txt").toStdString();
+    w.Action("mnuSave")->trigger();
+    QTRY_COMPARE(closer.texts.size(), 1);
+    QVERIFY(!QFile::exists(w.dir.filePath("never.txt")));
+
+    w.LoadCase(3);
     QString path = w.dir.filePath("no_such_file.txt");
     w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return path; };
     w.Action("mnuReadDataFile")->trigger();
-    QTRY_COMPARE(closer.texts.size(), 1);
-    QCOMPARE(closer.icons[0], QMessageBox::Information);
+    QTRY_COMPARE(closer.texts.size(), 2);
+    QCOMPARE(closer.icons[1], QMessageBox::Information);
     QCOMPARE(w.session->prob.NObjects, 4);
-
     path = WriteBytes(w.dir.filePath("bad.txt"), "just a comment\r\n");
     w.Action("mnuReadDataFile")->trigger();
-    QTRY_COMPARE(closer.texts.size(), 2);
-    QVERIFY(closer.texts[1].endsWith("ErrMsgR1"));
+    QTRY_COMPARE(closer.texts.size(), 3);
+    QVERIFY(closer.texts[2].endsWith("ErrMsgR1"));
     QCOMPARE(w.session->prob.NObjects, 0);
     QCOMPARE(w.session->run.RunState, kNoProblem);
     QCOMPARE(w.form->map()->CircleCount(), 0);
@@ -143,26 +159,6 @@ class FileMenuTest : public QObject {
     QCOMPARE(s.prob.NObjects, 4);
     QVERIFY(std::fabs(s.prob.LocDim[1][1] - x1) < 1e-4f);
     QVERIFY(s.prob.LocationsGiven);
-  }
-
-  // Reload Original Default Values empties the window; Save then has
-  // nothing to write.
-  void reloadOriginalDefaultsEmptiesTheWindowAndSaveIsRefused() {
-    Window w(3);
-    w.session->set.BadnessFunctionNum = 3;
-    w.Action("mnuClear")->trigger();
-    QCOMPARE(w.session->prob.NObjects, 0);
-    QCOMPARE(w.session->run.RunState, kNoProblem);
-    QCOMPARE(w.session->set.BadnessFunctionNum, 1);
-    QCOMPARE(w.form->map()->CircleCount(), 0);
-    QVERIFY(!w.Find<QFrame>("frameOnlineControls")->isVisible());
-    QVERIFY(w.Label("lblStartUpMsg")->isVisible());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Button("cmdExit")));
-    MessageBoxCloser closer;
-    w.session->set.SolnLongFileName = w.dir.filePath("never.txt").toStdString();
-    w.Action("mnuSave")->trigger();
-    QTRY_COMPARE(closer.texts.size(), 1);
-    QVERIFY(!QFile::exists(w.dir.filePath("never.txt")));
   }
 
   void specialCasesDialog() {
@@ -236,17 +232,20 @@ class FileMenuTest : public QObject {
     QVERIFY(w.Stop());
   }
 
-  void importDuringARunThenExportDuringTheNext() {
-    Window w;
+  // Imported during a run, exported during the next, kept as a data file.
+  void importDuringARunThenExportDuringTheNextAndKeep() {
+    Window w(3);
     Session& s = *w.session;
     QString csv = WriteBytes(w.dir.filePath("cities.csv"),
                              ",Athens,\"Paris, France\",Rome\nAthens,0,3175,817\n"
                              "\"Paris, France\",3175,0,1420\nRome,817,1420,0\n");
-    QString exported = w.dir.filePath("map.csv");
+    QString exported = w.dir.filePath("map.csv"), kept = w.dir.filePath("kept.txt");
     w.form->file_dialog_hook = [&](const QString& caption, const QString&, bool) {
-      return caption == "Import CSV" ? csv : exported;
+      return caption == "Import CSV" ? csv : caption.contains("Export") ? exported : kept;
     };
-    w.LoadCase(3);
+    QAction* keep = w.Action("mnuSaveImportedAs");
+    emit w.Find<QMenu>("mnuFile")->aboutToShow();
+    QVERIFY(!keep->isEnabled());
     w.Press("cmdStart");
     QVERIFY(w.Running());
 
@@ -274,31 +273,17 @@ class FileMenuTest : public QObject {
     w.Action("mnuExportCoordinates")->trigger();
     QVERIFY(ReadBytes(exported).split('\n').value(2).startsWith("2,\"Paris, France\","));
     QVERIFY(w.Stop());
-  }
 
-  void importedProblemIsKeptAsADataFile() {
-    Window w;
-    QString csv = WriteBytes(w.dir.filePath("sim.csv"), "10;4;2\n4;10;6\n2;6;10\n");
-    QString kept = w.dir.filePath("kept.txt");
-    w.form->file_dialog_hook = [&](const QString& caption, const QString&, bool) {
-      return caption == "Import CSV" ? csv : kept;
-    };
-    QAction* save = w.Action("mnuSaveImportedAs");
     emit w.Find<QMenu>("mnuFile")->aboutToShow();
-    QVERIFY(!save->isEnabled());
-    QVERIFY(
-        Import(w, [](CsvImportForm* form) { form->findChild<QPushButton*>("cmdOK")->click(); }));
-    QCOMPARE(w.session->prob.NObjects, 3);
-    QVERIFY(w.session->prob.ProximitiesAreSimilarities);
-    emit w.Find<QMenu>("mnuFile")->aboutToShow();
-    QVERIFY(save->isEnabled());
-    save->trigger();
-    QCOMPARE(QString::fromStdString(w.session->set.DataFileName), kept);
-    QCOMPARE(QString::fromStdString(w.session->set.StartupProblem), kept);
+    QVERIFY(keep->isEnabled());
+    keep->trigger();
+    QCOMPARE(QString::fromStdString(s.set.DataFileName), kept);
+    QCOMPARE(QString::fromStdString(s.set.StartupProblem), kept);
     // The kept file is an ordinary data file.
-    w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return kept; };
-    w.Action("mnuReadDataFile")->trigger();
-    QCOMPARE(w.session->prob.NObjects, 3);
+    w.LoadCase(2);
+    w.ReadFile(kept);
+    QCOMPARE(s.prob.NObjects, 3);
+    QCOMPARE(s.prob.ObjName[2], std::string("Paris, France"));
   }
 
   void malformedTableIsNotLoaded() {

@@ -1,8 +1,6 @@
 // A fault of the program (here a setting code forced outside its table while
 // a run goes on) is caught by the application: the user reads its name, the
 // run is stopped, and the program goes on.
-#include <QPushButton>
-
 #include "ui/quorel_application.h"
 #include "ui_fixture.h"
 
@@ -15,11 +13,10 @@ class InternalErrorTest : public QObject {
 
  private slots:
   void aFaultDuringARunIsNamedAndTheProgramGoesOn() {
-    Window w;
-    w.LoadCase(3);
+    Window w(3);
     Session& s = *w.session;
     MessageBoxCloser closer;
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
+    w.Press("cmdStart");
     QVERIFY(w.WaitForSweeps(5));
     s.set.BadnessFunctionNum = MaxBadnessFunctionNum + 5;
     QTRY_COMPARE(closer.texts.size(), 1);
@@ -31,10 +28,9 @@ class InternalErrorTest : public QObject {
     // The program goes on: a new run starts and sweeps.
     s.set.BadnessFunctionNum = 0;
     const long long sweeps = s.run.TotalSweeps;
-    QTest::mouseClick(w.Button("cmdStart"), Qt::LeftButton);
+    w.Press("cmdStart");
     QVERIFY(w.WaitForSweeps(sweeps + 5));
-    QTest::mouseClick(w.Button("cmdStop"), Qt::LeftButton);
-    QVERIFY(w.WaitUntilIdle());
+    QVERIFY(w.Stop());
     // Any other handler's fault is named the same way.
     QTimer::singleShot(0, [] { throw std::logic_error("a test fault"); });
     QTRY_COMPARE(closer.texts.size(), 2);

@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <functional>
 
 #include "ui_fixture.h"
 
@@ -116,54 +115,31 @@ class MainWindowTest : public QObject {
   }
 
   // Every on-line button and its key forward to the same rule: a click or
-  // the key steps the setting and the button shows the session's caption,
-  // Shift steps back.
+  // the key steps the setting and the button shows the new caption, Shift
+  // steps back.  The rule's values are the core's to check.
   void buttonsAndKeysStepForwardAndShiftStepsBack() {
     Window w(2, ShowAllButtons);
-    Session& s = *w.session;
-    const Captions& c = s.captions;
-    struct Case {
-      QAbstractButton* button;
-      Qt::Key key;
-      const std::string* caption;
-      std::function<double()> value;
-    };
-    const Case cases[] = {
-        {w.Button("cmdMDSType"), Qt::Key_T, &c.cmdMDSType,
-         [&] { return s.set.MDSAnalysisTypeNum; }},
-        {w.Button("cmdBadnessFns"), Qt::Key_B, &c.cmdBadnessFns,
-         [&] { return s.set.BadnessFunctionNum; }},
-        {w.Button("cmdDimensions"), Qt::Key_N, &c.cmdDimensions,
-         [&] { return s.set.DimensionsNum; }},
-        {w.Button("cmdBoundary"), Qt::Key_Y, &c.cmdBoundary,
-         [&] { return s.set.ConstraintRadius; }},
-        {w.Button("cmdDegrade"), Qt::Key_E, &c.cmdDegrade, [&] { return s.set.DegradeNum; }},
-        {w.Button("cmdDistanceFns"), Qt::Key_D, &c.cmdDistanceFns,
-         [&] { return s.set.DistanceFunctionNum; }},
-        {w.Button("cmdMappingWtFns"), Qt::Key_M, &c.cmdMappingWtFns,
-         [&] { return s.set.MappingWtFunctionNum; }},
-        {w.Button("cmdAttributeFns"), Qt::Key_A, &c.cmdAttributeFns,
-         [&] { return s.set.AttributeFunctionNum; }}};
-    auto shown = [](const std::string& caption) {
-      return QString::fromStdString(caption).replace("\r\n", "\n");
-    };
-    for (const Case& k : cases) {
-      const double before = k.value();
-      const QString caption_before = k.button->text();
-      QCOMPARE(caption_before, shown(*k.caption));
-      QTest::mouseClick(k.button, Qt::LeftButton);
-      const double stepped = k.value();
-      QVERIFY2(stepped != before, qPrintable(k.button->objectName()));
-      QCOMPARE(k.button->text(), shown(*k.caption));
-      QVERIFY(k.button->text() != caption_before);
-      QTest::mouseClick(k.button, Qt::LeftButton, Qt::ShiftModifier);
-      QCOMPARE(k.value(), before);
-      QCOMPARE(k.button->text(), caption_before);
-      QTest::keyClick(w.form.get(), k.key);
-      QCOMPARE(k.value(), stepped);
-      QTest::keyClick(w.form.get(), k.key, Qt::ShiftModifier);
-      QCOMPARE(k.value(), before);
+    const std::pair<const char*, Qt::Key> cases[] = {
+        {"cmdMDSType", Qt::Key_T},      {"cmdBadnessFns", Qt::Key_B},
+        {"cmdDimensions", Qt::Key_N},   {"cmdBoundary", Qt::Key_Y},
+        {"cmdDegrade", Qt::Key_E},      {"cmdDistanceFns", Qt::Key_D},
+        {"cmdMappingWtFns", Qt::Key_M}, {"cmdAttributeFns", Qt::Key_A}};
+    for (auto [name, key] : cases) {
+      QAbstractButton* button = w.Button(name);
+      const QString before = button->text();
+      w.Press(name);
+      const QString stepped = button->text();
+      QVERIFY2(stepped != before, name);
+      w.Press(name, Qt::ShiftModifier);
+      QCOMPARE(button->text(), before);
+      QTest::keyClick(w.form.get(), key);
+      QCOMPARE(button->text(), stepped);
+      QTest::keyClick(w.form.get(), key, Qt::ShiftModifier);
+      QCOMPARE(button->text(), before);
     }
+    // The captions are the session's.
+    QCOMPARE(w.Button("cmdMDSType")->text(),
+             QString::fromStdString(w.session->captions.cmdMDSType).replace("\r\n", "\n"));
     // Ctrl steps the boundary by a hundredth.
     QTest::keyClick(w.form.get(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(w.Button("cmdBoundary")->text(), QString("BOUNDAR&Y:\n0.99"));
@@ -172,14 +148,13 @@ class MainWindowTest : public QObject {
   void attributeLists() {
     Window w(2);
     Session& s = *w.session;
-    QCOMPARE(s.prob.NAttributes, 3);
-    QVERIFY(w.Find<QGroupBox>("frameActiveAttribs")->isVisible());
-    QCOMPARE(w.Find<QListWidget>("lstActiveAttributes")->count(), 3);
-    QCOMPARE(w.Find<QListWidget>("lstActiveAttributes")->item(2)->text(), QString("  A3"));
-    const float d21 = s.prob.Dissim(2, 1);
-    // Parking attribute 3 by a double click moves it to the other list.
     auto* active = w.Find<QListWidget>("lstActiveAttributes");
     auto* parked = w.Find<QListWidget>("lstParkedAttributes");
+    QVERIFY(w.Find<QGroupBox>("frameActiveAttribs")->isVisible());
+    QCOMPARE(active->count(), s.prob.NAttributes);
+    QCOMPARE(active->item(2)->text(), QString("  A3"));
+    const float d21 = s.prob.Dissim(2, 1);
+    // Parking attribute 3 by a double click moves it to the other list.
     DoubleClickItem(active, active->visualItemRect(active->item(2)).center());
     QVERIFY(s.prob.AttribParked[3]);
     QCOMPARE(active->count(), 2);
@@ -207,7 +182,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(shown.Find<QFrame>("frameOnlineControls")->height(), small + 4 * pitch);
   }
 
-  void otherKeysActAndCtrlLettersAreNoShortcuts() {
+  void otherKeysActAndButtonsRecordTheirOwnKeys() {
     Window w(3, ShowAllButtons);
     Session& s = *w.session;
     QWidget* form = w.form.get();
@@ -240,21 +215,19 @@ class MainWindowTest : public QObject {
     w.Button("cmdStop")->setFocus();
     QTest::keyClick(w.Button("cmdStop"), Qt::Key_T);
     QCOMPARE(s.set.MDSAnalysisTypeNum, 1);
-  }
 
-  void buttonsRecordTheirOwnKeys() {
-    Window w(3, ShowAllButtons);
-    Interaction& ui = w.session->ui;
-    QTest::mouseClick(w.Button("cmdJiggle"), Qt::LeftButton, Qt::AltModifier);
+    // Each button records its own keys.
+    Interaction& ui = s.ui;
+    w.Press("cmdJiggle", Qt::AltModifier);
     QVERIFY(ui.AltDown && !ui.CtrlDown && !ui.RotateBackward);
-    QTest::mouseClick(w.Button("cmdJiggle"), Qt::LeftButton, Qt::ControlModifier);
+    w.Press("cmdJiggle", Qt::ControlModifier);
     QVERIFY(!ui.AltDown && ui.CtrlDown);
     // The MDS type button records Shift only: Ctrl stays as it was.
-    QTest::mouseClick(w.Button("cmdMDSType"), Qt::LeftButton, Qt::NoModifier);
+    w.Press("cmdMDSType");
     QVERIFY(ui.CtrlDown);
     QVERIFY(!ui.RotateBackward);
     // The boundary button records Shift and Ctrl.
-    QTest::mouseClick(w.Button("cmdBoundary"), Qt::LeftButton, Qt::NoModifier);
+    w.Press("cmdBoundary");
     QVERIFY(!ui.CtrlDown);
     QCOMPARE(w.Button("cmdBoundary")->text(), QString("BOUNDAR&Y:\n0.90"));
     // Any key down records Shift and Ctrl; Z is no shortcut.

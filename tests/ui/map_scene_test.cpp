@@ -19,9 +19,13 @@ using quorel::testing::Window;
 
 namespace {
 
-QGraphicsItem* GuideNear(QGraphicsScene* scene, QPointF at, int type) {
+// The visible guide of type T through `at`, in `color` if one is given.
+template <class T>
+T* Guide(QGraphicsScene* scene, QPointF at, QColor color = {}) {
   for (QGraphicsItem* item : scene->items(at))
-    if (item->type() == type) return item;
+    if (auto* guide = qgraphicsitem_cast<T*>(item);
+        guide && guide->isVisible() && (!color.isValid() || guide->pen().color() == color))
+      return guide;
   return nullptr;
 }
 
@@ -45,16 +49,17 @@ class MapSceneTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void viewScaleAndCirclesWithTheLookOfTheSettings() {
-    Window w([](Session& s) {
+  void viewScaleCirclesAndGuidesWithTheLookOfTheSettings() {
+    Window w(3, [](Session& s) {
       s.set.RimColorNum = 12;
       s.set.RimWidth = 2;
+      s.set.ShowAxes = s.set.ShowBoundaryButton = true;
     });
+    Session& s = *w.session;
     // The view shows fifteen twips to the pixel.
     QCOMPARE(w.View()->mapFromScene(QPointF(1500, 3000)), QPoint(100, 200));
     QCOMPARE(w.View()->sceneRect().width(), w.View()->viewport()->width() * 15.0);
     QCOMPARE(w.form->map()->canvas().Image().width(), w.View()->viewport()->width());
-    w.LoadCase(3);
     QGraphicsEllipseItem* c = w.form->map()->Circle(1);
     QCOMPARE(c->rect(), QRectF(0, 0, 400, 400));
     // Two pixels wide in twips, so that it keeps its width at any scaling.
@@ -63,55 +68,18 @@ class MapSceneTest : public QObject {
     QVERIFY(!c->pen().isCosmetic());
     QCOMPARE(c->brush().style(), Qt::NoBrush);
     QCOMPARE(c->pen().color(), PaletteColor(12));
-  }
-
-  void movesWaitForTheNextFrameWhileTheSolverRuns() {
-    Window w(3);
-    Session& s = *w.session;
-    MapScene& map = *w.form->map();
-    map.SetDeferMoves(true);
-    s.map.CircleLeft[2] = 1234;
-    s.map.CircleTop[2] = 2345;
-    w.platform->ObjectMoved(2);
-    w.platform->ObjectMoved(2);
-    QVERIFY(map.Circle(2)->pos() != QPointF(1234, 2345));
-    map.Flush();
-    QCOMPARE(map.Circle(2)->pos(), QPointF(1234, 2345));
-    s.map.CircleLeft[2] = 100;
-    w.platform->ObjectMoved(2);
-    map.SetDeferMoves(false);
-    QCOMPARE(map.Circle(2)->pos(), QPointF(100, 2345));
-    s.map.CircleLeft[2] = 200;
-    w.platform->ObjectMoved(2);
-    QCOMPARE(map.Circle(2)->pos(), QPointF(200, 2345));
-  }
-
-  void guidesFollowTheSettings() {
-    Window w([](Session& s) {
-      s.set.ShowAxes = true;
-      s.set.ShowBoundaryButton = true;
-    });
-    w.LoadCase(3);
-    Session& s = *w.session;
+    // The unit circle and the axes.
     QGraphicsScene* scene = w.form->map()->scene();
-    QPointF right_of_unit(s.map.MapCentreX + s.map.UnitRadius, s.map.MapCentreY);
-    auto* unit = qgraphicsitem_cast<QGraphicsEllipseItem*>(
-        GuideNear(scene, right_of_unit, QGraphicsEllipseItem::Type));
+    const double x = s.map.MapCentreX, y = s.map.MapCentreY;
+    auto* unit =
+        Guide<QGraphicsEllipseItem>(scene, {x + s.map.UnitRadius, y}, QColor(255, 192, 192));
     QVERIFY(unit);
-    QVERIFY(unit->isVisible());
-    QCOMPARE(unit->pen().color(), QColor(255, 192, 192));
     QCOMPARE(unit->pen().widthF(), 2 * 15.0);
-    QVERIFY(GuideNear(scene, QPointF(s.map.MapCentreX - s.map.UnitRadius + 10, s.map.MapCentreY),
-                      QGraphicsLineItem::Type));
+    QVERIFY(Guide<QGraphicsLineItem>(scene, {x - s.map.UnitRadius + 10, y}));
     // A smaller boundary shows its own circle.
     w.Press("cmdBoundary");
-    QPointF on_boundary(s.map.MapCentreX + s.map.BoundaryRadiusPx, s.map.MapCentreY);
-    bool found = false;
-    for (QGraphicsItem* item : scene->items(on_boundary)) {
-      auto* e = qgraphicsitem_cast<QGraphicsEllipseItem*>(item);
-      if (e && e->isVisible() && e->pen().color() == QColor(192, 192, 192)) found = true;
-    }
-    QVERIFY(found);
+    QVERIFY(
+        Guide<QGraphicsEllipseItem>(scene, {x + s.map.BoundaryRadiusPx, y}, QColor(192, 192, 192)));
   }
 
   // What the full and the active label passes print, object 5 parked:
@@ -168,12 +136,19 @@ class MapSceneTest : public QObject {
     QVERIFY(quorel::testing::Inked(canvas.Image()).isNull());
   }
 
-  void resizeLaysOutAgainAndKeepsTheSolution() {
+  // During a run the circles follow the solution frame by frame, and stand
+  // where it put them when it stops; a resize lays the map out again.
+  void circlesFollowTheRunAndAResizeKeepsTheSolution() {
     Window w(0);
     Session& s = *w.session;
+    const QPointF start = w.form->map()->Circle(5)->pos();
     w.Press("cmdStart");
+    QTRY_VERIFY(w.form->map()->Circle(5)->pos() != start);
+    QVERIFY(w.Running());
     QVERIFY(w.WaitForSweeps(100));
     QVERIFY(w.Stop());
+    for (int i = 1; i <= s.prob.NObjects; ++i)
+      QCOMPARE(w.form->map()->Circle(i)->pos(), QPointF(s.map.CircleLeft[i], s.map.CircleTop[i]));
     float x5 = s.prob.LocDim[1][5], y5 = s.prob.LocDim[2][5];
     int centre_x = s.map.MapCentreX;
     w.form->resize(w.form->width() + 150, w.form->height() + 90);
@@ -218,7 +193,7 @@ class MapSceneTest : public QObject {
     });
   }
 
-  void aNewDiameterKeepsEveryCentre() {
+  void aNewDiameterKeepsEveryCentreAndARunGoing() {
     Window w(0);
     Session& s = *w.session;
     w.DoubleClick(w.LabelCentre(2));  // parked
@@ -236,10 +211,8 @@ class MapSceneTest : public QObject {
     QCOMPARE(s.prob.LocDim[2][5], y5);
     // The parked circle went to its slot for the new size.
     QCOMPARE(w.form->map()->Circle(2)->pos().x(), double(ParkingSlot(s, 2).left));
-  }
 
-  void okDuringARunLeavesTheRunGoing() {
-    Window w(0);
+    // OK during a run leaves the run going.
     QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
     w.Press("cmdStart");
     QVERIFY(w.WaitForSweeps(10));
@@ -247,11 +220,10 @@ class MapSceneTest : public QObject {
       Click(form, "cmdUpRadius");
       Click(form, "cmdOK");
     });
-    QCOMPARE(w.form->map()->Circle(3)->rect().width(), 450.0);
-    long long sweeps = w.session->run.TotalSweeps;
+    QCOMPARE(w.form->map()->Circle(3)->rect().width(), 100.0);
     QVERIFY(w.Running());
     QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
-    QVERIFY(w.WaitForSweeps(sweeps + 10));
+    QVERIFY(w.WaitForSweeps(s.run.TotalSweeps + 10));
     QVERIFY(w.Stop());
   }
 

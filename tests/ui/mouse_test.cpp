@@ -73,7 +73,8 @@ class MouseTest : public QObject {
 
   // A drop on the parking area parks, a drop on the map unparks; either
   // restarts the best-record series, and the unpark labels every object.
-  void dropOnTheParkingAreaParksAndDropElsewhereUnparks() {
+  // Then marks and a park by double click.
+  void dropParksAndUnparksCtrlClickMarksDoubleClickParks() {
     Window w(0);
     Session& s = *w.session;
     QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
@@ -95,24 +96,40 @@ class MouseTest : public QObject {
     ScreenPoint slot = ParkingSlot(s, 7);
     QCOMPARE(w.form->map()->Circle(7)->pos(), QPointF(slot.left, slot.top));
 
-    // A second object beyond the area's right edge parks too.
-    QPoint beyond = w.At(s.map.ParkingLeft + s.map.ParkingWidth + 300, s.map.ParkingTop + 800);
-    w.Drag(w.LabelCentre(8), beyond);
-    QCOMPARE(s.prob.NParkedObjects, 2);
-
     // Dropped on the map, it is free again.
     spoil();
     w.form->map()->ClearMapCanvas();
     w.Drag(w.LabelCentre(7), w.At(s.map.MapCentreX, s.map.MapCentreY + 900));
     QVERIFY(!s.prob.ObjParked[7]);
-    QCOMPARE(s.prob.NParkedObjects, 1);
+    QCOMPARE(s.prob.NParkedObjects, 0);
+    QCOMPARE(s.derived.ObjFnNormaliser, normaliser);
     QVERIFY(std::fabs(s.prob.LocDim[2][7] + 900.0f / s.map.UnitRadius) < 0.01f);
     QVERIFY(best_record_reset());
     // The pick erased one label; the unpark labelled every object.
     QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1 + s.prob.NObjects);
-    w.Drag(w.LabelCentre(8), w.At(s.map.MapCentreX, s.map.MapCentreY));
-    QCOMPARE(s.prob.NParkedObjects, 0);
-    QCOMPARE(s.derived.ObjFnNormaliser, normaliser);
+
+    // Ctrl+click marks, a second one takes the mark off; Ctrl+Alt is no mark.
+    w.Click(w.LabelCentre(4), Qt::ControlModifier);
+    QVERIFY(s.prob.ObjMarked[4]);
+    QVERIFY(s.prob.AnyObjMarked);
+    QCOMPARE(w.form->map()->RimWidth(4), s.set.MarkedRimWidth);
+    w.Click(w.LabelCentre(4), Qt::ControlModifier);
+    QVERIFY(!s.prob.ObjMarked[4]);
+    QVERIFY(!s.prob.AnyObjMarked);
+    QCOMPARE(w.form->map()->RimWidth(4), s.set.RimWidth);
+    w.Click(w.LabelCentre(4), Qt::ControlModifier | Qt::AltModifier);
+    QVERIFY(!s.prob.ObjMarked[4]);
+    QCOMPARE(w.form->map()->RimWidth(4), s.set.RimWidth);
+    QVERIFY(s.ui.CtrlDown && s.ui.AltDown);
+    // A double click parks; at the start only parked objects keep a label.
+    w.DoubleClick(w.LabelCentre(3));
+    QVERIFY(s.prob.ObjParked[3]);
+    ScreenPoint slot3 = ParkingSlot(s, 3);
+    QCOMPARE(w.form->map()->Circle(3)->pos(), QPointF(slot3.left, slot3.top));
+    QVERIFY(!w.form->mouse()->SkipUpAfterPark());
+    w.Press("cmdStart");
+    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1);
+    QVERIFY(w.Stop());
   }
 
   // While a run goes on, a picked object is held like a marked one: its
@@ -160,28 +177,28 @@ class MouseTest : public QObject {
       mouse.MouseUp(kLeftButton, 0, left + pr, top + pr);
       return s.prob.ObjParked[i] ? 2 : 1;
     };
-    int mid = g.ParkingTop + g.ParkingHeight / 2;
-    // Left edge: the disc's right edge A = D + Left - PickInset must pass it.
-    int left_limit = g.ParkingLeft - d + inset;
-    QCOMPARE(drop(1, left_limit, mid), 1);
-    QCOMPARE(drop(2, left_limit + 1, mid), 2);
-    // Bottom edge: the disc's top B = PickInset + Top must lie above it.
-    int x = g.ParkingLeft + 100;
-    int bottom_limit = g.ParkingTop + g.ParkingHeight - inset;
-    QCOMPARE(drop(3, x, bottom_limit), 1);
-    QCOMPARE(drop(4, x, bottom_limit - 1), 2);
-    // Top edge: the disc's bottom C = B + PickDiameter must lie below it.
-    int top_limit = g.ParkingTop - inset - s.set.PickDiameter;
-    QCOMPARE(drop(5, x, top_limit), 1);
-    QCOMPARE(drop(6, x, top_limit + 1), 2);
+    const int mid = g.ParkingTop + g.ParkingHeight / 2, x = g.ParkingLeft + 100;
+    // At each tested edge the last corner left on the map, and one step
+    // inwards the first that parks.  Left: the disc's right edge
+    // A = D + Left - PickInset must pass it; bottom: the disc's top
+    // B = PickInset + Top must lie above it; top: the disc's bottom
+    // C = B + PickDiameter must lie below it.
+    const QPoint last_out[] = {{g.ParkingLeft - d + inset, mid},
+                               {x, g.ParkingTop + g.ParkingHeight - inset},
+                               {x, g.ParkingTop - inset - s.set.PickDiameter}};
+    const QPoint inwards[] = {{1, 0}, {0, -1}, {0, 1}};
+    for (int k = 0; k < 3; ++k) {
+      QCOMPARE(drop(2 * k + 1, last_out[k].x(), last_out[k].y()), 1);
+      const QPoint in = last_out[k] + inwards[k];
+      QCOMPARE(drop(2 * k + 2, in.x(), in.y()), 2);
+    }
     // The right edge is not tested.
     QCOMPARE(drop(7, g.ParkingLeft + g.ParkingWidth + 2000, mid), 2);
     QCOMPARE(s.prob.NParkedObjects, 4);
   }
 
   void droppedLabelIsBlackWhateverTheRimColour() {
-    Window w([](Session& s) { s.set.RimColorNum = 12; });
-    w.LoadCase(3);
+    Window w(3, [](Session& s) { s.set.RimColorNum = 12; });
     Session& s = *w.session;
     QTRY_VERIFY(w.form->map()->canvas().PrintsSinceClear() >= 4);
     // Pixels of the label of object i: red ones and black ones.
@@ -209,59 +226,22 @@ class MouseTest : public QObject {
     QCOMPARE(count(2, red), 0);
   }
 
-  // On the empty map a click while idle labels every object, a double
-  // click starts.
-  void emptyClickWhileIdleLabelsAndADoubleClickStarts() {
-    Window w(3);
-    Session& s = *w.session;
-    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
-    w.form->map()->ClearMapCanvas();
-    QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, EmptyCorner(w));
-    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 4);
-    QTest::mouseRelease(w.Viewport(), Qt::LeftButton, Qt::NoModifier, EmptyCorner(w));
-    QCOMPARE(s.run.RunState, kLoadedIdle);
-    QVERIFY(!w.Running());
-    w.DoubleClick(w.At(s.map.MapCentreX, s.map.MapCentreY - 0.6 * s.map.UnitRadius));
-    QCOMPARE(s.run.RunState, kRunning);
-    QVERIFY(w.Running());
-    QVERIFY(w.Stop());
-  }
-
-  void ctrlClickMarksAndDoubleClickParks() {
-    Window w(0);
-    Session& s = *w.session;
-    w.Click(w.LabelCentre(4), Qt::ControlModifier);
-    QVERIFY(s.prob.ObjMarked[4]);
-    QVERIFY(s.prob.AnyObjMarked);
-    QCOMPARE(w.form->map()->RimWidth(4), s.set.MarkedRimWidth);
-    // A second Ctrl+click takes the mark off.
-    w.Click(w.LabelCentre(4), Qt::ControlModifier);
-    QVERIFY(!s.prob.ObjMarked[4]);
-    QVERIFY(!s.prob.AnyObjMarked);
-    QCOMPARE(w.form->map()->RimWidth(4), s.set.RimWidth);
-    // Ctrl+Alt is no mark.
-    w.Click(w.LabelCentre(4), Qt::ControlModifier | Qt::AltModifier);
-    QVERIFY(!s.prob.ObjMarked[4]);
-    QCOMPARE(w.form->map()->RimWidth(4), s.set.RimWidth);
-    QVERIFY(s.ui.CtrlDown && s.ui.AltDown);
-    // A double click parks; at the start only parked objects keep a label.
-    w.DoubleClick(w.LabelCentre(3));
-    QVERIFY(s.prob.ObjParked[3]);
-    ScreenPoint slot = ParkingSlot(s, 3);
-    QCOMPARE(w.form->map()->Circle(3)->pos(), QPointF(slot.left, slot.top));
-    QVERIFY(!w.form->mouse()->SkipUpAfterPark());
-    w.Press("cmdStart");
-    // The canvas was cleared and only the parked object was labelled.
-    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), 1);
-    QVERIFY(w.Stop());
-  }
-
-  void clickOnEmptyMapStopsAndTheNextContinues() {
+  // On the empty map a click while idle labels every object, a double click
+  // starts, a click during the run stops it and the next one continues.
+  void emptyMapClicksLabelStartStopAndContinue() {
     Window w(14);
     Session& s = *w.session;
-    w.Press("cmdStart");
-    QVERIFY(w.WaitForSweeps(10));
     const QPoint empty = EmptyCorner(w);
+    QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
+    w.form->map()->ClearMapCanvas();
+    QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
+    QCOMPARE(w.form->map()->canvas().PrintsSinceClear(), s.prob.NObjects);
+    QTest::mouseRelease(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
+    QCOMPARE(s.run.RunState, kLoadedIdle);
+    QVERIFY(!w.Running());
+    w.DoubleClick(empty);
+    QCOMPARE(s.run.RunState, kRunning);
+    QVERIFY(w.WaitForSweeps(10));
     QTest::mousePress(w.Viewport(), Qt::LeftButton, Qt::NoModifier, empty);
     QCOMPARE(s.run.RunState, kStopped);
     QVERIFY(w.form->mouse()->SkipUpAfterStop());

@@ -59,9 +59,7 @@ double Scale(const QXmlStreamAttributes& a) {
 }
 
 Svg ReadSvg(const QString& path, double circle_diameter_px) {
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  QXmlStreamReader xml(&file);
+  QXmlStreamReader xml(quorel::testing::ReadBytes(path));
   Svg svg;
   std::vector<double> scales{1.0};  // of the enclosing groups
   while (!xml.atEnd()) {

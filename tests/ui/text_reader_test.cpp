@@ -37,7 +37,7 @@ class TextReaderTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void helpFromTheProgramFolderAndTheClosingKeys() {
+  void helpClosingKeysOpenSaveAsPrintAndClipboard() {
     Window w;
     QVERIFY(
         QFile::copy(quorel::testing::RepoData("QuorelHelp.txt"), w.dir.filePath("QuorelHelp.txt")));
@@ -56,6 +56,46 @@ class TextReaderTest : public QObject {
       QTest::keyClick(w.form.get(), Qt::Key_F1);
       QVERIFY2(closed, qPrintable(QKeySequence(key).toString()));
     }
+
+    // Open, Save As and Print cancelled; the clipboard; Save and New.
+    QString a = w.dir.filePath("a.txt"), b = w.dir.filePath("b.txt");
+    const QByteArray alpha = "alpha \xA0\xE9\xFF\r\n";
+    WriteBytes(a, alpha);
+    WriteBytes(b, "beta\n");
+    w.session->set.DataFileName = a.toStdString();
+    auto cancel = [](QDialog* d) { d->reject(); };
+    WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
+      for (const char* name : {"mnuOpen", "mnuSaveAs", "mnuPrint"}) {
+        WhenShown<QFileDialog> file_dialog(cancel);
+        WhenShown<QPrintDialog> print_dialog(cancel);
+        Entry(f, name)->trigger();
+        QCOMPARE(Shown(f), QString::fromLatin1(alpha).remove('\r'));
+      }
+      Entry(f, "mnuSave")->trigger();  // unedited: byte-identical
+      WhenShown<QFileDialog> open([&](QFileDialog* d) {
+        // The dialog may still be listing its folder: choose until it takes the file.
+        QTRY_VERIFY([&] {
+          d->selectFile(b);
+          static_cast<QDialog*>(d)->accept();
+          return !d->isVisible();
+        }());
+      });
+      Entry(f, "mnuOpen")->trigger();
+      QCOMPARE(Box(f)->toPlainText(), QString("beta\n"));
+      Entry(f, "mnuSelectAll")->trigger();
+      Entry(f, "mnuCut")->trigger();
+      QCOMPARE(QApplication::clipboard()->text(), QString("beta\n"));
+      QVERIFY(Box(f)->toPlainText().isEmpty());
+      QApplication::clipboard()->setText("gamma\r\ndelta");
+      Entry(f, "mnuPaste")->trigger();
+      Entry(f, "mnuSave")->trigger();
+      Entry(f, "mnuNew")->trigger();
+      QVERIFY(Shown(f).isEmpty());
+      Entry(f, "mnuExit")->trigger();
+    });
+    w.Action("mnuEditActiveDataFile")->trigger();
+    QCOMPARE(ReadBytes(b), QByteArray("gamma\ndelta\n"));  // the opened file, its own line ends
+    QCOMPARE(ReadBytes(a), alpha);
   }
 
   void missingFilesAreReportedAndATooLargeOneCannotBeSaved() {
@@ -116,48 +156,6 @@ class TextReaderTest : public QObject {
     WhenShown<TextReaderForm> viewer([&](TextReaderForm* f) { shown = Box(f)->toPlainText(); });
     w.Action("mnuBestSolutionFile")->trigger();
     QVERIFY(shown.startsWith("QUOREL 11.8a\nResults File = " + best));
-  }
-
-  void openSaveAsPrintAndClipboard() {
-    Window w;
-    QString a = w.dir.filePath("a.txt"), b = w.dir.filePath("b.txt");
-    const QByteArray alpha = "alpha \xA0\xE9\xFF\r\n";
-    WriteBytes(a, alpha);
-    WriteBytes(b, "beta\n");
-    w.session->set.DataFileName = a.toStdString();
-    auto cancel = [](QDialog* d) { d->reject(); };
-    WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
-      for (const char* name : {"mnuOpen", "mnuSaveAs", "mnuPrint"}) {
-        WhenShown<QFileDialog> file_dialog(cancel);
-        WhenShown<QPrintDialog> print_dialog(cancel);
-        Entry(f, name)->trigger();
-        QCOMPARE(Shown(f), QString::fromLatin1(alpha).remove('\r'));
-      }
-      Entry(f, "mnuSave")->trigger();  // unedited: byte-identical
-      WhenShown<QFileDialog> open([&](QFileDialog* d) {
-        // The dialog may still be listing its folder: choose until it takes the file.
-        QTRY_VERIFY([&] {
-          d->selectFile(b);
-          static_cast<QDialog*>(d)->accept();
-          return !d->isVisible();
-        }());
-      });
-      Entry(f, "mnuOpen")->trigger();
-      QCOMPARE(Box(f)->toPlainText(), QString("beta\n"));
-      Entry(f, "mnuSelectAll")->trigger();
-      Entry(f, "mnuCut")->trigger();
-      QCOMPARE(QApplication::clipboard()->text(), QString("beta\n"));
-      QVERIFY(Box(f)->toPlainText().isEmpty());
-      QApplication::clipboard()->setText("gamma\r\ndelta");
-      Entry(f, "mnuPaste")->trigger();
-      Entry(f, "mnuSave")->trigger();
-      Entry(f, "mnuNew")->trigger();
-      QVERIFY(Shown(f).isEmpty());
-      Entry(f, "mnuExit")->trigger();
-    });
-    w.Action("mnuEditActiveDataFile")->trigger();
-    QCOMPARE(ReadBytes(b), QByteArray("gamma\ndelta\n"));  // the opened file, its own line ends
-    QCOMPARE(ReadBytes(a), alpha);
   }
 };
 

@@ -138,11 +138,6 @@ class Window {
       : Window(before) {
     LoadCase(special_case);
   }
-  ~Window() {
-    form.reset();
-    platform.reset();
-    session.reset();
-  }
 
   // Loads built-in problem `number` through the Special Cases menu.
   void LoadCase(int number) {
@@ -188,17 +183,18 @@ class Window {
   }
 
   bool Running() const { return form->driver()->Running(); }
-  bool WaitUntilIdle(int timeout_ms = 30000) {
+  // Lets the event loop, and so the solver, run until `done` holds.
+  static bool WaitUntil(const std::function<bool()>& done, int timeout_ms = 30000) {
     QElapsedTimer clock;
     clock.start();
-    while (Running() && clock.elapsed() < timeout_ms) QTest::qWait(10);
-    return !Running();
+    while (!done() && clock.elapsed() < timeout_ms) QTest::qWait(5);
+    return done();
   }
-  bool WaitForSweeps(long long sweeps, int timeout_ms = 30000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (session->run.TotalSweeps < sweeps && clock.elapsed() < timeout_ms) QTest::qWait(5);
-    return session->run.TotalSweeps >= sweeps;
+  bool WaitUntilIdle(int timeout_ms = 30000) {
+    return WaitUntil([this] { return !Running(); }, timeout_ms);
+  }
+  bool WaitForSweeps(long long sweeps) {
+    return WaitUntil([&] { return session->run.TotalSweeps >= sweeps; });
   }
   // Lets the event loop go round `turns` times (a zero timer each turn), so
   // that whatever was queued, a solver slice included, has had its chance.
@@ -225,8 +221,7 @@ class Window {
     QTest::mouseRelease(Viewport(), Qt::LeftButton, mods, to);
   }
   void Click(QPoint at, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QTest::mousePress(Viewport(), Qt::LeftButton, mods, at);
-    QTest::mouseRelease(Viewport(), Qt::LeftButton, mods, at);
+    QTest::mouseClick(Viewport(), Qt::LeftButton, mods, at);
   }
   // As a window system delivers it: the second press comes as a press and
   // then as a double click.
