@@ -1,6 +1,6 @@
-// The evaluation windows on solved built-in problems: each opens from its
-// menu, each option draws on the map, closing restores the map, and opening
-// one during a run ends the series.
+// The evaluation windows on solved built-in problems: the entries follow the
+// problem, each window opens from its menu, each option draws on the map,
+// closing restores the map, and opening one during a run ends the series.
 #include <QCheckBox>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
@@ -43,12 +43,12 @@ std::vector<QGraphicsItem*> Overlay(Window& w, int type) {
   return items;
 }
 
-// The lines drawn by the overlay, and the colour of the first.
-size_t Segments(Window& w, QColor* first_color = nullptr) {
+// The lines drawn by the overlay, and the pen of the first.
+size_t Segments(Window& w, QPen* first_pen = nullptr) {
   size_t segments = 0;
   for (QGraphicsItem* item : Overlay(w, SegmentsItem::Type)) {
     auto* lines = static_cast<SegmentsItem*>(item);
-    if (first_color && segments == 0) *first_color = lines->Pen().color();
+    if (first_pen && segments == 0) *first_pen = lines->Pen();
     segments += lines->Lines().size();
   }
   return segments;
@@ -61,6 +61,14 @@ int FilledCircles(Window& w) {
   return filled;
 }
 
+// Which of the evaluation and attribute entries are enabled, as 0s and 1s.
+QString Enabled(Window& w) {
+  QString flags;
+  for (const char* name : {"mnuObjects", "mnuLinks", "mnuAttributes", "mnuAttributeFns"})
+    flags += w.Action(name)->isEnabled() ? '1' : '0';
+  return flags;
+}
+
 void Choose(QDialog* form, const QString& name) {
   form->findChild<QRadioButton*>(name)->click();
 }
@@ -71,30 +79,13 @@ class EvaluationTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The evaluation entries need a problem, the attribute ones an
-  // attribute table.
-  void menusFollowTheProblem() {
-    Window w;
-    auto enabled = [&w] {
-      QString flags;
-      for (const char* name : {"mnuObjects", "mnuLinks", "mnuAttributes", "mnuAttributeFns"})
-        flags += w.Action(name)->isEnabled() ? '1' : '0';
-      return flags;
-    };
-    QCOMPARE(enabled(), QString("0000"));
-    w.LoadCase(3);
-    QCOMPARE(enabled(), QString("1100"));
-    w.LoadCase(18);
-    QCOMPARE(enabled(), QString("1111"));
-    // Without a problem nothing can be evaluated or exported.
-    w.Action("mnuClear")->trigger();
-    QCOMPARE(enabled(), QString("0000"));
-    QVERIFY(!w.Action("mnuExportMap")->isEnabled());
-  }
-
+  // The evaluation entries need a problem, the attribute ones an attribute
+  // table.
   void linksAndObjectsWindowsDrawEachOptionAndClose() {
     Window w;
+    QCOMPARE(Enabled(w), QString("0000"));
     QVERIFY(w.Solve(15));
+    QCOMPARE(Enabled(w), QString("1100"));
     Session& s = *w.session;
     s.set.EvalLinksItemNum = 0;
     const LinkEvaluation eval = EvaluateLinks(s);
@@ -109,11 +100,10 @@ class EvaluationTest : public QObject {
         QCOMPARE(Segments(w), expected);
         QCOMPARE(slider->isEnabled(), option <= 1);
       }
-      QColor color;
-      QVERIFY(Segments(w, &color) > 0);
-      QCOMPARE(color, QColor(0, 0, 255));
+      QPen pen;
+      QVERIFY(Segments(w, &pen) > 0);
+      QCOMPARE(pen.color(), QColor(0, 0, 255));
       // Sized in twips like the map's own lines: as wide at any scaling.
-      const QPen pen = static_cast<SegmentsItem*>(Overlay(w, SegmentsItem::Type)[0])->Pen();
       QVERIFY(!pen.isCosmetic());
       QCOMPARE(pen.widthF(), 2 * kTwipsPerPixel);
       slider->setValue(10);
@@ -163,6 +153,7 @@ class EvaluationTest : public QObject {
   void attributesWindowDrawsVectorsFillsValuesAndTieLines() {
     Window w;
     QVERIFY(w.Solve(12));
+    QCOMPARE(Enabled(w), QString("1111"));
     Session& s = *w.session;
     MapScene& map = *w.form->map();
     QCOMPARE(Segments(w), size_t(0));
@@ -200,6 +191,10 @@ class EvaluationTest : public QObject {
     WithWindow(w, "mnuAttributes", [&](QDialog*) { QCOMPARE(Segments(w), size_t(0)); });
     QTRY_COMPARE(closer.texts.size(), 1);
     QCOMPARE(closer.texts[0], QString(kNoAttributeValuesMessage));
+    // Without a problem nothing can be evaluated or exported.
+    w.Action("mnuClear")->trigger();
+    QCOMPARE(Enabled(w), QString("0000"));
+    QVERIFY(!w.Action("mnuExportMap")->isEnabled());
   }
 
   void openingDuringASeriesEndsIt() {

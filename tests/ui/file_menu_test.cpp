@@ -36,11 +36,6 @@ QStringList Lines(const QString& path) {
   return QString::fromLatin1(ReadBytes(path)).split("\r\n");
 }
 
-// Opens the preview through the Import entry and runs `act` on it.
-bool Import(Window& w, const std::function<void(CsvImportForm*)>& act) {
-  return quorel::testing::Answer<CsvImportForm>(w.Action("mnuImportCsv"), act);
-}
-
 }  // namespace
 
 class FileMenuTest : public QObject {
@@ -252,7 +247,7 @@ class FileMenuTest : public QObject {
     QString summary;
     int shown_rows = 0;
     bool header_found = false;
-    QVERIFY(Import(w, [&](CsvImportForm* form) {
+    QVERIFY(Answer<CsvImportForm>(w.Action("mnuImportCsv"), [&](CsvImportForm* form) {
       summary = form->findChild<QLabel*>("lblSummary")->text();
       shown_rows = form->findChild<QTableWidget*>("grdPreview")->rowCount();
       header_found = form->findChild<QCheckBox*>("chkHeaderRow")->isChecked();
@@ -292,7 +287,7 @@ class FileMenuTest : public QObject {
     w.form->file_dialog_hook = [&](const QString&, const QString&, bool) { return csv; };
     QString problem, attribute_problem;
     bool ok_enabled = true;
-    QVERIFY(Import(w, [&](CsvImportForm* form) {
+    QVERIFY(Answer<CsvImportForm>(w.Action("mnuImportCsv"), [&](CsvImportForm* form) {
       auto* label = form->findChild<QLabel*>("lblProblem");
       problem = label->text();
       ok_enabled = form->findChild<QPushButton*>("cmdOK")->isEnabled();

@@ -21,6 +21,12 @@ void ShowAllButtons(Session& s) {
       s.set.ShowMapWtsButton = true;
 }
 
+// The text of a status bar field, empty while it is hidden.
+QString Shown(Window& w, const char* name) {
+  QLabel* label = w.Label(name);
+  return label->isVisible() ? label->text() : QString();
+}
+
 void DoubleClickItem(QListWidget* list, QPoint at) {
   QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
@@ -235,12 +241,6 @@ class MainWindowTest : public QObject {
     QVERIFY(ui.RotateBackward && !ui.CtrlDown);
     QTest::keyClick(w.form.get(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(ui.CtrlDown && !ui.RotateBackward);
-  }
-
- private:
-  static QString Shown(Window& w, const char* name) {
-    auto* label = w.form->findChild<QLabel*>(name);
-    return label && label->isVisible() ? label->text() : QString();
   }
 };
 

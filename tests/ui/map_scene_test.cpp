@@ -82,46 +82,6 @@ class MapSceneTest : public QObject {
         Guide<QGraphicsEllipseItem>(scene, {x + s.map.BoundaryRadiusPx, y}, QColor(192, 192, 192)));
   }
 
-  // What the full and the active label passes print, object 5 parked:
-  // nothing with identification "none", nothing while automatic repeat runs
-  // and no active pass while it is on, no full pass in field mode.
-  void labelPassesFollowTheSettings() {
-    Window w;
-    w.ReadFile(quorel::testing::RepoData("Example_A.txt"));
-    Session& s = *w.session;
-    MapScene& map = *w.form->map();
-    s.prob.ObjParked[5] = 1;
-    struct Case {
-      int id_method;
-      bool repeat;
-      RunState state;
-      bool field;
-      int all, active;
-    };
-    for (const Case& c : std::initializer_list<Case>{{0, false, kLoadedIdle, false, 13, 12},
-                                                     {2, false, kLoadedIdle, false, 0, 0},
-                                                     {0, true, kRunning, false, 0, 0},
-                                                     {0, true, kStopped, false, 13, 0},
-                                                     {0, false, kStopped, true, 0, 12}}) {
-      s.set.ObjectIDMethodNum = c.id_method;
-      s.set.AutoRepeat = c.repeat;
-      s.run.RunState = c.state;
-      s.map.FieldMode = c.field;
-      map.ClearMapCanvas();
-      map.LabelAllObjects();
-      QCOMPARE(map.canvas().PrintsSinceClear(), c.all);
-      map.ClearMapCanvas();
-      map.LabelActiveObjects();
-      QCOMPARE(map.canvas().PrintsSinceClear(), c.active);
-    }
-    s.map.FieldMode = false;
-    // "None" takes the fills off too.
-    s.set.ObjectIDMethodNum = 2;
-    map.Circle(4)->setBrush(Qt::red);
-    map.LabelAllObjects();
-    QCOMPARE(map.Circle(4)->brush().style(), Qt::NoBrush);
-  }
-
   void labelIsCentredOnTheLabelCentre() {
     LabelCanvas canvas;
     canvas.Resize(3000, 3000);
@@ -165,7 +125,7 @@ class MapSceneTest : public QObject {
 
   // Names once chosen are shown; "none" clears the labels at once and for
   // good; names need a problem that has them.
-  void identificationChosenInTheDialog() {
+  void identificationAndTheLabelPasses() {
     Window w;
     w.ReadFile(quorel::testing::RepoData("Example_A.txt"));
     auto shown = [&w] { return w.form->map()->canvas().TextsShown(); };
@@ -187,6 +147,43 @@ class MapSceneTest : public QObject {
     QVERIFY(shown().isEmpty());
     QTRY_VERIFY(!w.Find<QTimer>("Timer1")->isActive());
     QVERIFY(shown().isEmpty());
+
+    // What the full and the active label passes print, object 5 parked:
+    // nothing with identification "none", nothing while automatic repeat runs
+    // and no active pass while it is on, no full pass in field mode.
+    Session& s = *w.session;
+    MapScene& map = *w.form->map();
+    s.prob.ObjParked[5] = 1;
+    struct Case {
+      int id_method;
+      bool repeat;
+      RunState state;
+      bool field;
+      int all, active;
+    };
+    for (const Case& c : std::initializer_list<Case>{{0, false, kLoadedIdle, false, 13, 12},
+                                                     {2, false, kLoadedIdle, false, 0, 0},
+                                                     {0, true, kRunning, false, 0, 0},
+                                                     {0, true, kStopped, false, 13, 0},
+                                                     {0, false, kStopped, true, 0, 12}}) {
+      s.set.ObjectIDMethodNum = c.id_method;
+      s.set.AutoRepeat = c.repeat;
+      s.run.RunState = c.state;
+      s.map.FieldMode = c.field;
+      map.ClearMapCanvas();
+      map.LabelAllObjects();
+      QCOMPARE(map.canvas().PrintsSinceClear(), c.all);
+      map.ClearMapCanvas();
+      map.LabelActiveObjects();
+      QCOMPARE(map.canvas().PrintsSinceClear(), c.active);
+    }
+    s.map.FieldMode = false;
+    // "None" takes the fills off too.
+    s.set.ObjectIDMethodNum = 2;
+    map.Circle(4)->setBrush(Qt::red);
+    map.LabelAllObjects();
+    QCOMPARE(map.Circle(4)->brush().style(), Qt::NoBrush);
+
     w.LoadCase(3);
     WithDialog(w, [](QDialog& form) {
       QVERIFY(!form.findChild<QAbstractButton*>("optObjectID_1")->isEnabled());

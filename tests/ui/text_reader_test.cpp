@@ -37,7 +37,7 @@ class TextReaderTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void helpClosingKeysOpenSaveAsPrintAndClipboard() {
+  void helpKeysOpenSaveAsClipboardAndSaveExitReadDuringARun() {
     Window w;
     QVERIFY(
         QFile::copy(quorel::testing::RepoData("QuorelHelp.txt"), w.dir.filePath("QuorelHelp.txt")));
@@ -96,6 +96,34 @@ class TextReaderTest : public QObject {
     w.Action("mnuEditActiveDataFile")->trigger();
     QCOMPARE(ReadBytes(b), QByteArray("gamma\ndelta\n"));  // the opened file, its own line ends
     QCOMPARE(ReadBytes(a), alpha);
+
+    // SaveExit&Read during a run reloads the edited problem.
+    Session& s = *w.session;
+    QString data = w.dir.filePath("capitals.dat"), best = w.dir.filePath("best.txt");
+    QVERIFY(QFile::copy(quorel::testing::RepoData("Example_A.txt"), data));
+    s.set.SolnBestFileName = best.toStdString();
+    w.ReadFile(data);
+    for (const char* button : {"chkAutoRepeat", "chkAutoStop", "cmdStart"}) w.Press(button);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(best), 30000);
+    WhenShown<TextReaderForm> editor([&](TextReaderForm* f) {
+      long long sweeps = s.run.TotalSweeps;
+      QTRY_VERIFY(s.run.TotalSweeps > sweeps);  // the run goes on meanwhile
+      QString text = Box(f)->toPlainText();
+      Box(f)->setPlainText(text.replace("European capitals", "Edited capitals"));
+      Entry(f, "mnuSaveExitRead")->trigger();
+    });
+    w.Action("mnuEditActiveDataFile")->trigger();
+    QVERIFY(w.WaitUntilIdle());
+    QCOMPARE(w.Label("lblProvidedMsg")->text(), QString("Edited capitals"));
+    QCOMPARE(s.prob.NObjects, 13);
+    QCOMPARE(s.run.RunState, kLoadedIdle);
+    QVERIFY(!s.ui.ReadWithoutDialog);
+    QVERIFY(ReadBytes(data).startsWith("TITLE=Edited capitals\r\nSUBTITLE"));
+    // The best-found entry shows the file the series wrote.
+    QString shown;
+    WhenShown<TextReaderForm> viewer([&](TextReaderForm* f) { shown = Box(f)->toPlainText(); });
+    w.Action("mnuBestSolutionFile")->trigger();
+    QVERIFY(shown.startsWith("QUOREL 11.8a\nResults File = " + best));
   }
 
   void missingFilesAreReportedAndATooLargeOneCannotBeSaved() {
@@ -126,36 +154,6 @@ class TextReaderTest : public QObject {
     });
     w.Action("mnuEditActiveDataFile")->trigger();
     QVERIFY(closer.texts.last().startsWith("The file, " + none + ", is too large"));
-  }
-
-  void saveExitReadDuringARunReloadsTheEditedProblem() {
-    Window w;
-    Session& s = *w.session;
-    QString data = w.dir.filePath("capitals.dat"), best = w.dir.filePath("best.txt");
-    QVERIFY(QFile::copy(quorel::testing::RepoData("Example_A.txt"), data));
-    s.set.SolnBestFileName = best.toStdString();
-    w.ReadFile(data);
-    for (const char* button : {"chkAutoRepeat", "chkAutoStop", "cmdStart"}) w.Press(button);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(best), 30000);
-    WhenShown<TextReaderForm> reader([&](TextReaderForm* f) {
-      long long sweeps = s.run.TotalSweeps;
-      QTRY_VERIFY(s.run.TotalSweeps > sweeps);  // the run goes on meanwhile
-      QString text = Box(f)->toPlainText();
-      Box(f)->setPlainText(text.replace("European capitals", "Edited capitals"));
-      Entry(f, "mnuSaveExitRead")->trigger();
-    });
-    w.Action("mnuEditActiveDataFile")->trigger();
-    QVERIFY(w.WaitUntilIdle());
-    QCOMPARE(w.Label("lblProvidedMsg")->text(), QString("Edited capitals"));
-    QCOMPARE(s.prob.NObjects, 13);
-    QCOMPARE(s.run.RunState, kLoadedIdle);
-    QVERIFY(!s.ui.ReadWithoutDialog);
-    QVERIFY(ReadBytes(data).startsWith("TITLE=Edited capitals\r\nSUBTITLE"));
-    // The best-found entry shows the file the series wrote.
-    QString shown;
-    WhenShown<TextReaderForm> viewer([&](TextReaderForm* f) { shown = Box(f)->toPlainText(); });
-    w.Action("mnuBestSolutionFile")->trigger();
-    QVERIFY(shown.startsWith("QUOREL 11.8a\nResults File = " + best));
   }
 };
 

@@ -123,7 +123,6 @@ inline QByteArray ReadBytes(const QString& path) {
 class Window {
  public:
   explicit Window(const std::function<void(Session&)>& before = {}) {
-    session = std::make_unique<Session>();
     session->AppFolder = dir.path().toStdString() + "/";
     session->SettingsFolder = session->AppFolder;
     platform = std::make_unique<QtPlatform>(nullptr, session->AppFolder);
@@ -131,7 +130,7 @@ class Window {
     if (before) before(*session);
     form = std::make_unique<MainForm>(*session, *platform);
     form->show();
-    QTest::qWaitForWindowExposed(form.get());
+    if (!QTest::qWaitForWindowExposed(form.get())) qFatal("the main window was not shown");
   }
   // The window with built-in problem `special_case` loaded.
   explicit Window(int special_case, const std::function<void(Session&)>& before = {})
@@ -240,7 +239,7 @@ class Window {
   }
 
   QTemporaryDir dir;
-  std::unique_ptr<Session> session;
+  std::unique_ptr<Session> session = std::make_unique<Session>();
   std::unique_ptr<QtPlatform> platform;
   std::unique_ptr<MainForm> form;
 };
