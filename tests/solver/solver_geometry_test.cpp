@@ -224,8 +224,9 @@ TEST(VectorKernels, TheEnvironmentVariableTurnsThemOff) {
   for (const char* off : {"1", "yes"}) EXPECT_TRUE(VectorKernelsTurnedOff(off)) << off;
   for (const char* on : {static_cast<const char*>(nullptr), "", "0"})
     EXPECT_FALSE(VectorKernelsTurnedOff(on));
-  if (VectorKernelsTurnedOff(std::getenv("QUOREL_NO_VECTOR_KERNELS")))
+  if (VectorKernelsTurnedOff(std::getenv("QUOREL_NO_VECTOR_KERNELS"))) {
     EXPECT_FALSE(VectorKernelsInUse());
+  }
 }
 
 }  // namespace
