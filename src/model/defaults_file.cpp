@@ -14,7 +14,6 @@
 #include "model/safe_write.h"
 #include "model/text_file.h"
 #include "model/text_format.h"
-#include "solver/convergence.h"
 
 namespace quorel {
 namespace {

@@ -285,6 +285,16 @@ void ResetProblem(Session& s);
 // afresh, so that a series never compares values of different problems.
 void ResetSeries(Session& s);
 
+// The convergence limits of the run book from AutoStop and
+// PrecisionLevelNum:
+//   AutoStop off:     0,    0,    999999
+//   level 0 (Low):    1e-4, 1e-6, 100
+//   level 1 (Normal): 1e-6, 1e-7, 500
+//   level 2 (High):   1e-7, 1e-8, 7000
+// (ConvergeMoveLimit, ConvergeObjFnLimit, ConvergeCountLimit).  With AutoStop
+// on and a level outside 0..2 the limits are left as they were.
+void SetConvergenceLimits(Session& s);
+
 // Sizes the object-by-object tables for a problem of n objects.  Whoever
 // sets NObjects for a new problem calls it before filling the tables.
 void SizePairTables(Session& s, int n);
