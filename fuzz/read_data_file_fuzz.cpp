@@ -2,7 +2,6 @@
 // crash, an out-of-table access or a non-finite value in the tables.  When
 // the file loads with attributes, one attribute function chosen by the first
 // byte is applied through the refresh sequence.
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -14,6 +13,7 @@
 #include "input/data_file_reader.h"
 #include "prep/derived_data.h"
 #include "support/fake_platform.h"
+#include "support/temp_path.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ void CheckFinite(const quorel::Session& s) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path = "/tmp/quorel_fuzz_" + std::to_string(::getpid()) + ".txt";
+  static const std::string path = quorel::testing::TempPath("fuzz_input.txt").string();
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

@@ -4,15 +4,44 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 namespace quorel::testing {
 
-inline std::filesystem::path TempPath(const std::string& name) {
-  return std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-" + name);
+namespace detail {
+
+// One folder holds every temporary name of a test process; it goes when the
+// process ends, so that no run leaves files behind in the temporary folder.
+class ProcessFolder {
+ public:
+  ProcessFolder()
+      : path_(std::filesystem::temp_directory_path() /
+              ("quorel-tests-" + std::to_string(::getpid()))) {
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~ProcessFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace detail
+
+// A name in the process's folder ("/" in a test's name becomes "_").
+inline std::filesystem::path TempPath(std::string name) {
+  static const detail::ProcessFolder folder;
+  std::replace(name.begin(), name.end(), '/', '_');
+  return folder.path() / name;
 }
 
 // A fresh empty folder of that name, removed again with this object.
