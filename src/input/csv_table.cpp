@@ -162,21 +162,6 @@ std::string CsvCell(std::string_view text, CsvSeparator separator) {
   return quoted;
 }
 
-std::string Latin1ToUtf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char ch : text) {
-    auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 bool IsValidUtf8(std::string_view text) {
   for (size_t k = 0; k < text.size();) {
     int length = SequenceLength(static_cast<unsigned char>(text[k]));

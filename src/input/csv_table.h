@@ -41,8 +41,8 @@ CsvTable ParseCsv(std::string_view text, CsvSeparator separator);
 // end.
 std::string CsvCell(std::string_view text, CsvSeparator separator = CsvSeparator::kComma);
 
-// Single-byte (Latin-1) text as UTF-8 and back.
-std::string Latin1ToUtf8(std::string_view text);
+// UTF-8 back to single-byte (Latin-1) text (Latin1ToUtf8, model/text_format.h,
+// goes the other way).
 bool IsValidUtf8(std::string_view text);
 std::string Utf8ToLatin1(std::string_view text);
 

@@ -236,4 +236,20 @@ std::string FormatGeneralDate(const DateTime& w) {
   return buf;
 }
 
+// Latin-1 is the first 256 code points: two bytes of UTF-8 each above ASCII.
+std::string Latin1ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char ch : text) {
+    auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
 }  // namespace quorel

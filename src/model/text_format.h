@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace quorel {
 
@@ -61,5 +62,8 @@ struct DateTime {
   int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
 };
 std::string FormatGeneralDate(const DateTime& when);
+
+// Single-byte (Latin-1) text, as the program keeps names, as UTF-8.
+std::string Latin1ToUtf8(std::string_view text);
 
 }  // namespace quorel

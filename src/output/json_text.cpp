@@ -16,25 +16,22 @@ std::string JsonNumber(double value) {
 }
 
 std::string JsonString(std::string_view latin1) {
-  std::string out = "\"";
+  // Escapes are plain ASCII, so the escaped text converts as a whole.
+  std::string escaped;
   for (char c : latin1) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
+      escaped += '\\';
+      escaped += c;
     } else if (byte < 0x20 || byte == 0x7f) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-      out += escaped;
-    } else if (byte < 0x80) {
-      out += c;
+      char code[8];
+      std::snprintf(code, sizeof code, "\\u%04x", byte);
+      escaped += code;
     } else {
-      // Latin-1 is the first 256 code points: two bytes of UTF-8 each.
-      out += static_cast<char>(0xc0 | (byte >> 6));
-      out += static_cast<char>(0x80 | (byte & 0x3f));
+      escaped += c;
     }
   }
-  return out + "\"";
+  return "\"" + Latin1ToUtf8(escaped) + "\"";
 }
 
 std::string JsonArray(const std::vector<std::string>& values) {
